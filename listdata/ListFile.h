@@ -1,0 +1,58 @@
+#pragma once
+// Reader of one list file, opened by catalogue index. Finds the line that opens the
+// list's data, then hands out records (NextRecord) and the further lines of a record
+// (NextLine) by the catalogue's start and body kinds. Never seeks: every use reads the
+// file from its beginning. Belongs to the thread that made it.
+
+#include "listdata/AppSettings.h"
+#include "platform/TextFile.h"
+
+#include <string>
+
+class CListFile : public platform::TextFile {
+public:
+    static constexpr int kLineSize = 1024;
+    static constexpr const char* kRatingsTableHeading = "New  Distribution  Votes  Rank  Title";
+
+    CListFile();
+    ~CListFile() override;
+
+    // Opens settings.ListsPath + the list's file name (an exact name first, then one
+    // differing only in ASCII case). False, and closed, when it cannot be opened.
+    bool Open(int listIndex, const CAppSettings& settings);
+    // Opens `path` as list `listIndex`.
+    bool OpenPath(int listIndex, const std::string& path);
+    void Close();
+
+    bool FindStart();
+    bool FindNextRatingsTable();
+    bool NextRecord();
+    bool NextLine();
+
+    // The current line, newline kept; at most 1023 characters.
+    const char* GetLine() const { return line; }
+    int GetLineLength() const { return lineLength; }
+    int GetListIndex() const { return listIndex; }
+
+private:
+    bool ReadPiece();
+    bool NextBlankEndedRecord();
+    bool NextUnindentedRecord();
+    bool NextHashRecord();
+    bool NextPrefixRecord(const char* prefix, std::size_t length, bool dashesEnd);
+    bool NextLineUntilBlank();
+    bool NextLineUntilTwoBlanks();
+    bool NextLineUntilDashes();
+    bool NextAnyLine();
+
+    bool IsBlank() const;
+    bool BeginsWithDashes() const;
+    bool BeginsWith(const char* prefix, std::size_t length) const;
+
+    int listIndex = -1;
+    bool started = false;
+    char line[kLineSize] = {};
+    int lineLength = 0;
+    // True when the current piece continues a line longer than the buffer.
+    bool continuation = false;
+};

@@ -1,0 +1,77 @@
+#include "platform/Paths.h"
+
+#include <dirent.h>
+#include <limits.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+namespace platform {
+
+std::string WithTrailingSeparator(const std::string& directory)
+{
+    if (directory.empty() || directory.back() == kPathSeparator)
+        return directory;
+    return directory + kPathSeparator;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+namespace {
+bool EqualsIgnoringAsciiCase(const char* a, const std::string& b)
+{
+    std::size_t i = 0;
+    for (; a[i] != '\0' && i < b.size(); ++i) {
+        unsigned char x = static_cast<unsigned char>(a[i]);
+        unsigned char y = static_cast<unsigned char>(b[i]);
+        if (x >= 'A' && x <= 'Z')
+            x = static_cast<unsigned char>(x + 32);
+        if (y >= 'A' && y <= 'Z')
+            y = static_cast<unsigned char>(y + 32);
+        if (x != y)
+            return false;
+    }
+    return a[i] == '\0' && i == b.size();
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { ::closedir(d); }
+};
+} // namespace
+
+std::string ResolveCaseInsensitive(const std::string& path)
+{
+    if (FileExists(path))
+        return path;
+    const std::size_t slash = path.rfind(kPathSeparator);
+    const std::string directory = slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty())
+        return path;
+    std::unique_ptr<DIR, DirCloser> dir(::opendir(directory.c_str()));
+    if (!dir)
+        return path;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (EqualsIgnoringAsciiCase(entry->d_name, name))
+            return slash == std::string::npos ? std::string(entry->d_name) : directory + entry->d_name;
+    }
+    return path;
+}
+
+std::string ProgramDirectory()
+{
+    char buffer[PATH_MAX];
+    const ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0)
+        return "/";
+    std::string path(buffer, static_cast<std::size_t>(n));
+    const std::size_t slash = path.rfind(kPathSeparator);
+    return slash == std::string::npos ? std::string("/") : path.substr(0, slash + 1);
+}
+
+} // namespace platform

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Builds Reelvoyager and starts it on the bundled sample lists, with a profile of its
+# own (under .run/), so the user's settings are not touched.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+scripts/setup.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRV_BUILD_BENCH=OFF
+cmake --build build -j "$(nproc)" --target reelvoyager listgen sumwatch
+
+lists="$root/sample-lists"
+if [ ! -f "$lists/Movies.list" ]; then
+  build/tools/listgen --sample --out "$lists"
+fi
+
+export XDG_CONFIG_HOME="$root/.run/config"
+profile="$XDG_CONFIG_HOME/Tolvik-Software/Reelvoyager.conf"
+if [ ! -f "$profile" ]; then
+  mkdir -p "$(dirname "$profile")"
+  printf '[Settings]\nLists%%20Path=%s/\nDefault%%20Open%%2FSave%%20Directory=%s/\n' "$lists" "$root/.run" > "$profile"
+fi
+exec build/shell/reelvoyager "$@"
