@@ -78,6 +78,7 @@ CrcEngine::CrcEngine(const std::uint32_t* table, bool allowVector)
         }
     }
 #ifdef RV_CRC_VECTOR
+    __builtin_cpu_init();
     m_vector = allowVector && __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
                __builtin_cpu_supports("avx512vbmi") && __builtin_cpu_supports("gfni");
 #else
