@@ -55,9 +55,9 @@ void generateList(const std::string& path, std::int64_t size, const CrcEngine& e
     std::snprintf(head, sizeof head, headFormat, 0u);
     std::fwrite(head, 1, std::strlen(head), file);
 
-    static const char* const names[] = {"Abbott, Anna", "Berg, Carl", "Castell, Dora", "Dunmore, Evan",
-                                        "Esterhazy, Fay", "Frost, Gil (II)", "Grieg, Hana", "Holm, Ivo"};
-    static const char* const titles[] = {"Harbour Lights", "The Long Field", "Night Ferry", "A Quiet Year",
+    static const char* const names[] = {"Abbott, Anna",   "Berg, Carl",      "Castell, Dora", "Dunmore, Evan",
+                                        "Esterhazy, Fay", "Frost, Gil (II)", "Grieg, Hana",   "Holm, Ivo"};
+    static const char* const titles[] = {"Harbour Lights",  "The Long Field",    "Night Ferry", "A Quiet Year",
                                          "Stone and Water", "Return to Osterby", "Paper Moons"};
     std::mt19937 random(42);
     std::string chunk;
@@ -106,10 +106,11 @@ std::uint32_t referenceChecksum(const std::string& path, const std::uint32_t* ta
 
 int main(int argc, char** argv)
 {
-    std::string sumwatch = argc > 1 && argv[1][0] ? argv[1]
-                                    : (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() /
-                                       "sumwatch" / "sumwatch")
-                                          .string();
+    std::string sumwatch =
+        argc > 1 && argv[1][0]
+            ? argv[1]
+            : (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "sumwatch" / "sumwatch")
+                  .string();
     std::int64_t megabytes = argc > 2 ? std::atoll(argv[2]) : 1024;
     std::string path = "/tmp/sumwatch-bench-" + std::to_string(::getpid()) + ".list";
 

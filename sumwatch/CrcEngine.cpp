@@ -102,10 +102,10 @@ std::uint32_t CrcEngine::slice16(std::uint32_t crc, const unsigned char* p, std:
         std::uint32_t b = load32(p + 4);
         std::uint32_t c = load32(p + 8);
         std::uint32_t d = load32(p + 12);
-        crc = t[15][a & 0xFF] ^ t[14][(a >> 8) & 0xFF] ^ t[13][(a >> 16) & 0xFF] ^ t[12][a >> 24] ^
-              t[11][b & 0xFF] ^ t[10][(b >> 8) & 0xFF] ^ t[9][(b >> 16) & 0xFF] ^ t[8][b >> 24] ^
-              t[7][c & 0xFF] ^ t[6][(c >> 8) & 0xFF] ^ t[5][(c >> 16) & 0xFF] ^ t[4][c >> 24] ^
-              t[3][d & 0xFF] ^ t[2][(d >> 8) & 0xFF] ^ t[1][(d >> 16) & 0xFF] ^ t[0][d >> 24];
+        crc = t[15][a & 0xFF] ^ t[14][(a >> 8) & 0xFF] ^ t[13][(a >> 16) & 0xFF] ^ t[12][a >> 24] ^ t[11][b & 0xFF] ^
+              t[10][(b >> 8) & 0xFF] ^ t[9][(b >> 16) & 0xFF] ^ t[8][b >> 24] ^ t[7][c & 0xFF] ^ t[6][(c >> 8) & 0xFF] ^
+              t[5][(c >> 16) & 0xFF] ^ t[4][c >> 24] ^ t[3][d & 0xFF] ^ t[2][(d >> 8) & 0xFF] ^ t[1][(d >> 16) & 0xFF] ^
+              t[0][d >> 24];
     }
     for (; n; --n, ++p)
         crc = (crc >> 8) ^ t[0][(crc ^ *p) & 0xFF];
@@ -218,8 +218,8 @@ CrcEngine::vectorWays(std::uint32_t crc, const unsigned char* p, std::size_t blo
                                            _mm512_permutex2var_epi64(g[0], odd, g[1]));
             __m512i w23 = _mm512_xor_si512(_mm512_permutex2var_epi64(g[2], even, g[3]),
                                            _mm512_permutex2var_epi64(g[2], odd, g[3]));
-            __m512i v = _mm512_xor_si512(_mm512_permutex2var_epi64(w01, even, w23),
-                                         _mm512_permutex2var_epi64(w01, odd, w23));
+            __m512i v =
+                _mm512_xor_si512(_mm512_permutex2var_epi64(w01, even, w23), _mm512_permutex2var_epi64(w01, odd, w23));
             state = _mm512_xor_si512(_mm512_maskz_permutexvar_epi64(0x0F, even, v),
                                      _mm512_maskz_permutexvar_epi64(0x0F, odd, v));
         }

@@ -73,8 +73,7 @@ private:
 
 } // namespace
 
-void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress,
-                   std::ostream& out)
+void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress, std::ostream& out)
 {
     std::string path = prefix + info.name;
     LineFile* file = openLineFile(path.c_str(), kLineFileRead | kLineFileWantSize, kListBufferSize);

@@ -28,5 +28,4 @@ struct DiffInfo {
 // Checks prefix + info.name and fills info's size, date and status. With progress, writes the
 // running percentage and the result text to out; they overwrite the "(000%)" that the caller
 // wrote at the end of the current line.
-void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress,
-                   std::ostream& out);
+void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress, std::ostream& out);

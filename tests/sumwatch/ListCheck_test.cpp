@@ -202,7 +202,7 @@ TEST_F(ListCheckTest, FastCheckEqualsTheDefinitionAcrossTheBufferEnd)
             std::string body;
             while (body.size() + 100 < boundary - 9000)
                 body += std::string(60 + body.size() % 37, 'f') + "\n";
-            std::string special = kind == 0 ? std::string(kListMaxLine - 1, 'L') + "\n"
+            std::string special = kind == 0   ? std::string(kListMaxLine - 1, 'L') + "\n"
                                   : kind == 1 ? std::string("nul") + '\0'
                                               : std::string("crlf\r\n");
             while (body.size() + special.size() < boundary)

@@ -82,7 +82,8 @@ TEST_P(CrcEngineTest, EngineEqualsTheDefinitionAroundItsStretchJoins)
     for (std::size_t n : lengths) {
         if (n > bytes.size())
             continue;
-        ASSERT_EQ(engine.update(kCrcStart, bytes.data() + 1, n - 1), crcAddBytes(table.get(), kCrcStart, bytes.data() + 1, n - 1))
+        ASSERT_EQ(engine.update(kCrcStart, bytes.data() + 1, n - 1),
+                  crcAddBytes(table.get(), kCrcStart, bytes.data() + 1, n - 1))
             << "length " << n - 1;
     }
 }
@@ -100,7 +101,8 @@ TEST_P(CrcEngineTest, EngineEqualsTheDefinitionOnHostileBytes)
     std::vector<unsigned char> pattern(70000);
     for (std::size_t i = 0; i < pattern.size(); ++i)
         pattern[i] = static_cast<unsigned char>(i * 131 + (i >> 8));
-    EXPECT_EQ(engine.update(0, pattern.data(), pattern.size()), crcAddBytes(table.get(), 0, pattern.data(), pattern.size()));
+    EXPECT_EQ(engine.update(0, pattern.data(), pattern.size()),
+              crcAddBytes(table.get(), 0, pattern.data(), pattern.size()));
 }
 
 TEST_P(CrcEngineTest, FeedingZerosEqualsTheDefinition)

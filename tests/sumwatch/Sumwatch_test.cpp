@@ -75,7 +75,8 @@ std::string listFile(const std::vector<std::string>& lines, const std::string& d
 // The statistics title line with its time text, then what follows it.
 void expectTitleThen(const std::string& text, const std::string& after)
 {
-    static const std::regex title("Sumwatch Statistics - [A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n");
+    static const std::regex title(
+        "Sumwatch Statistics - [A-Z][a-z]{2} [A-Z][a-z]{2} [ 0-9]\\d \\d\\d:\\d\\d:\\d\\d \\d{4}\n");
     ASSERT_GE(text.size(), 47u) << text;
     EXPECT_TRUE(std::regex_match(text.substr(0, 47), title)) << text;
     EXPECT_EQ(text.substr(47), after);
@@ -116,8 +117,8 @@ TEST(SumwatchTest, DirectoryChecksListFilesInNameOrder)
 
     // Byte-wise order puts upper-case letters before lower-case ones.
     std::string sortedChecks = "\n"
-                               "Check CRC of File Actors.list (000%)" + kOk +
-                               "Check CRC of File Trivia.list (000%)" + kOk +
+                               "Check CRC of File Actors.list (000%)" +
+                               kOk + "Check CRC of File Trivia.list (000%)" + kOk +
                                "Check CRC of File a.list (000%)\b\b\b\b\b\b- CRC Error\n\n";
     for (const std::string& argument : {dir.Path(), dir.Path().substr(0, dir.Path().size() - 1)}) {
         Outcome got = run({argument});
