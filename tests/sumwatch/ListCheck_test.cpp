@@ -191,6 +191,19 @@ TEST_F(ListCheckTest, FastCheckEqualsTheDefinitionOnRandomHostileFiles)
     }
 }
 
+TEST_F(ListCheckTest, DenseNulsEndLinesLikeLineFeeds)
+{
+    // NULs next to bytes with the high bit set, runs of NULs, and a file of nothing else.
+    std::mt19937 random(5);
+    std::string body;
+    static const char bytes[] = {'\0', '\0', '\0', 'a', '\x80', '\xFF', '\x01', '\n', '\r'};
+    for (int i = 0; i < 200000; ++i)
+        body += bytes[random() % sizeof bytes];
+    body += '\n';
+    expectSameAsDefinition(body, "mixed");
+    expectSameAsDefinition(std::string(300000, '\0'), "only NULs");
+}
+
 TEST_F(ListCheckTest, FastCheckEqualsTheDefinitionAcrossTheBufferEnd)
 {
     // A line of the longest length, a NUL or a CR LF placed at each position around the
