@@ -61,15 +61,17 @@ class ListCheckTest : public ::testing::Test {
 protected:
     std::unique_ptr<std::uint32_t[]> table = makeCrcTable();
     CrcEngine engine{table.get()};
+    CrcEngine tablesOnly{table.get(), false};
     TempDir dir;
 
-    DiffInfo check(const std::string& name, const std::string& bytes, std::string* output = nullptr)
+    DiffInfo check(const std::string& name, const std::string& bytes, std::string* output = nullptr,
+                   const CrcEngine* with = nullptr)
     {
         WriteFile(dir.File(name), bytes);
         DiffInfo info;
         info.name = name;
         std::ostringstream out;
-        checkListFile(engine, dir.Path(), info, true, out);
+        checkListFile(with ? *with : engine, dir.Path(), info, true, out);
         if (output)
             *output = out.str();
         return info;
@@ -84,11 +86,13 @@ protected:
         std::string placeholder = crcLine(0);
         WriteFile(dir.File("ref.list"), placeholder + body);
         Expected expected = referenceCheck(dir.File("ref.list"), table.get());
-        std::string output;
-        DiffInfo info = check("ref.list", crcLine(expected.crc) + body, &output);
-        ASSERT_EQ(info.status, kStatusCrcOk) << label;
-        ASSERT_EQ(output, expected.progress + "\b\b\b\b\b\b- CRC O.K.\n") << label;
-        ASSERT_EQ(info.size, static_cast<std::int64_t>(placeholder.size() + body.size()));
+        for (const CrcEngine* with : {&engine, &tablesOnly}) {
+            std::string output;
+            DiffInfo info = check("ref.list", crcLine(expected.crc) + body, &output, with);
+            ASSERT_EQ(info.status, kStatusCrcOk) << label << (with->usesVector() ? " vector" : " tables");
+            ASSERT_EQ(output, expected.progress + "\b\b\b\b\b\b- CRC O.K.\n") << label;
+            ASSERT_EQ(info.size, static_cast<std::int64_t>(placeholder.size() + body.size()));
+        }
     }
 };
 
