@@ -3,11 +3,11 @@
 #include "platform/CodePage.h"
 
 #include <QColor>
-#include <algorithm>
 #include <QList>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextOption>
+#include <algorithm>
 #include <vector>
 
 namespace platform {

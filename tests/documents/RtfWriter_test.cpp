@@ -123,7 +123,7 @@ TEST_F(RtfWriterTest, SetupFontMeasuresAndSizesFromTheFontSetting)
     // -16 px at 96 dpi is 12 points; a positive (cell) height gives the same positive size.
     // -16 px at 120 dpi is 9.6 points, rounded to 10. 7 px at 96 dpi: 5.25 -> 5 points.
     const Case cases[] = {
-        {-16, 96, 8, 120, 24, 30}, {16, 96, 8, 120, 24, 30}, {-16, 120, 9, 108, 20, 25},
+        {-16, 96, 8, 120, 24, 30}, {16, 96, 8, 120, 24, 30},  {-16, 120, 9, 108, 20, 25},
         {7, 96, 5, 75, 10, 12},    {-13, 96, 7, 105, 20, 25},
     };
     for (const Case& c : cases) {
@@ -465,7 +465,8 @@ TEST_F(RtfWriterTest, QvTextExtentMeasuresTheTextAsShown)
 {
     const FixedPitchMeasure measure(10, 96);
     const std::string text = "'Smith, John (I)' (qv) and _Alien (1979)_ (qv)!";
-    EXPECT_EQ(writer.QvTextExtent(text, measure), 10 * static_cast<int>(std::string("John Smith and Alien (1979)!").size()));
+    EXPECT_EQ(writer.QvTextExtent(text, measure),
+              10 * static_cast<int>(std::string("John Smith and Alien (1979)!").size()));
     EXPECT_EQ(writer.QvTextExtent("plain", measure), 50);
     EXPECT_EQ(writer.QvTextExtent("lone (qv)", measure), 50);
     settings.NameOutput = 1;

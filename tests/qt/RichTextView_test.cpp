@@ -359,8 +359,11 @@ TEST_F(RichTextViewTest, RendersAGeneratedDocumentToAnImage)
     writer.Paragraph(-1, 1, true);
     writer.WriteText("Cast", kRtfStyleBold, true);
     writer.NewLine();
-    const char* cast[][2] = {{"Reeves, Keanu", "Neo"}, {"Fishburne, Laurence", "Morpheus"}, {"Moss, Carrie-Anne", "Trinity"},
-                             {"Weaving, Hugo", "Agent Smith"}, {"Pantoliano, Joe", "Cypher {\"Mr. Reagan\"} \\ caf\xE9"}};
+    const char* cast[][2] = {{"Reeves, Keanu", "Neo"},
+                             {"Fishburne, Laurence", "Morpheus"},
+                             {"Moss, Carrie-Anne", "Trinity"},
+                             {"Weaving, Hugo", "Agent Smith"},
+                             {"Pantoliano, Joe", "Cypher {\"Mr. Reagan\"} \\ caf\xE9"}};
     writer.Paragraph(0, 2, true);
     writer.TabStop(2 * c + 24 * c, false);
     for (const auto& row : cast) {
@@ -381,8 +384,8 @@ TEST_F(RichTextViewTest, RendersAGeneratedDocumentToAnImage)
     writer.NewLine();
     writer.Paragraph(-1, 1, true);
     writer.WriteText("Zuvo URL: ", kRtfStyleBold, false);
-    writer.WriteLink("https://www.zuvo.example/Title?Matrix,+The+(1999)", "https://www.zuvo.example/Title?Matrix,+The+(1999)",
-                     "", 0, RtfLinkKind::WebAddress, true);
+    writer.WriteLink("https://www.zuvo.example/Title?Matrix,+The+(1999)",
+                     "https://www.zuvo.example/Title?Matrix,+The+(1999)", "", 0, RtfLinkKind::WebAddress, true);
     writer.NewLine();
     writer.NewLine();
     writer.Paragraph(-1, 1, true);
