@@ -47,8 +47,7 @@ public:
     CDocTemplate* castTemplate;
 };
 
-template <class Doc>
-void WriteDocument(const std::string& path, const std::string& name)
+template <class Doc> void WriteDocument(const std::string& path, const std::string& name)
 {
     Doc doc;
     if constexpr (std::is_same_v<Doc, CRVMDoc>)

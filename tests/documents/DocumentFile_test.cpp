@@ -33,23 +33,20 @@ struct Bytes {
     Bytes& Str(const char* s) { return Raw(s, std::strlen(s) + 1); }
 };
 
-template <class Doc>
-std::vector<unsigned char> Save(Doc& doc)
+template <class Doc> std::vector<unsigned char> Save(Doc& doc)
 {
     Archive ar;
     doc.Serialize(ar);
     return ar.Data();
 }
 
-template <class Doc>
-void Load(Doc& doc, const std::vector<unsigned char>& bytes)
+template <class Doc> void Load(Doc& doc, const std::vector<unsigned char>& bytes)
 {
     Archive ar(bytes);
     doc.Serialize(ar);
 }
 
-template <class Doc>
-int LoadCause(const std::vector<unsigned char>& bytes)
+template <class Doc> int LoadCause(const std::vector<unsigned char>& bytes)
 {
     Doc doc;
     try {
@@ -193,9 +190,9 @@ TEST(DocumentFile, OlderHeaderLoadsAndSavesAsCurrent)
 TEST(DocumentFile, HeadersAndVersionWordsAcceptedAndRefused)
 {
     struct Case {
-        const char* header;  // replaces the start of the header
+        const char* header; // replaces the start of the header
         std::int32_t programVersion, docVersion;
-        int movieCause, castCause;  // 0: loads
+        int movieCause, castCause; // 0: loads
     } const cases[] = {
         {nullptr, 0x305, 0x200, 0, 0},
         {nullptr, 0x305, 0x300, 0, ArchiveException::badSchema},
@@ -203,7 +200,7 @@ TEST(DocumentFile, HeadersAndVersionWordsAcceptedAndRefused)
         {nullptr, 0x400, 0x200, ArchiveException::badSchema, ArchiveException::badSchema},
         {nullptr, 0x2FF, 0x200, 0, 0},
         {nullptr, 0x200, 0x200, 0, 0},
-        {nullptr, 0x10305, 0x200, 0, 0},  // only bits 8-15 count
+        {nullptr, 0x10305, 0x200, 0, 0}, // only bits 8-15 count
         {nullptr, 0, 0x200, ArchiveException::badSchema, ArchiveException::badSchema},
         {nullptr, -1, 0x200, ArchiveException::badSchema, ArchiveException::badSchema},
         {nullptr, 0x305, 0x3FF, 0, ArchiveException::badSchema},
@@ -294,8 +291,8 @@ TEST(DocumentFile, VersionRecordsOverrideFieldsAndOnlyFourByteRecordsCount)
     doc.SetDocVersion(0x200);
     CRecordStore& records = doc.GetRecords();
     records.AddInt(kRecordDocInfo, kDocInfoCreatorVersion, 0x300);
-    records.AddInt(kRecordDocInfo, kDocInfoCreatorVersion, 0x302);  // a later record wins
-    records.AddBytes3(kRecordDocInfo, kDocInfoDocVersion, 0x100);   // not an integer record
+    records.AddInt(kRecordDocInfo, kDocInfoCreatorVersion, 0x302); // a later record wins
+    records.AddBytes3(kRecordDocInfo, kDocInfoDocVersion, 0x100);  // not an integer record
     Save(doc);
     EXPECT_EQ(doc.GetProgramVersion(), 0x302);
     EXPECT_EQ(doc.GetDocVersion(), 0x200) << "a missing key leaves the field as it was";

@@ -87,21 +87,15 @@ TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
     records.AddInt(kRecordDocInfo, kDocInfoCreatedYear, 1999);
     records.AddInt(kRecordDocInfo, kDocInfoCreatedMonth, 3);
     records.AddInt(kRecordDocInfo, kDocInfoCreatedDay, 4);
-    records.AddInt(kRecordDocInfo, kDocInfoCreatedDay, 5);        // a later record wins
-    records.AddBytes3(kRecordDocInfo, kDocInfoCreatedMonth, 11);  // not an integer record
+    records.AddInt(kRecordDocInfo, kDocInfoCreatedDay, 5);       // a later record wins
+    records.AddBytes3(kRecordDocInfo, kDocInfoCreatedMonth, 11); // not an integer record
     records.AddInt(kRecordDocInfo, kDocInfoUpdatedYear, 2000);
     records.AddInt(0, 1, 1);
 
     doc.StampDocInfo();
-    EXPECT_EQ(DocInfo(records), (std::vector<KeyValue>{{0, 0x301},
-                                                       {8, 0x305},
-                                                       {1, 0x200},
-                                                       {2, 1999},
-                                                       {3, 3},
-                                                       {4, 5},
-                                                       {5, 2026},
-                                                       {6, 12},
-                                                       {7, 9}}));
+    EXPECT_EQ(DocInfo(records),
+              (std::vector<KeyValue>{
+                  {0, 0x301}, {8, 0x305}, {1, 0x200}, {2, 1999}, {3, 3}, {4, 5}, {5, 2026}, {6, 12}, {7, 9}}));
     EXPECT_EQ(records.GetRecord(0).type, kRecordHeading);
     EXPECT_EQ(records.GetRecord(1).type, 0) << "other records keep their place, type 50 goes to the end";
     EXPECT_EQ(doc.GetDocVersion(), 0x200);
@@ -110,15 +104,9 @@ TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
     // A second search a day later changes only the date of the last update.
     clock.Set(LocalTime(2027, 1, 10));
     doc.StampDocInfo();
-    EXPECT_EQ(DocInfo(records), (std::vector<KeyValue>{{0, 0x301},
-                                                       {8, 0x305},
-                                                       {1, 0x200},
-                                                       {2, 1999},
-                                                       {3, 3},
-                                                       {4, 5},
-                                                       {5, 2027},
-                                                       {6, 1},
-                                                       {7, 10}}));
+    EXPECT_EQ(DocInfo(records),
+              (std::vector<KeyValue>{
+                  {0, 0x301}, {8, 0x305}, {1, 0x200}, {2, 1999}, {3, 3}, {4, 5}, {5, 2027}, {6, 1}, {7, 10}}));
 }
 
 TEST(Documents, StampWithoutRecordsCreatesToday)
@@ -126,15 +114,9 @@ TEST(Documents, StampWithoutRecordsCreatesToday)
     ClockScope clock(LocalTime(2024, 2, 29));
     CRVMDoc doc;
     doc.StampDocInfo();
-    EXPECT_EQ(DocInfo(doc.GetRecords()), (std::vector<KeyValue>{{0, 0x305},
-                                                                {8, 0x305},
-                                                                {1, 0x300},
-                                                                {2, 2024},
-                                                                {3, 2},
-                                                                {4, 29},
-                                                                {5, 2024},
-                                                                {6, 2},
-                                                                {7, 29}}));
+    EXPECT_EQ(DocInfo(doc.GetRecords()),
+              (std::vector<KeyValue>{
+                  {0, 0x305}, {8, 0x305}, {1, 0x300}, {2, 2024}, {3, 2}, {4, 29}, {5, 2024}, {6, 2}, {7, 29}}));
     EXPECT_EQ(doc.GetDocVersion(), 0x300);
 }
 
@@ -213,7 +195,7 @@ TEST(Documents, ClosingAndSavingAreRefusedWhileSearching)
         EXPECT_FALSE(movie.SaveModified());
         EXPECT_FALSE(cast.SaveModified());
         EXPECT_FALSE(movie.DoFileSave());
-        EXPECT_FALSE(cast.DoSave(""));  // Save As
+        EXPECT_FALSE(cast.DoSave("")); // Save As
         EXPECT_FALSE(movie.DoSave(dir.File("c.rvmtv")));
 
         ASSERT_EQ(prompt.messages.size(), 5u);

@@ -100,7 +100,7 @@ TEST(RecordStore, EveryValueKindHasItsSizeAndBytes)
 
     EXPECT_EQ(store.GetRecord(3).size, 13);
     EXPECT_STREQ(store.GetRecord(3).GetText(), "Title (1999)");
-    EXPECT_EQ(store.GetRecord(4).size, 1);  // empty string: its NUL
+    EXPECT_EQ(store.GetRecord(4).size, 1); // empty string: its NUL
     EXPECT_EQ(store.GetRecord(4).GetTextLength(), 0u);
 
     const InfoRecord b3 = store.GetRecord(6);
@@ -114,15 +114,39 @@ TEST(RecordStore, EveryValueKindHasItsSizeAndBytes)
               (std::vector<unsigned char>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
 
     const auto expected = Bytes()
-                              .I32(51).I32(8)
-                              .I32(7).I32(3).I32(0)
-                              .I32(50).I32(0).I32(4).I32(0x305)
-                              .I32(12).I32(-1).I32(4).I32(-2)
-                              .I32(48).I32(0).I32(13).Str("Title (1999)")
-                              .I32(33).I32(4).I32(1).Str("")
-                              .I32(33).I32(5).I32(6).Str("\xe9t\xe9 \xff")
-                              .I32(47).I32(2).I32(3).Raw("\x01\x02\x03", 3)
-                              .I32(38).I32(1).I32(10).Raw("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A", 10)
+                              .I32(51)
+                              .I32(8)
+                              .I32(7)
+                              .I32(3)
+                              .I32(0)
+                              .I32(50)
+                              .I32(0)
+                              .I32(4)
+                              .I32(0x305)
+                              .I32(12)
+                              .I32(-1)
+                              .I32(4)
+                              .I32(-2)
+                              .I32(48)
+                              .I32(0)
+                              .I32(13)
+                              .Str("Title (1999)")
+                              .I32(33)
+                              .I32(4)
+                              .I32(1)
+                              .Str("")
+                              .I32(33)
+                              .I32(5)
+                              .I32(6)
+                              .Str("\xe9t\xe9 \xff")
+                              .I32(47)
+                              .I32(2)
+                              .I32(3)
+                              .Raw("\x01\x02\x03", 3)
+                              .I32(38)
+                              .I32(1)
+                              .I32(10)
+                              .Raw("\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A", 10)
                               .b;
     EXPECT_EQ(Stored(store), expected);
 }
@@ -150,11 +174,11 @@ TEST(RecordStore, OutOfRangeIndexGivesAnEmptyRecord)
 TEST(RecordStore, FindsByTypeAndKeyRange)
 {
     CRecordStore store;
-    store.AddEmpty(5, 1);  // 0
-    store.AddEmpty(6, 2);  // 1
-    store.AddEmpty(5, 3);  // 2
-    store.AddEmpty(5, 2);  // 3
-    store.AddEmpty(6, 3);  // 4
+    store.AddEmpty(5, 1); // 0
+    store.AddEmpty(6, 2); // 1
+    store.AddEmpty(5, 3); // 2
+    store.AddEmpty(5, 2); // 3
+    store.AddEmpty(6, 3); // 4
 
     EXPECT_EQ(store.FindFirst(5), 0);
     EXPECT_EQ(store.FindFirst(7), -1);
@@ -166,13 +190,9 @@ TEST(RecordStore, FindsByTypeAndKeyRange)
     struct Case {
         int min, max, first;
     } const cases[] = {
-        {2, -1, 3},  // negative maximum: key equal to the minimum
-        {2, 2, 3},   // the same with maximum equal to minimum
-        {3, -5, 2},
-        {2, 3, 2},
-        {1, 3, 0},
-        {4, 9, -1},
-        {3, 1, -1},  // empty range
+        {2, -1, 3},                                               // negative maximum: key equal to the minimum
+        {2, 2, 3},                                                // the same with maximum equal to minimum
+        {3, -5, 2}, {2, 3, 2}, {1, 3, 0}, {4, 9, -1}, {3, 1, -1}, // empty range
     };
     for (const Case& c : cases)
         EXPECT_EQ(store.FindFirstInRange(5, c.min, c.max), c.first) << c.min << ".." << c.max;
@@ -186,11 +206,11 @@ TEST(RecordStore, FindsByTypeAndKeyRange)
 TEST(RecordStore, FindNextUntilStopsAtKeyOrStopKey)
 {
     CRecordStore store;
-    store.AddEmpty(9, 0);   // 0
-    store.AddEmpty(9, 7);   // 1 stop key
-    store.AddEmpty(8, 5);   // 2 other type, same key
-    store.AddEmpty(9, 5);   // 3 key
-    store.AddEmpty(9, 5);   // 4 key
+    store.AddEmpty(9, 0); // 0
+    store.AddEmpty(9, 7); // 1 stop key
+    store.AddEmpty(8, 5); // 2 other type, same key
+    store.AddEmpty(9, 5); // 3 key
+    store.AddEmpty(9, 5); // 4 key
 
     int index = 0;
     EXPECT_FALSE(store.FindNextUntil(index, 9, 5, 7));

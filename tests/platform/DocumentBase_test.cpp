@@ -64,7 +64,7 @@ TEST(DocumentBase, UpdateAllViewsSkipsTheSender)
     RecordingView a, b;
     doc.AddView(&a);
     doc.AddView(&b);
-    doc.AddView(&a);  // once only
+    doc.AddView(&a); // once only
     doc.UpdateAllViews(&a, 7);
     doc.UpdateAllViews(nullptr);
     EXPECT_EQ(a.updates.size(), 1u);
