@@ -51,10 +51,10 @@ Lines GeneratedLines(int listIndex, std::uint64_t bytes)
 // Lines of the Actors and Movies shapes, for builds without the generator.
 Lines MadeLines(bool movies, std::uint64_t bytes)
 {
-    static const char* const kWords[] = {"Dudurele", "Express", "Katetuza", "Rofiteze", "Blues", "Tirameza",
-                                         "Zilupide", "Bodisiro", "Returns", "Defafeva", "Paris", "Caf\xe9"};
-    static const char* const kRoles[] = {"[Captain Vold]", "[Narrator]", "(voice)", "(archive footage)  [Herself]",
-                                         "[Dr. K\xe4stner]  <31>", ""};
+    static const char* const kWords[] = {"Dudurele", "Express",  "Katetuza", "Rofiteze", "Blues", "Tirameza",
+                                         "Zilupide", "Bodisiro", "Returns",  "Defafeva", "Paris", "Caf\xe9"};
+    static const char* const kRoles[] = {
+        "[Captain Vold]", "[Narrator]", "(voice)", "(archive footage)  [Herself]", "[Dr. K\xe4stner]  <31>", ""};
     std::uint32_t state = 12345;
     auto next = [&state](std::uint32_t n) {
         state = state * 1103515245u + 12345u;
@@ -107,8 +107,7 @@ std::uint64_t ByteCount(const Lines& lines)
     return n;
 }
 
-template <typename Body>
-double BestSeconds(Body body)
+template <typename Body> double BestSeconds(Body body)
 {
     double best = 1e30;
     for (int run = 0; run < 3; ++run) {
@@ -203,7 +202,8 @@ int main(int argc, char** argv)
         for (const std::string& line : titles) {
             int position = 0;
             field.NextTabField(position, line.c_str());
-            sum += std::strlen(bare.ParseTitle(field.GetText(), flags, year)) + flags + static_cast<unsigned char>(year[0]);
+            sum += std::strlen(bare.ParseTitle(field.GetText(), flags, year)) + flags +
+                   static_cast<unsigned char>(year[0]);
         }
         g_sink = g_sink + sum;
     });

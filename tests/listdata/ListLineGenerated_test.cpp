@@ -180,9 +180,9 @@ TEST(ListLineGenerated, HostileListsGoThroughEveryParser)
         &CListLine::ParseBiographyCode,  &CListLine::ParseBracketField,  &CListLine::ParseAngleField,
         &CListLine::ParseDashIndent,     &CListLine::ParseQuoteLine,     &CListLine::ParseSoundtrackLine};
     using FieldParser = const char* (CListLine::*)(int&, int&, const char*);
-    const FieldParser fieldParsers[] = {&CListLine::NextBulletField,  &CListLine::NextDatePlaceField,
-                                        &CListLine::NextGuestField,   &CListLine::NextSalaryField,
-                                        &CListLine::NextSpouseField,  &CListLine::NextPublicationField};
+    const FieldParser fieldParsers[] = {&CListLine::NextBulletField, &CListLine::NextDatePlaceField,
+                                        &CListLine::NextGuestField,  &CListLine::NextSalaryField,
+                                        &CListLine::NextSpouseField, &CListLine::NextPublicationField};
     using Tokenizer = const char* (CListLine::*)(int&, const char*);
     const Tokenizer tokenizers[] = {&CListLine::NextField, &CListLine::NextTabField, &CListLine::NextColonField};
     std::uint64_t lines = 0;
