@@ -21,12 +21,29 @@ bool CListFile::OpenPath(int index, const std::string& path)
 {
     started = false;
     continuation = false;
+    midLine = false;
     line[0] = '\0';
     lineLength = 0;
     if (index < 0 || index >= kListCount || !OpenRead(path)) {
         listIndex = -1;
         return false;
     }
+    listIndex = index;
+    return true;
+}
+
+bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> source, const std::string& name)
+{
+    started = false;
+    continuation = false;
+    midLine = false;
+    line[0] = '\0';
+    lineLength = 0;
+    if (index < 0 || index >= kListCount || !source) {
+        listIndex = -1;
+        return false;
+    }
+    TextFile::OpenSource(std::move(source), name);
     listIndex = index;
     return true;
 }
@@ -43,6 +60,7 @@ bool CListFile::FindStart()
 {
     if (listIndex < 0)
         return false;
+    midLine = false;
     const ListCatalogEntry& entry = ListCatalog[listIndex];
     const std::size_t headerLength = std::strlen(entry.header);
     std::string text;
@@ -79,6 +97,7 @@ bool CListFile::FindNextRatingsTable()
 {
     if (listIndex != kRatings)
         return false;
+    midLine = false;
     std::string text;
     while (ReadWholeLine(text)) {
         if (text == kRatingsTableHeading)
@@ -92,13 +111,15 @@ bool CListFile::FindNextRatingsTable()
 bool CListFile::ReadPiece()
 {
     for (;;) {
-        const bool continues = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
+        const bool continues = midLine;
         if (!ReadBuffer(line, kLineSize, &lineLength)) {
             line[0] = '\0';
             lineLength = 0;
             continuation = false;
+            midLine = false;
             return false;
         }
+        midLine = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
         continuation = continues;
         if (continuation && lineLength == 1 && line[0] == '\n')
             continue;

@@ -7,6 +7,7 @@
 #include "listdata/AppSettings.h"
 #include "platform/TextFile.h"
 
+#include <memory>
 #include <string>
 
 class CListFile : public platform::TextFile {
@@ -22,6 +23,8 @@ public:
     bool Open(int listIndex, const CAppSettings& settings);
     // Opens `path` as list `listIndex`.
     bool OpenPath(int listIndex, const std::string& path);
+    // Reads list `listIndex` from `source` (tests: a source that fails after N bytes).
+    bool OpenSource(int listIndex, std::unique_ptr<platform::ByteSource> source, const std::string& name);
     void Close();
 
     bool FindStart();
@@ -55,4 +58,7 @@ private:
     int lineLength = 0;
     // True when the current piece continues a line longer than the buffer.
     bool continuation = false;
+    // True when the last buffer read stopped inside a line (a full buffer without
+    // newline); a whole-line read finishes that line and clears it.
+    bool midLine = false;
 };
