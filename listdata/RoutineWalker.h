@@ -9,6 +9,7 @@
 #include "listdata/RecordTarget.h"
 #include "listdata/SearchText.h"
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -39,6 +40,9 @@ inline std::string_view CurrentLine(const CListFile& file) { return searchtext::
 template <class OnLine, class OnPerson>
 bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLine, OnPerson&& onPerson)
 {
+    // No line credits an empty title.
+    if (title.empty())
+        return true;
     std::string name;
     while (file.NextRecord()) {
         std::string_view line = CurrentLine(file);
@@ -48,14 +52,25 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
             name.assign(field);
             bool matched = false;
             for (;;) {
-                if (!searchtext::NextField(line, pos, field))
+                // Most lines credit another title: reject those on their first bytes
+                // before cutting the field.
+                pos = searchtext::SkipWhiteFrom(line, pos);
+                if (pos >= line.size())
                     break;
-                const searchtext::TitleMatch match = searchtext::MatchTitle(field, title);
-                if (match != searchtext::TitleMatch::none) {
-                    matched = true;
-                    onLine(line, pos, match == searchtext::TitleMatch::episode);
-                } else if (matched) {
-                    break;
+                if (line.size() - pos < title.size() || line[pos] != title.front()
+                    || std::memcmp(line.data() + pos, title.data(), title.size()) != 0) {
+                    if (matched)
+                        break;
+                } else {
+                    if (!searchtext::NextField(line, pos, field))
+                        break;
+                    const searchtext::TitleMatch match = searchtext::MatchTitle(field, title);
+                    if (match != searchtext::TitleMatch::none) {
+                        matched = true;
+                        onLine(line, pos, match == searchtext::TitleMatch::episode);
+                    } else if (matched) {
+                        break;
+                    }
                 }
                 if (!file.NextLine())
                     break;

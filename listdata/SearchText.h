@@ -12,12 +12,8 @@ namespace searchtext {
 
 inline bool IsSkipWhite(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
-// The current line of a reader as a view, ending at its first NUL.
-inline std::string_view LineView(const char* line, int length)
-{
-    const void* nul = std::memchr(line, '\0', static_cast<std::size_t>(length));
-    return std::string_view(line, nul ? static_cast<const char*>(nul) - line : length);
-}
+// The current line of a reader as a view.
+inline std::string_view LineView(const char* line, int length) { return std::string_view(line, static_cast<std::size_t>(length)); }
 
 // Without trailing newlines, tabs and blanks.
 inline std::string_view TrimRight(std::string_view text)
@@ -71,7 +67,14 @@ inline bool NextField(std::string_view line, std::size_t& pos, std::string_view&
         pos = std::string_view::npos;
         return false;
     }
-    const std::size_t end = line.find("  ", start + 1);
+    // Lines are short and full of single blanks, so a plain scan beats find("  ").
+    std::size_t end = std::string_view::npos;
+    for (std::size_t i = start + 1; i + 1 < line.size(); ++i) {
+        if (line[i] == ' ' && line[i + 1] == ' ') {
+            end = i;
+            break;
+        }
+    }
     if (end == std::string_view::npos) {
         field = TrimFieldEnd(line.substr(start));
         pos = line.size();
@@ -151,7 +154,7 @@ enum class TitleMatch { none, exact, episode };
 // episode match `label` receives the text inside the braces.
 inline TitleMatch MatchTitle(std::string_view field, std::string_view title, std::string_view* label = nullptr)
 {
-    if (field.empty())
+    if (field.empty() || title.empty())
         return TitleMatch::none;
     if (field == title)
         return TitleMatch::exact;
