@@ -60,13 +60,14 @@ public:
 
 // Every list of the generated set, as the search would read it for the featured titles
 // and people.
-class SearchGeneratedTest : public ::testing::TestWithParam<bool> {
+class SearchGeneratedTest : public ::testing::TestWithParam<std::pair<bool, bool>> {
 protected:
     void SetUp() override
     {
         listgen::GeneratorOptions options;
         options.seed = 7;
-        options.crlf = GetParam();
+        options.crlf = GetParam().first;
+        options.hostile = GetParam().second;
         generator = std::make_unique<listgen::ListGenerator>(options);
         generator->WriteSet(dir.Path());
         CAppSettings settings;
@@ -135,4 +136,7 @@ TEST_P(SearchGeneratedTest, FeaturedTitlesAndPeopleAreFoundInEveryList)
     EXPECT_EQ(episodes, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineEnds, SearchGeneratedTest, ::testing::Values(false, true));
+// LF, CR LF, and hostile lines (over-long, bytes 128-255, no final line end).
+INSTANTIATE_TEST_SUITE_P(Lists, SearchGeneratedTest,
+                         ::testing::Values(std::make_pair(false, false), std::make_pair(true, false), std::make_pair(false, true),
+                                           std::make_pair(true, true)));
