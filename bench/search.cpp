@@ -153,6 +153,7 @@ double TimeSearch(Doc& doc, const std::string& dir, bool movieTV, int& records)
 
 int main(int argc, char** argv)
 {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     std::string dir = "/tmp/rv_bench_search/";
     double totalGb = 3.0, actorsGb = 1.0;
     for (int i = 1; i < argc; ++i) {
@@ -177,19 +178,25 @@ int main(int argc, char** argv)
     const listgen::ListGenerator actors(options);
     options.targetBytes = static_cast<std::uint64_t>((totalGb - actorsGb) * (1ull << 30) / (kListCount - 1));
     const listgen::ListGenerator others(options);
+    // The Ratings tables cover the whole universe whatever the byte target, so that list
+    // comes from a universe sized for its share.
+    options.titles = options.targetBytes / 40;
+    options.people = options.targetBytes / 60;
+    const listgen::ListGenerator ratings(options);
 
-    const std::string marker = dir + ".complete-" + std::to_string(totalGb) + "-" + std::to_string(actorsGb);
-    if (!std::filesystem::exists(marker)) {
-        std::printf("generating lists in %s ...\n", dir.c_str());
-        const Clock::time_point start = Clock::now();
-        actors.WriteList(kActors, dir);
-        for (int i = 1; i < kListCount; ++i)
-            others.WriteList(i, dir);
-        std::FILE* f = std::fopen(marker.c_str(), "w");
-        if (f)
-            std::fclose(f);
-        std::printf("generated in %.1fs\n", Seconds(start));
+    // Lists already there are kept (delete the folder after changing the sizes).
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < kListCount; ++i) {
+        if (std::filesystem::exists(dir + DefaultListFileName(i)))
+            continue;
+        std::printf("generating %s\n", DefaultListFileName(i).c_str());
+        std::fflush(stdout);
+        const listgen::ListGenerator& generator = i == kActors ? actors : (i == kRatings ? ratings : others);
+        // Written under a temporary name so that an interrupted run leaves no short list.
+        const listgen::ListFileInfo info = generator.WriteListTo(i, dir + ".partial");
+        std::filesystem::rename(info.path, dir + DefaultListFileName(i));
     }
+    std::printf("lists ready after %.1fs\n", Seconds(start));
 
     // A title from the middle of Movies and a person from the middle of Actors: the
     // title-keyed lists are then read about half-way, the people lists up to the middle.

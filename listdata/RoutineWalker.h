@@ -107,9 +107,26 @@ struct TitleShape {
 template <class OnMatch>
 bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape& shape, OnMatch&& onMatch)
 {
+    if (title.empty())
+        return true;
     bool matched = false;
     while (file.NextRecord()) {
         const std::string_view line = CurrentLine(file);
+        // A title field always begins with the document's title when it matches, so
+        // most records are rejected on their first bytes before the field is cut.
+        std::size_t start = 0;
+        if (shape.form == TitleForm::prefixed && searchtext::StartsWith(line, shape.prefix))
+            start = shape.prefix.size();
+        else if (shape.form == TitleForm::tabField)
+            start = searchtext::SkipWhiteFrom(line, 0);
+        if (line.size() - start < title.size() || line[start] != title.front()
+            || std::memcmp(line.data() + start, title.data(), title.size()) != 0) {
+            if (matched)
+                return true;
+            if (g_bCancelSearch)
+                break;
+            continue;
+        }
         std::string_view field;
         std::size_t pos = 0;
         switch (shape.form) {
