@@ -1,14 +1,17 @@
 #include "documents/RVCDoc.h"
 #include "documents/RVMDoc.h"
+#include "platform/Archive.h"
 #include "platform/Clock.h"
 #include "platform/Prompt.h"
 #include "platform/View.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 
+#include <atomic>
 #include <ctime>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -247,4 +250,41 @@ TEST(Documents, GetActiveFindsOnlyACastCrewDocument)
     EXPECT_EQ(CRVCDoc::GetActive(), nullptr);
     CRVCDoc::SetActiveDocumentHook(nullptr);
     EXPECT_EQ(CRVCDoc::GetActive(), nullptr);
+}
+
+TEST(Documents, SavingWhileTheSearchThreadWritesGivesWholeFiles)
+{
+    // The search thread adds, removes and stamps under the store's lock; a save (and a
+    // view reading the records) holds the same lock, so every file written meanwhile is
+    // a consistent snapshot that loads again.
+    CRVMDoc doc;
+    doc.SetMovieTitle("Title");
+    std::atomic<bool> done{false};
+    std::thread search([&] {
+        CRecordStore& records = doc.GetRecords();
+        for (int round = 0; round < 5; ++round) {
+            {
+                auto lock = records.Lock();
+                records.RemoveListRecords();
+            }
+            doc.StampDocInfo();
+            for (int i = 0; i < 600; ++i) {
+                auto lock = records.Lock();
+                records.AddString(i % 48, i, "a line of the list");
+            }
+        }
+        done = true;
+    });
+    int saves = 0;
+    while (!done || saves == 0) {
+        platform::Archive out;
+        doc.Serialize(out);
+        CRVMDoc loaded;
+        platform::Archive in(out.Data());
+        ASSERT_NO_THROW(loaded.Serialize(in));
+        EXPECT_EQ(loaded.GetMovieTitle(), "Title");
+        ++saves;
+    }
+    search.join();
+    EXPECT_EQ(doc.GetRecords().GetCount(), 600 + 9);
 }
