@@ -27,7 +27,10 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+double Seconds(Clock::time_point start)
+{
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
 
 class CountingSink : public ISearchSink {
 public:
@@ -124,8 +127,7 @@ std::uint64_t TotalBytes(const std::vector<std::string>& paths)
     return total;
 }
 
-template <class Doc>
-double TimeSearch(Doc& doc, const std::string& dir, bool movieTV, int& records)
+template <class Doc> double TimeSearch(Doc& doc, const std::string& dir, bool movieTV, int& records)
 {
     CAppSettings settings;
     settings.ListsPath = dir;
@@ -205,8 +207,8 @@ int main(int argc, char** argv)
 
     const auto moviePaths = ListPaths(dir, true);
     const auto castPaths = ListPaths(dir, false);
-    std::printf("Movie/TV lists: %zu files, %.2f GB; Cast/Crew lists: %zu files, %.2f GB\n", moviePaths.size(), TotalBytes(moviePaths) / 1e9,
-                castPaths.size(), TotalBytes(castPaths) / 1e9);
+    std::printf("Movie/TV lists: %zu files, %.2f GB; Cast/Crew lists: %zu files, %.2f GB\n", moviePaths.size(),
+                TotalBytes(moviePaths) / 1e9, castPaths.size(), TotalBytes(castPaths) / 1e9);
     WarmCache(moviePaths);
 
     for (int round = 1; round <= 2; ++round) {
@@ -216,14 +218,15 @@ int main(int argc, char** argv)
         int records = 0;
         const double search = TimeSearch(movie, dir, true, records);
         const double grep = TimeGrep(title, moviePaths);
-        std::printf("title  %-40s search %7.2fs (%d records)  grep -F -c %7.2fs  ratio %.2f\n", title.c_str(), search, records, grep, search / grep);
+        std::printf("title  %-40s search %7.2fs (%d records)  grep -F -c %7.2fs  ratio %.2f\n", title.c_str(), search,
+                    records, grep, search / grep);
 
         CRVCDoc cast;
         cast.SetPersonName(person);
         const double searchPerson = TimeSearch(cast, dir, false, records);
         const double grepPerson = TimeGrep(person, castPaths);
-        std::printf("person %-40s search %7.2fs (%d records)  grep -F -c %7.2fs  ratio %.2f\n", person.c_str(), searchPerson, records, grepPerson,
-                    searchPerson / grepPerson);
+        std::printf("person %-40s search %7.2fs (%d records)  grep -F -c %7.2fs  ratio %.2f\n", person.c_str(),
+                    searchPerson, records, grepPerson, searchPerson / grepPerson);
     }
     return 0;
 }

@@ -3,16 +3,23 @@
 #include "documents/RVCDoc.h"
 #include "documents/RVMDoc.h"
 
-CSearchDocumentAdapter::CSearchDocumentAdapter(CRVMDoc& document) : m_movie(&document), m_target(document.GetRecords()) {}
+CSearchDocumentAdapter::CSearchDocumentAdapter(CRVMDoc& document) : m_movie(&document), m_target(document.GetRecords())
+{
+}
 
-CSearchDocumentAdapter::CSearchDocumentAdapter(CRVCDoc& document) : m_cast(&document), m_target(document.GetRecords()) {}
+CSearchDocumentAdapter::CSearchDocumentAdapter(CRVCDoc& document) : m_cast(&document), m_target(document.GetRecords())
+{
+}
 
 platform::CDocument* CSearchDocumentAdapter::GetDocument() const
 {
     return m_movie ? static_cast<platform::CDocument*>(m_movie) : static_cast<platform::CDocument*>(m_cast);
 }
 
-int CSearchDocumentAdapter::GetSearchState() const { return m_movie ? m_movie->GetSearchState() : m_cast->GetSearchState(); }
+int CSearchDocumentAdapter::GetSearchState() const
+{
+    return m_movie ? m_movie->GetSearchState() : m_cast->GetSearchState();
+}
 
 void CSearchDocumentAdapter::SetSearchState(int state)
 {
@@ -22,9 +29,15 @@ void CSearchDocumentAdapter::SetSearchState(int state)
         m_cast->SetSearchState(state);
 }
 
-std::string CSearchDocumentAdapter::GetSearchKey() const { return m_movie ? m_movie->GetMovieTitle() : m_cast->GetPersonName(); }
+std::string CSearchDocumentAdapter::GetSearchKey() const
+{
+    return m_movie ? m_movie->GetMovieTitle() : m_cast->GetPersonName();
+}
 
-void CSearchDocumentAdapter::SetModifiedFlag(bool modified) { GetDocument()->SetModifiedFlag(modified); }
+void CSearchDocumentAdapter::SetModifiedFlag(bool modified)
+{
+    GetDocument()->SetModifiedFlag(modified);
+}
 
 void CSearchDocumentAdapter::RemoveListRecords()
 {

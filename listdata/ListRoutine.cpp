@@ -91,4 +91,7 @@ ListRoutine MovieListRoutine(int listIndex)
     return listIndex >= 0 && listIndex < kListCount ? kMovieRoutines[listIndex] : nullptr;
 }
 
-ListRoutine CastListRoutine(int listIndex) { return CastRoutineOf(listIndex); }
+ListRoutine CastListRoutine(int listIndex)
+{
+    return CastRoutineOf(listIndex);
+}

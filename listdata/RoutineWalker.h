@@ -23,14 +23,20 @@ public:
     bool Int(int key, std::int32_t value) { return m_target.AddInt(m_type, key, value); }
     bool Text(int key, std::string_view text) { return m_target.AddString(m_type, key, text); }
     bool Bytes3(int key, std::uint32_t value) { return m_target.AddBytes3(m_type, key, value); }
-    bool Bytes10(int key, std::uint32_t a, std::uint32_t b, std::uint16_t c) { return m_target.AddBytes10(m_type, key, a, b, c); }
+    bool Bytes10(int key, std::uint32_t a, std::uint32_t b, std::uint16_t c)
+    {
+        return m_target.AddBytes10(m_type, key, a, b, c);
+    }
 
 private:
     IRecordTarget& m_target;
     int m_type;
 };
 
-inline std::string_view CurrentLine(const CListFile& file) { return searchtext::LineView(file.GetLine(), file.GetLineLength()); }
+inline std::string_view CurrentLine(const CListFile& file)
+{
+    return searchtext::LineView(file.GetLine(), file.GetLineLength());
+}
 
 // Person-keyed credit lists searched for a title (read to the end). For every record
 // whose lines credit the title, `onLine(line, pos, episode)` is called per matching line
@@ -57,8 +63,8 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
                 pos = searchtext::SkipWhiteFrom(line, pos);
                 if (pos >= line.size())
                     break;
-                if (line.size() - pos < title.size() || line[pos] != title.front()
-                    || std::memcmp(line.data() + pos, title.data(), title.size()) != 0) {
+                if (line.size() - pos < title.size() || line[pos] != title.front() ||
+                    std::memcmp(line.data() + pos, title.data(), title.size()) != 0) {
                     if (matched)
                         break;
                 } else {
@@ -119,8 +125,8 @@ bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape&
             start = shape.prefix.size();
         else if (shape.form == TitleForm::tabField)
             start = searchtext::SkipWhiteFrom(line, 0);
-        if (line.size() - start < title.size() || line[start] != title.front()
-            || std::memcmp(line.data() + start, title.data(), title.size()) != 0) {
+        if (line.size() - start < title.size() || line[start] != title.front() ||
+            std::memcmp(line.data() + start, title.data(), title.size()) != 0) {
             if (matched)
                 return true;
             if (g_bCancelSearch)
@@ -166,8 +172,7 @@ enum class LineStep { next, end, fail };
 
 // The further lines of the current record; `onLine(line)` decides whether to go on.
 // Returns false when `onLine` reports a failed add.
-template <class OnLine>
-bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
+template <class OnLine> bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
 {
     while (file.NextLine()) {
         switch (onLine(CurrentLine(file))) {
@@ -182,7 +187,10 @@ bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
     return true;
 }
 
-inline LineStep Step(bool stored) { return stored ? LineStep::next : LineStep::fail; }
+inline LineStep Step(bool stored)
+{
+    return stored ? LineStep::next : LineStep::fail;
+}
 
 // Name-sorted lists searched for a person: reads records while their name sorts before
 // `person` (ASCII case folded), hands the equal one to `onPerson(firstLine, pos)` with

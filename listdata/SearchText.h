@@ -10,10 +10,16 @@
 
 namespace searchtext {
 
-inline bool IsSkipWhite(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+inline bool IsSkipWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // The current line of a reader as a view.
-inline std::string_view LineView(const char* line, int length) { return std::string_view(line, static_cast<std::size_t>(length)); }
+inline std::string_view LineView(const char* line, int length)
+{
+    return std::string_view(line, static_cast<std::size_t>(length));
+}
 
 // Without trailing newlines, tabs and blanks.
 inline std::string_view TrimRight(std::string_view text)
@@ -173,7 +179,10 @@ inline TitleMatch MatchTitle(std::string_view field, std::string_view title, std
     return TitleMatch::episode;
 }
 
-inline unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
+inline unsigned char FoldAscii(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
+}
 
 // Case-insensitive order of two names, folding ASCII letters only.
 inline int CompareNoCase(std::string_view a, std::string_view b)

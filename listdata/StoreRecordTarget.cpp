@@ -32,5 +32,6 @@ bool CStoreRecordTarget::AddBytes3(int type, int key, std::uint32_t value)
 bool CStoreRecordTarget::AddBytes10(int type, int key, std::uint32_t first, std::uint32_t second, std::uint16_t third)
 {
     auto lock = m_store.Lock();
-    return m_store.AddBytes10(type, key, static_cast<std::int32_t>(first), static_cast<std::int32_t>(second), static_cast<std::int16_t>(third));
+    return m_store.AddBytes10(type, key, static_cast<std::int32_t>(first), static_cast<std::int32_t>(second),
+                              static_cast<std::int16_t>(third));
 }

@@ -86,9 +86,11 @@ protected:
         settings.ListsPath = dir.Path();
         for (int i = 0; i < kListCount; ++i)
             settings.Lists[i].FileName = DefaultListFileName(i);
-        testsupport::WriteFile(dir.File("Genres.list"), "GENRES\n\n8: THE GENRES LIST\n==================\n\nFilm (2001)\t\tDrama\n\n");
-        testsupport::WriteFile(dir.File("Actors.list"), "THE ACTORS LIST\n===============\n\nName\t\t\tTitles\n----\t\t\t------\n"
-                                                           "Abbot, Ann\t\tFilm (2001)  [Nurse]\n\t\t\tOther (2002)\n\n");
+        testsupport::WriteFile(dir.File("Genres.list"),
+                               "GENRES\n\n8: THE GENRES LIST\n==================\n\nFilm (2001)\t\tDrama\n\n");
+        testsupport::WriteFile(dir.File("Actors.list"),
+                               "THE ACTORS LIST\n===============\n\nName\t\t\tTitles\n----\t\t\t------\n"
+                               "Abbot, Ann\t\tFilm (2001)  [Nurse]\n\t\t\tOther (2002)\n\n");
     }
 
     SearchRequest Request(std::vector<SearchDocEntry> entries)

@@ -8,7 +8,11 @@ namespace {
 
 const std::string kShow = "\"Night Harbour\" (1999)";
 
-std::string Episode(int season, int number) { return kShow + " {Ep " + std::to_string(number) + " (#" + std::to_string(season) + "." + std::to_string(number) + ")}"; }
+std::string Episode(int season, int number)
+{
+    return kShow + " {Ep " + std::to_string(number) + " (#" + std::to_string(season) + "." + std::to_string(number) +
+           ")}";
+}
 
 } // namespace
 
@@ -17,24 +21,27 @@ TEST(SearchCast, SeriesEpisodesAggregateBillingAndRoles)
     std::string body = "Abbot, Ann\t\tFilm (2001)  [Nurse]\n\n";
     body += "Brook, Ben\t\t" + Episode(1, 1) + "  [Harbour Master]\n";
     for (int n = 2; n <= 12; ++n)
-        body += "\t\t\t" + Episode(1, n) + "  [" + (n % 4 == 0 ? "Ghost" : "Harbour Master") + "]" + (n == 5 ? "  <7>" : "") + (n == 9 ? "  <3>" : "") + "\n";
+        body += "\t\t\t" + Episode(1, n) + "  [" + (n % 4 == 0 ? "Ghost" : "Harbour Master") + "]" +
+                (n == 5 ? "  <7>" : "") + (n == 9 ? "  <3>" : "") + "\n";
     body += "\t\t\tZebra (2005)  [Other]\n\n";
     body += "Cole, Cy\t\tOther Show (1999)\n\n-----------------------------------------\n";
 
-    EXPECT_EQ(RunMovie(kActors, body, kShow), Typed(kActors, {T(0, "Brook, Ben"), I(4, 3), T(3, "Harbour Master"), I(5, 12), I(6, 2)}));
+    EXPECT_EQ(RunMovie(kActors, body, kShow),
+              Typed(kActors, {T(0, "Brook, Ben"), I(4, 3), T(3, "Harbour Master"), I(5, 12), I(6, 2)}));
 }
 
 TEST(SearchCast, SingleBareCreditGivesOnlyTheName)
 {
-    const std::string body = "Abbot, Ann\t\tFilm (2001)\n\t\t\tGolden Days (1950)\n\nBrook, Ben\t\tGolden Days (1950)  [Mayor]\n\n";
+    const std::string body =
+        "Abbot, Ann\t\tFilm (2001)\n\t\t\tGolden Days (1950)\n\nBrook, Ben\t\tGolden Days (1950)  [Mayor]\n\n";
     EXPECT_EQ(RunMovie(kActresses, body, "Film (2001)"), Typed(kActresses, {T(0, "Abbot, Ann")}));
 }
 
 TEST(SearchCast, RoleTieGoesToTheEarliestAndNotesCountAsRoles)
 {
     // Two roles once each: the first one wins; a note replaces an earlier role on its line.
-    const std::string body = "Dane, Dee\t\t" + kShow + " {A (#1.1)}  [Cook]\n\t\t\t" + kShow + " {B (#1.2)}  [Maid]\n\t\t\t" + kShow
-        + " {C (#1.3)}  [Maid]  (voice)  \n\n";
+    const std::string body = "Dane, Dee\t\t" + kShow + " {A (#1.1)}  [Cook]\n\t\t\t" + kShow +
+                             " {B (#1.2)}  [Maid]\n\t\t\t" + kShow + " {C (#1.3)}  [Maid]  (voice)  \n\n";
     EXPECT_EQ(RunMovie(kActors, body, kShow), Typed(kActors, {T(0, "Dane, Dee"), T(3, "Cook"), I(5, 3), I(6, 3)}));
 }
 
@@ -54,7 +61,8 @@ TEST(SearchCrew, EpisodeGroupsByNoteInOrderOfTheirFirstLines)
     for (int n = 2; n <= 7; ++n)
         body += "\t\t\t" + Episode(1, n) + (n == 3 || n == 6 ? "  (second unit)" : "") + "\n";
     body += "\n";
-    EXPECT_EQ(RunMovie(kDirectors, body, kShow), Typed(kDirectors, {T(0, "Hart, Hal"), I(3, 5), T(2, "(second unit)"), I(3, 2)}));
+    EXPECT_EQ(RunMovie(kDirectors, body, kShow),
+              Typed(kDirectors, {T(0, "Hart, Hal"), I(3, 5), T(2, "(second unit)"), I(3, 2)}));
 }
 
 TEST(SearchCrew, TitleLinesKeepTheirNotesAndReadTheWholeList)
@@ -71,23 +79,26 @@ TEST(SearchWriters, EachTitleCreditGetsItsOwnNameNoteAndOrder)
     const std::string body = "Jay, Jo\t\tFilm (2001)  (story)  <1,2,1>\n\t\t\tFilm (2001)  (screenplay)  <2,1,1>\n\n"
                              "Kerr, Kim\t\tFilm (2001)  <1,1>\n\n";
     EXPECT_EQ(RunMovie(kWriters, body, "Film (2001)"),
-              Typed(kWriters, {T(0, "Jay, Jo"), T(2, "(story)"), B3(3, 1, 2, 1), T(0, "Jay, Jo"), T(2, "(screenplay)"), B3(3, 2, 1, 1),
+              Typed(kWriters, {T(0, "Jay, Jo"), T(2, "(story)"), B3(3, 1, 2, 1), T(0, "Jay, Jo"), T(2, "(screenplay)"),
+                               B3(3, 2, 1, 1),
                                // A short order mark reads its missing digit as 0.
                                T(0, "Kerr, Kim"), B3(3, 1, 1, 0)}));
 }
 
 TEST(SearchWriters, EpisodeLinesAreGroupedUnderOneNameWithoutOrders)
 {
-    const std::string body = "Lake, Lu\t\t" + kShow + "  (creator)  <1,1,1>\n\t\t\t" + Episode(1, 1) + "  (written by)  <1,1,1>\n\t\t\t"
-        + Episode(1, 2) + "\n\t\t\t" + Episode(1, 3) + "  (written by)\n\n";
+    const std::string body = "Lake, Lu\t\t" + kShow + "  (creator)  <1,1,1>\n\t\t\t" + Episode(1, 1) +
+                             "  (written by)  <1,1,1>\n\t\t\t" + Episode(1, 2) + "\n\t\t\t" + Episode(1, 3) +
+                             "  (written by)\n\n";
     EXPECT_EQ(RunMovie(kWriters, body, kShow),
-              Typed(kWriters, {T(0, "Lake, Lu"), T(2, "(creator)"), B3(3, 1, 1, 1), T(0, "Lake, Lu"), T(2, "(written by)"), I(5, 2), I(5, 1)}));
+              Typed(kWriters, {T(0, "Lake, Lu"), T(2, "(creator)"), B3(3, 1, 1, 1), T(0, "Lake, Lu"),
+                               T(2, "(written by)"), I(5, 2), I(5, 1)}));
 }
 
 TEST(SearchCoverage, StatusLengthChoosesTheKeyAndEpisodesDoNotMatch)
 {
-    const std::string body = "Alpha (1990)\t\tComplete\n" + kShow + " {Pilot (#1.1)}\t\tVerified as complete\n" + kShow
-        + "\t\tVerified as complete\nZulu (2000)\t\tComplete\n\n";
+    const std::string body = "Alpha (1990)\t\tComplete\n" + kShow + " {Pilot (#1.1)}\t\tVerified as complete\n" +
+                             kShow + "\t\tVerified as complete\nZulu (2000)\t\tComplete\n\n";
     EXPECT_EQ(RunMovie(kCompleteCast, body, kShow), Typed(kCompleteCast, {E(1)}));
     EXPECT_EQ(RunMovie(kCompleteCrew, body, "Alpha (1990)"), Typed(kCompleteCrew, {E(0)}));
 }

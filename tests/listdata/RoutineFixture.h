@@ -51,10 +51,22 @@ inline std::string LittleEndian(std::uint64_t value, int bytes)
 }
 
 // Expected records of a list (type filled in by Expect).
-inline Rec T(int key, const std::string& text) { return {-1, key, text + std::string(1, '\0')}; }
-inline Rec I(int key, std::int32_t value) { return {-1, key, LittleEndian(static_cast<std::uint32_t>(value), 4)}; }
-inline Rec E(int key) { return {-1, key, {}}; }
-inline Rec B3(int key, int a, int b, int c) { return {-1, key, std::string{char(a), char(b), char(c)}}; }
+inline Rec T(int key, const std::string& text)
+{
+    return {-1, key, text + std::string(1, '\0')};
+}
+inline Rec I(int key, std::int32_t value)
+{
+    return {-1, key, LittleEndian(static_cast<std::uint32_t>(value), 4)};
+}
+inline Rec E(int key)
+{
+    return {-1, key, {}};
+}
+inline Rec B3(int key, int a, int b, int c)
+{
+    return {-1, key, std::string{char(a), char(b), char(c)}};
+}
 inline Rec B10(int key, const std::vector<int>& v)
 {
     Rec r{-1, key, {}};
@@ -157,12 +169,14 @@ inline std::vector<Rec> RunRoutine(ListRoutine routine, int listIndex, const std
     return target.Records();
 }
 
-inline std::vector<Rec> RunMovie(int listIndex, const std::string& body, const std::string& title, bool* result = nullptr)
+inline std::vector<Rec> RunMovie(int listIndex, const std::string& body, const std::string& title,
+                                 bool* result = nullptr)
 {
     return RunRoutine(MovieListRoutine(listIndex), listIndex, body, title, result);
 }
 
-inline std::vector<Rec> RunCast(int listIndex, const std::string& body, const std::string& person, bool* result = nullptr)
+inline std::vector<Rec> RunCast(int listIndex, const std::string& body, const std::string& person,
+                                bool* result = nullptr)
 {
     return RunRoutine(CastListRoutine(listIndex), listIndex, body, person, result);
 }

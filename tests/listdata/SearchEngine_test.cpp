@@ -68,7 +68,10 @@ public:
     void SetUpperStatus(const std::string& text) override { Add("upper " + text); }
     void SetLowerStatus(const std::string& text) override { Add("lower " + text); }
     void ClearStatusList() override { Add("clear"); }
-    void InsertStatusLine(int position, const std::string& text) override { Add("line " + std::to_string(position) + " " + text); }
+    void InsertStatusLine(int position, const std::string& text) override
+    {
+        Add("line " + std::to_string(position) + " " + text);
+    }
     void SetProgressRange(int upper) override { Add("range " + std::to_string(upper)); }
     void StepProgress() override { Add("step"); }
     void Beep() override { Add("beep"); }
@@ -127,7 +130,10 @@ protected:
         g_bCancelSearch = false;
     }
 
-    void WriteList(int listIndex, const std::string& body) { testsupport::WriteFile(dir.File(DefaultListFileName(listIndex)), ListText(listIndex, body)); }
+    void WriteList(int listIndex, const std::string& body)
+    {
+        testsupport::WriteFile(dir.File(DefaultListFileName(listIndex)), ListText(listIndex, body));
+    }
 
     // The lists every test reads: Genres and Countries hold both films, the Actors list
     // credits both.
@@ -242,8 +248,9 @@ TEST_F(SearchEngineTest, UnreadableListsAreCountedAndTheOthersRead)
     FakeDocument doc("A", kFilm);
     tickStep = 40000;
     QueueAndRun(Request({&doc}, {kGenres, kCountries, kActors, kRatings}));
-    EXPECT_EQ(sink.Events("line"), (std::vector<std::string>{"line 0 OK - Actors (40.00s)", "line 1 Wrong Format - Countries",
-                                                              "line 2 Couldn't Open - Genres", "line 3 Wrong Format - Ratings"}));
+    EXPECT_EQ(sink.Events("line"),
+              (std::vector<std::string>{"line 0 OK - Actors (40.00s)", "line 1 Wrong Format - Countries",
+                                        "line 2 Couldn't Open - Genres", "line 3 Wrong Format - Ratings"}));
     EXPECT_EQ(sink.Events("step").size(), 4u);
     // Three steps of the clock from the run's start: whole minutes before the m, seconds after it.
     EXPECT_EQ(sink.Events("upper Done"), std::vector<std::string>{"upper Done ! (2m0.00s)"});
@@ -283,8 +290,9 @@ TEST_F(SearchEngineTest, CancelDuringTheSecondOfThreeDocuments)
     };
     QueueAndRun(Request({&first, &second, &third}, {kActors, kCountries, kGenres}));
 
-    EXPECT_EQ(sink.Events("changed"), (std::vector<std::string>{"changed A 1", "changed B 1", "changed C 1", "changed A 2", "changed A 0",
-                                                                 "changed B 2", "changed B 0", "changed C 0"}));
+    EXPECT_EQ(sink.Events("changed"),
+              (std::vector<std::string>{"changed A 1", "changed B 1", "changed C 1", "changed A 2", "changed A 0",
+                                        "changed B 2", "changed B 0", "changed C 0"}));
     EXPECT_EQ(sink.Events().back(), "stopped");
     EXPECT_EQ(first.ListRecords(kGenres).size(), 1u);
     // What was stored before the cancel stays; the list in hand stops after its first
@@ -292,7 +300,8 @@ TEST_F(SearchEngineTest, CancelDuringTheSecondOfThreeDocuments)
     EXPECT_EQ(second.ListRecords(kActors), Typed(kActors, {T(0, "Abbot, Ann"), T(3, "Doctor")}));
     EXPECT_TRUE(second.ListRecords(kCountries).empty());
     EXPECT_TRUE(second.ListRecords(kGenres).empty());
-    EXPECT_EQ(sink.Events("line 1"), (std::vector<std::string>{"line 1 OK - Countries (1.50s)", "line 1 OK - Countries (1.50s)"}));
+    EXPECT_EQ(sink.Events("line 1"),
+              (std::vector<std::string>{"line 1 OK - Countries (1.50s)", "line 1 OK - Countries (1.50s)"}));
     EXPECT_EQ(third.AllRecords(), std::vector<Rec>{});
     EXPECT_FALSE(third.m_modified);
     // A cancelled document still gets its default view, without the Done texts.
@@ -309,7 +318,9 @@ TEST_F(SearchEngineTest, SecondSearchReplacesListRecordsAndKeepsTheOthers)
     WriteList(kGenres, kFilm + "\t\tWestern\n\n");
     QueueAndRun(Request({&doc}, {kGenres}));
 
-    const std::vector<Rec> expected = {{48, 0, kFilm + std::string(1, '\0')}, {50, 5, LittleEndian(1, 4)}, {50, 5, LittleEndian(2, 4)},
+    const std::vector<Rec> expected = {{48, 0, kFilm + std::string(1, '\0')},
+                                       {50, 5, LittleEndian(1, 4)},
+                                       {50, 5, LittleEndian(2, 4)},
                                        {kGenres, 0, std::string("Western") + std::string(1, '\0')}};
     EXPECT_EQ(doc.AllRecords(), expected);
 }
@@ -323,7 +334,8 @@ TEST_F(SearchEngineTest, CastCrewDocumentsUseTheirOwnChoicesAndRoutines)
     SearchRequest request = Request({&person}, {kGenres}, {kAkaNames, kActors, kGenres});
     request.documents[0].kind = kCastCrewDocument;
     QueueAndRun(request);
-    EXPECT_EQ(sink.Events("line"), (std::vector<std::string>{"line 0 OK - Actors (1.50s)", "line 1 OK - Aka-Names (1.50s)"}));
+    EXPECT_EQ(sink.Events("line"),
+              (std::vector<std::string>{"line 0 OK - Actors (1.50s)", "line 1 OK - Aka-Names (1.50s)"}));
     EXPECT_EQ(person.ListRecords(kActors), Typed(kActors, {T(1, kFilm), T(3, "Nurse"), T(1, kOther), T(3, "Doctor")}));
     EXPECT_EQ(person.ListRecords(kAkaNames), Typed(kAkaNames, {T(0, "Abbott, Anne")}));
     EXPECT_EQ(person.m_mode, 2);

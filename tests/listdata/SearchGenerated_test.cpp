@@ -109,7 +109,10 @@ TEST_P(SearchGeneratedTest, FeaturedTitlesAndPeopleAreFoundInEveryList)
 {
     Document film(generator->FeaturedFilm()), series(generator->FeaturedSeries());
     Document actor(generator->FeaturedActor()), actress(generator->FeaturedActress());
-    Run({{&film, kMovieTVDocument}, {&series, kMovieTVDocument}, {&actor, kCastCrewDocument}, {&actress, kCastCrewDocument}});
+    Run({{&film, kMovieTVDocument},
+         {&series, kMovieTVDocument},
+         {&actor, kCastCrewDocument},
+         {&actress, kCastCrewDocument}});
 
     for (const std::string& line : sink.lines)
         EXPECT_EQ(line.rfind("OK - ", 0), 0u) << line;
@@ -138,5 +141,5 @@ TEST_P(SearchGeneratedTest, FeaturedTitlesAndPeopleAreFoundInEveryList)
 
 // LF, CR LF, and hostile lines (over-long, bytes 128-255, no final line end).
 INSTANTIATE_TEST_SUITE_P(Lists, SearchGeneratedTest,
-                         ::testing::Values(std::make_pair(false, false), std::make_pair(true, false), std::make_pair(false, true),
-                                           std::make_pair(true, true)));
+                         ::testing::Values(std::make_pair(false, false), std::make_pair(true, false),
+                                           std::make_pair(false, true), std::make_pair(true, true)));
