@@ -17,5 +17,6 @@ cmake --build build-asan -j "$jobs"
 
 # The search engine's thread tests again under ThreadSanitizer.
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_WITH_QT=OFF -DRV_BUILD_BENCH=OFF -DRV_SANITIZE=thread
-cmake --build build-tsan -j "$jobs" --target test_listdata
-(cd build-tsan && GTEST_FILTER='SearchEngine*' TSAN_OPTIONS=halt_on_error=1 ctest --output-on-failure -R '^listdata$')
+cmake --build build-tsan -j "$jobs" --target test_listdata test_documents
+(cd build-tsan && GTEST_FILTER='SearchEngine*:SearchDocuments*' TSAN_OPTIONS=halt_on_error=1 \
+  ctest --output-on-failure -R '^(listdata|documents)$')

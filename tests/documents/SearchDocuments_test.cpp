@@ -7,9 +7,12 @@
 #include "platform/Clock.h"
 #include "support/TestSupport.h"
 
+#include <atomic>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -193,4 +196,42 @@ TEST_F(SearchDocumentsTest, StoreAtItsLimitEndsTheDocumentsLists)
     EXPECT_EQ(last.type, kActors);
     EXPECT_STREQ(last.GetText(), "Abbot, Ann");
     EXPECT_TRUE(sink.done);
+}
+
+TEST_F(SearchDocumentsTest, ViewsReadTheStoresWhileTheSearchThreadWrites)
+{
+    std::vector<std::unique_ptr<CRVMDoc>> docs;
+    std::vector<std::unique_ptr<CSearchDocumentAdapter>> adapters;
+    std::vector<SearchDocEntry> entries;
+    for (int i = 0; i < 3; ++i) {
+        docs.push_back(std::make_unique<CRVMDoc>());
+        docs.back()->SetMovieTitle("Film (2001)");
+        adapters.push_back(std::make_unique<CSearchDocumentAdapter>(*docs.back()));
+        entries.push_back(adapters.back()->Entry(true));
+    }
+    const SearchRequest request = Request(entries);
+    CSearchEngine engine(sink);
+    engine.QueueDocuments(request);
+    std::atomic<bool> finished{false};
+    std::thread search([&] {
+        engine.Run(request);
+        finished = true;
+    });
+    // A view rebuild: the store's lock held for the whole read, mode and state read freely.
+    int reads = 0;
+    while (!finished) {
+        for (const auto& doc : docs) {
+            auto lock = doc->GetRecords().Lock();
+            for (int i = 0; i < doc->GetRecords().GetCount(); ++i)
+                reads += doc->GetRecords().GetRecord(i).size >= 0;
+            reads += doc->GetSectionMode() + doc->GetSearchState() + doc->IsModified();
+        }
+        std::this_thread::yield();
+    }
+    search.join();
+    for (const auto& doc : docs) {
+        EXPECT_EQ(doc->GetSearchState(), kSearchIdle);
+        EXPECT_EQ(doc->GetRecords().FindFirst(kGenres) >= 0, true);
+    }
+    EXPECT_GE(reads, 0);
 }
