@@ -63,8 +63,7 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
                 pos = searchtext::SkipWhiteFrom(line, pos);
                 if (pos >= line.size())
                     break;
-                if (line.size() - pos < title.size() || line[pos] != title.front() ||
-                    std::memcmp(line.data() + pos, title.data(), title.size()) != 0) {
+                if (!searchtext::BeginsWithTitle(line, pos, title)) {
                     if (matched)
                         break;
                 } else {
@@ -125,8 +124,7 @@ bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape&
             start = shape.prefix.size();
         else if (shape.form == TitleForm::tabField)
             start = searchtext::SkipWhiteFrom(line, 0);
-        if (line.size() - start < title.size() || line[start] != title.front() ||
-            std::memcmp(line.data() + start, title.data(), title.size()) != 0) {
+        if (!searchtext::BeginsWithTitle(line, start, title)) {
             if (matched)
                 return true;
             if (g_bCancelSearch)

@@ -137,6 +137,18 @@ inline std::string_view StripPrefix(std::string_view line, std::string_view pref
     return TrimRight(line);
 }
 
+// Whether `line` holds the non-empty `title` at `pos`. Titles of a list share their
+// first and last characters (quotes, year groups), so a middle character is tried before
+// the whole comparison.
+inline bool BeginsWithTitle(std::string_view line, std::size_t pos, std::string_view title)
+{
+    const std::size_t n = title.size();
+    if (pos > line.size() || line.size() - pos < n)
+        return false;
+    const char* at = line.data() + pos;
+    return at[n / 2] == title[n / 2] && at[0] == title[0] && std::memcmp(at, title.data(), n) == 0;
+}
+
 // Index of the '{' that opens the title's last (outermost) brace group, counting nested
 // braces backwards from the final '}'; npos when the title does not end in '}' or the
 // group is not closed.

@@ -383,3 +383,21 @@ TEST_F(SearchEngineTest, RunOnAnotherThreadWhileTheGuiThreadReads)
     }
     EXPECT_EQ(sink.Events().back(), "done");
 }
+
+TEST(ListRoutines, EveryListADocumentKindReadsHasItsRoutine)
+{
+    for (int i = 0; i < kListCount; ++i) {
+        EXPECT_EQ(MovieListRoutine(i) != nullptr, ListCatalog[i].useMovieTV != 0) << ListCatalog[i].name;
+        EXPECT_EQ(CastListRoutine(i) != nullptr, ListCatalog[i].useCastCrew != 0) << ListCatalog[i].name;
+    }
+    EXPECT_EQ(MovieListRoutine(-1), nullptr);
+    EXPECT_EQ(CastListRoutine(kListCount), nullptr);
+    // The eight crew lists share one routine per document kind, unlike Writers.
+    for (int crew : {kCinematographers, kComposers, kCostumeDesigners, kDirectors, kEditors, kMiscellaneous, kProducers,
+                     kProductionDesigners}) {
+        EXPECT_EQ(MovieListRoutine(crew), MovieListRoutine(kDirectors));
+        EXPECT_EQ(CastListRoutine(crew), CastListRoutine(kDirectors));
+    }
+    EXPECT_NE(MovieListRoutine(kWriters), MovieListRoutine(kDirectors));
+    EXPECT_NE(CastListRoutine(kWriters), CastListRoutine(kDirectors));
+}
