@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using namespace searchtest;
@@ -137,6 +138,30 @@ TEST_P(SearchGeneratedTest, FeaturedTitlesAndPeopleAreFoundInEveryList)
     for (int e = 0; e < generator->FeaturedEpisodeCount(); ++e)
         expected.push_back(generator->FeaturedEpisode(e));
     EXPECT_EQ(episodes, expected);
+
+    // The generated shapes reach the awkward keys: episode aggregation of cast, crew and
+    // writers, order marks, episode labels and counts, the Ratings full table, the
+    // biography's dates, items and paragraphs.
+    std::map<int, std::set<int>> keys;
+    for (Document* d : {&film, &series, &actor, &actress})
+        for (const Rec& r : d->records.Records())
+            keys[r.type].insert(r.key);
+    const std::pair<int, std::set<int>> required[] = {
+        {kActors, {0, 3, 4, 5, 6}},
+        {kDirectors, {0, 2, 3}},
+        {kWriters, {0, 2, 3, 5}},
+        {kGenres, {0, 1}},
+        {kRunningTimes, {0, 1, 2}},
+        {kTrivia, {0, 1, 3}},
+        {kQuotes, {0, 1, 2, 99}},
+        {kLiterature, {99}},
+        {kRatings, {0, 1, 2, 9}},
+        {kMovies, {0, 2}},
+        {kBiographies, {5, 9, 10, 11, 13, 29, 30}},
+    };
+    for (const auto& [list, wanted] : required)
+        for (int key : wanted)
+            EXPECT_TRUE(keys[list].count(key)) << ListCatalog[list].name << " key " << key;
 }
 
 // LF, CR LF, and hostile lines (over-long, bytes 128-255, no final line end).
