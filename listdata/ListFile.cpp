@@ -22,7 +22,8 @@ bool CListFile::OpenPath(int index, const std::string& path)
     started = false;
     continuation = false;
     midLine = false;
-    line[0] = '\0';
+    heldLine[0] = '\0';
+    line = heldLine;
     lineLength = 0;
     if (index < 0 || index >= kListCount || !OpenRead(path)) {
         listIndex = -1;
@@ -37,7 +38,8 @@ bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> sour
     started = false;
     continuation = false;
     midLine = false;
-    line[0] = '\0';
+    heldLine[0] = '\0';
+    line = heldLine;
     lineLength = 0;
     if (index < 0 || index >= kListCount || !source) {
         listIndex = -1;
@@ -51,6 +53,7 @@ bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> sour
 void CListFile::Close()
 {
     if (listIndex >= 0) {
+        HoldLine();
         CloseFile();
         listIndex = -1;
     }
@@ -61,6 +64,7 @@ bool CListFile::FindStart()
     if (listIndex < 0)
         return false;
     midLine = false;
+    HoldLine();
     const ListCatalogEntry& entry = ListCatalog[listIndex];
     const std::size_t headerLength = std::strlen(entry.header);
     std::string text;
@@ -98,6 +102,7 @@ bool CListFile::FindNextRatingsTable()
     if (listIndex != kRatings)
         return false;
     midLine = false;
+    HoldLine();
     std::string text;
     while (ReadWholeLine(text)) {
         if (text == kRatingsTableHeading)
@@ -112,18 +117,30 @@ bool CListFile::ReadPiece()
 {
     for (;;) {
         const bool continues = midLine;
-        if (!ReadBuffer(line, kLineSize, &lineLength)) {
-            line[0] = '\0';
+        const char* piece = ReadBufferInPlace(kLineSize, &lineLength);
+        if (!piece) {
+            heldLine[0] = '\0';
+            line = heldLine;
             lineLength = 0;
             continuation = false;
             midLine = false;
             return false;
         }
+        line = piece;
         midLine = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
         continuation = continues;
         if (continuation && lineLength == 1 && line[0] == '\n')
             continue;
         return true;
+    }
+}
+
+void CListFile::HoldLine()
+{
+    if (line != heldLine) {
+        std::memcpy(heldLine, line, static_cast<std::size_t>(lineLength));
+        heldLine[lineLength] = '\0';
+        line = heldLine;
     }
 }
 

@@ -141,3 +141,45 @@ TEST(TextFileSource, MissingFileDoesNotOpen)
     EXPECT_FALSE(file.OpenRead("/nonexistent/dir/file"));
     EXPECT_FALSE(file.IsOpen());
 }
+
+TEST(TextFileSource, PiecesMatchFgetsOverAnyReadSizes)
+{
+    // Lines of many lengths around the 1023-character piece, CR LF and lone CRs.
+    std::string text;
+    unsigned seed = 1;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const std::size_t length = (seed >> 8) % 2100;
+        for (std::size_t k = 0; k < length; ++k)
+            text += static_cast<char>('a' + (k + i) % 26);
+        if (seed % 7 == 0)
+            text += '\r';
+        text += (seed % 3 == 0) ? "\r\n" : "\n";
+    }
+    text += "tail";
+    // What fgets gives on the text-mode stream: CR LF folded, then pieces of at most 1023.
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            folded += text[i];
+    std::vector<std::string> expected;
+    for (std::size_t pos = 0; pos < folded.size();) {
+        const std::size_t nl = folded.find('\n', pos);
+        std::size_t take = nl == std::string::npos ? folded.size() - pos : nl - pos + 1;
+        take = std::min<std::size_t>(take, 1023);
+        expected.push_back(folded.substr(pos, take));
+        pos += take;
+    }
+    for (std::size_t chunk : {1u, 2u, 1023u, 1024u, 4096u, 300000u}) {
+        TextFile file;
+        file.OpenSource(std::make_unique<ChunkSource>(text, chunk), "t");
+        std::vector<std::string> pieces;
+        int n = 0;
+        while (const char* piece = file.ReadBufferInPlace(1024, &n)) {
+            EXPECT_EQ(piece[n], '\0');
+            pieces.push_back(std::string(piece, n));
+        }
+        EXPECT_EQ(pieces, expected) << chunk;
+        EXPECT_EQ(file.Consumed(), folded.size());
+    }
+}
