@@ -4,6 +4,8 @@
 #include <cstring>
 #include <new>
 
+#include <sys/stat.h>
+
 namespace {
 
 void recordError(LineFile* file, int code)
@@ -87,6 +89,13 @@ LineFile* openLineFile(const char* name, int flags, int bufferSize)
     file->mode = flags & 3;
     file->stream = std::fopen(file->fileName, modes[file->mode]);
     file->bufferSize = bufferSize;
+    // A directory opens as a stream here but yields no bytes; it is not a file this reader
+    // can open, and a caller told so reports it as such rather than as an unreadable list.
+    struct stat status;
+    if (file->stream && fstat(fileno(file->stream), &status) == 0 && S_ISDIR(status.st_mode)) {
+        std::fclose(file->stream);
+        file->stream = nullptr;
+    }
     if (!file->stream) {
         std::free(file->fileName);
         delete file;

@@ -73,6 +73,7 @@ TEST(LineFileTest, OpenReportsSizeAndFailsOnMissingFile)
     EXPECT_EQ(file->errorClass, 0);
     EXPECT_EQ(closeLineFile(file), kLineOk);
     EXPECT_EQ(openLineFile(dir.File("missing").c_str(), kLineFileRead, 128), nullptr);
+    EXPECT_EQ(openLineFile(dir.Path().c_str(), kLineFileRead, 128), nullptr) << "a directory";
     EXPECT_EQ(closeLineFile(nullptr), 1);
 }
 

@@ -162,6 +162,21 @@ TEST(SumwatchTest, SingleFileThatCannotBeOpened)
     expectTitleThen(got.rest.substr(start.size()), kHeader + kWarning);
 }
 
+TEST(SumwatchTest, DirectoryNamedLikeAListFileCannotBeOpened)
+{
+    // Given directly it is a single list file that cannot be opened; found in a directory it
+    // is a list that cannot be read.
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("Sub.list"));
+    Outcome got = run({dir.File("Sub.list"), "-nostats"});
+    EXPECT_EQ(got.code, 20);
+    EXPECT_EQ(got.rest, "Failed to open " + dir.File("Sub.list") + "!\n\n" + kWarning);
+
+    got = run({dir.Path(), "-nostats"});
+    EXPECT_EQ(got.code, 0);
+    EXPECT_EQ(got.rest, "\nCheck CRC of File Sub.list (000%)\b\b\b\b\b\b- IO-Error\n\n");
+}
+
 TEST(SumwatchTest, SingleFileRowsForEachResult)
 {
     TempDir dir;
