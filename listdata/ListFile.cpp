@@ -217,7 +217,17 @@ bool CListFile::NextBlankEndedRecord()
 
 bool CListFile::NextUnindentedRecord()
 {
-    while (ReadPiece()) {
+    for (;;) {
+        // Lines this rule passes over, passed whole without reading them as pieces:
+        // every piece of such a line is passed over (its first for its first byte, the
+        // others as continuations).
+        if (!midLine && passingAllowed)
+            PassLines([](const char* bytes, std::size_t size) {
+                const char c = bytes[0];
+                return c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2);
+            });
+        if (!ReadPiece())
+            return false;
         if (continuation)
             continue;
         const char c = line[0];
@@ -225,7 +235,6 @@ bool CListFile::NextUnindentedRecord()
             continue;
         return !BeginsWithDashes();
     }
-    return false;
 }
 
 bool CListFile::NextHashRecord()

@@ -46,7 +46,8 @@ public:
     void PassRecordsWithout(std::string_view text);
     // For walks that read with NextRecord only, until a record's first line holds `text`.
     void PassRecordStartsWithout(std::string_view text);
-    // Both of the above do nothing when this is off (tests compare the two ways).
+    // Both of the above, and NextRecord's passing over whole lines, do nothing when this
+    // is off (tests compare the two ways).
     void AllowPassing(bool allow) { passingAllowed = allow; }
 
     // The current line, newline kept; at most 1023 characters. Valid until the next read.

@@ -99,6 +99,27 @@ protected:
     void SkipRaw(std::size_t count);
     // File offset of the first unread byte.
     std::uint64_t RawOffset() const { return m_bufferOffset + m_pos; }
+    // From a line start: passes over whole lines while `pass(bytes, size)` holds for the
+    // line's raw bytes (line feed included, CR LF not folded). Stops at the first line
+    // not wholly in the buffer, so the caller reads on as usual from there.
+    template <class Pass> void PassLines(Pass&& pass)
+    {
+        RestoreTerminatedByte();
+        char* const buf = m_buffer.get();
+        for (;;) {
+            std::size_t at;
+            if (m_nextNewline < m_newlines.size() && m_newlines[m_nextNewline] >= m_pos)
+                at = m_newlines[m_nextNewline];
+            else if ((at = NextNewline(m_pos, m_end)) == kNoTerminator)
+                return;
+            const std::size_t size = at - m_pos + 1;
+            if (!pass(static_cast<const char*>(buf + m_pos), size))
+                return;
+            m_consumed += (size >= 2 && buf[at - 1] == '\r') ? size - 1 : size;
+            m_pos = at + 1;
+            ++m_nextNewline;
+        }
+    }
 
 private:
     static constexpr std::size_t kNoTerminator = static_cast<std::size_t>(-1);

@@ -49,7 +49,7 @@ struct Outcome {
 };
 
 Outcome RunRoutine(int list, const std::string& bytes, const std::string& title, bool passing, unsigned seed,
-                   std::size_t maxChunk)
+                   std::size_t maxChunk, bool person = false)
 {
     CListFile file;
     file.AllowPassing(passing);
@@ -58,7 +58,7 @@ Outcome RunRoutine(int list, const std::string& bytes, const std::string& title,
     if (!file.FindStart())
         return outcome;
     RecordingTarget target;
-    outcome.result = MovieListRoutine(list)(list, file, title, target);
+    outcome.result = (person ? CastListRoutine(list) : MovieListRoutine(list))(list, file, title, target);
     outcome.records = target.Records();
     outcome.consumed = file.Consumed();
     return outcome;
@@ -187,10 +187,10 @@ std::string MixedBody(std::mt19937& rng, const std::string& title, int lines, bo
 }
 
 void ExpectSameWalks(int list, const std::string& bytes, const std::string& title, unsigned seed,
-                     std::size_t maxChunk)
+                     std::size_t maxChunk, bool person = false)
 {
-    const Outcome plain = RunRoutine(list, bytes, title, false, seed, maxChunk);
-    const Outcome passing = RunRoutine(list, bytes, title, true, seed, maxChunk);
+    const Outcome plain = RunRoutine(list, bytes, title, false, seed, maxChunk, person);
+    const Outcome passing = RunRoutine(list, bytes, title, true, seed, maxChunk, person);
     EXPECT_EQ(passing.result, plain.result);
     EXPECT_EQ(passing.records, plain.records);
     EXPECT_EQ(passing.consumed, plain.consumed);
@@ -211,9 +211,48 @@ TEST(PassRecords, MixedListsWriteWhatThePlainWalkWrites)
             ExpectSameWalks(list, bytes, title, static_cast<unsigned>(round), maxChunk);
             records += static_cast<int>(RunRoutine(list, bytes, title, true, 1, 1 << 20).records.size());
         }
+        // The person searches of the name-sorted lists read records by their first lines.
+        for (int list : {kActors, kDirectors, kWriters}) {
+            SCOPED_TRACE("round " + std::to_string(round) + " person list " + ListCatalog[list].name);
+            const std::string bytes = HeaderBlock(list) + body;
+            for (const char* person : {"Name, M", "Name, Z", "Long, Name"})
+                ExpectSameWalks(list, bytes, person, static_cast<unsigned>(round), 5 + round * 7, true);
+            records += static_cast<int>(RunRoutine(list, bytes, "Name, M", true, 1, 1 << 20, true).records.size());
+        }
     }
     // The mixtures do reach the routines' matching paths.
     EXPECT_GT(records, 100);
+}
+
+// Every record start NextRecord finds, with the read position behind it.
+std::vector<std::string> RecordStarts(int list, const std::string& bytes, bool passing, std::size_t maxChunk)
+{
+    CListFile file;
+    file.AllowPassing(passing);
+    EXPECT_TRUE(file.OpenSource(list, std::make_unique<ChunkSource>(bytes, 1, maxChunk), "mixed"));
+    std::vector<std::string> starts;
+    if (!file.FindStart())
+        return starts;
+    while (file.NextRecord())
+        starts.push_back(std::string(file.GetLine(), static_cast<std::size_t>(file.GetLineLength())) + "@" +
+                         std::to_string(file.Consumed()));
+    return starts;
+}
+
+TEST(PassRecords, RecordStartsAreThoseOfThePlainReader)
+{
+    std::mt19937 rng(99);
+    for (int round = 0; round < 40; ++round) {
+        std::string body = "\n" + MixedBody(rng, "Tale (1990)", 200);
+        // Without lines of dashes, which end the list at once.
+        for (std::size_t at = 0; (at = body.find("\n---", at)) != std::string::npos; ++at)
+            body[at + 1] = '=';
+        const std::string bytes = HeaderBlock(kActors) + body;
+        const std::size_t maxChunk = round % 2 ? 1 << 20 : 3 + static_cast<std::size_t>(round) * 11;
+        const std::vector<std::string> plain = RecordStarts(kActors, bytes, false, maxChunk);
+        EXPECT_GT(plain.size(), 10u);
+        EXPECT_EQ(RecordStarts(kActors, bytes, true, maxChunk), plain) << "round " << round;
+    }
 }
 
 TEST(PassRecords, TitlesThatCannotBeSearchedRawGiveThePlainWalk)
