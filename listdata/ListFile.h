@@ -8,6 +8,7 @@
 #include "platform/TextFile.h"
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -46,7 +47,11 @@ public:
     void PassRecordsWithout(std::string_view text);
     // For walks that read with NextRecord only, until a record's first line holds `text`.
     void PassRecordStartsWithout(std::string_view text);
-    // Both of the above, and NextRecord's passing over whole lines, do nothing when this
+    // For walks that read with NextRecord only and do nothing with a record whose first
+    // line satisfies `passes(text)` (`text` the line without its line end). Lists whose
+    // records begin unindented (start kind 1) only.
+    template <class Passes> void PassRecordsWhile(Passes&& passes);
+    // All of the above, and NextRecord's passing over whole lines, do nothing when this
     // is off (tests compare the two ways).
     void AllowPassing(bool allow) { passingAllowed = allow; }
 
@@ -97,3 +102,25 @@ private:
     std::uint64_t barrierSearchTo = 0;
     std::uint64_t barrierAt = kNoBarrier;
 };
+
+template <class Passes> void CListFile::PassRecordsWhile(Passes&& passes)
+{
+    if (!passingAllowed || listIndex < 0 || midLine || ListCatalog[listIndex].startKind != 1)
+        return;
+    HoldLine();
+    PassLines([&](const char* bytes, std::size_t size) {
+        const char c = bytes[0];
+        // Lines NextRecord passes over.
+        if (c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2))
+            return true;
+        // A line of dashes ends the list; a long line comes in pieces: both are left to
+        // NextRecord.
+        if (size > 1000 || (size >= 3 && std::memcmp(bytes, "---", 3) == 0))
+            return false;
+        // The piece NextRecord would return, without its newline (CR LF reads as LF).
+        std::size_t length = size - 1;
+        if (length > 0 && bytes[length - 1] == '\r')
+            --length;
+        return passes(std::string_view(bytes, length));
+    });
+}

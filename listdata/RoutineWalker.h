@@ -207,7 +207,16 @@ inline LineStep Step(bool stored)
 template <class CutName, class OnPerson>
 bool WalkPersonRecords(CListFile& file, std::string_view person, CutName&& cutName, OnPerson&& onPerson)
 {
-    while (file.NextRecord()) {
+    for (;;) {
+        // Records whose name sorts before the person's are only passed over: let the
+        // reader pass them unread where it can.
+        file.PassRecordsWhile([&](std::string_view line) {
+            std::size_t pos = 0;
+            std::string_view name;
+            return !cutName(line, pos, name) || name.empty() || searchtext::CompareNoCase(name, person) < 0;
+        });
+        if (!file.NextRecord())
+            break;
         const std::string_view line = CurrentLine(file);
         std::size_t pos = 0;
         std::string_view name;
