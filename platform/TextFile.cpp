@@ -41,7 +41,10 @@ __attribute__((target("avx2"))) void IndexNewlinesAvx2(const char* buf, std::siz
     }
 }
 
-const bool kHaveAvx2 = __builtin_cpu_supports("avx2");
+const bool kHaveAvx2 = [] {
+    __builtin_cpu_init(); // may run before the library's own initialisation
+    return __builtin_cpu_supports("avx2") != 0;
+}();
 #endif
 
 // Appends the positions of the '\n' bytes of buf[from, to) to `positions`. One pass
