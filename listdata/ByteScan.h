@@ -24,7 +24,7 @@ inline const bool kHaveAvx2 = [] {
 
 // FindText's candidate loop 32 bytes at a time; returns where it stopped in `*from`.
 __attribute__((target("avx2"))) inline std::size_t FindTextAvx2(std::string_view bytes, std::string_view text,
-                                                                 std::size_t* from)
+                                                                std::size_t* from)
 {
     const std::size_t n = text.size();
     const char* const data = bytes.data();
@@ -72,8 +72,8 @@ inline std::size_t FindText(std::string_view bytes, std::string_view text)
         for (; i + n - 1 + 16 <= bytes.size(); i += 16) {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + n - 1));
-            unsigned mask =
-                static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+            unsigned mask = static_cast<unsigned>(
+                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
             while (mask != 0) {
                 const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
                 if (std::memcmp(data + at + 1, text.data() + 1, n - 2) == 0)

@@ -318,8 +318,7 @@ bool CListFile::CanPass(std::string_view text) const
     // A line feed, CR or NUL in the text could match across the text-mode folding or a
     // line end, which the raw search below cannot tell.
     return passingAllowed && listIndex >= 0 && !text.empty() &&
-           text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos &&
-           RawOffset() >= noPassBefore;
+           text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos && RawOffset() >= noPassBefore;
 }
 
 // Offset in `unread` (the unread bytes) of the first line start that could end the list,

@@ -26,7 +26,7 @@ constexpr std::size_t kIndexSlice = 32 << 10;
 #if defined(__x86_64__) && defined(__GNUC__)
 // The same 32 bytes at a time, where the processor has AVX2.
 __attribute__((target("avx2"))) void IndexNewlinesAvx2(const char* buf, std::size_t from, std::size_t to,
-                                                         std::vector<std::uint32_t>& positions)
+                                                       std::vector<std::uint32_t>& positions)
 {
     const __m256i newline = _mm256_set1_epi8('\n');
     for (std::size_t i = from; i < to; i += 32) {

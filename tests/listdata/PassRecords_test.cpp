@@ -65,9 +65,10 @@ Outcome RunRoutine(int list, const std::string& bytes, const std::string& title,
 }
 
 // The lists whose Movie/TV routines walk records, one or more per start and body kind.
-const int kWalkedLists[] = {kActors,       kDirectors,    kWriters,  kCompleteCast,  kMovies,       kAkaTitles,
-                            kAlternateVersions, kBusiness, kLaserdisc, kLiterature,  kGoofs,        kQuotes,
-                            kPlot,         kMovieLinks,   kCrazyCredits, kSoundtracks, kTrivia,      kGenres};
+const int kWalkedLists[] = {
+    kActors,       kDirectors,   kWriters,    kCompleteCast, kMovies, kAkaTitles, kAlternateVersions,
+    kBusiness,     kLaserdisc,   kLiterature, kGoofs,        kQuotes, kPlot,      kMovieLinks,
+    kCrazyCredits, kSoundtracks, kTrivia,     kGenres};
 
 std::string HeaderBlock(int list)
 {
@@ -186,8 +187,8 @@ std::string MixedBody(std::mt19937& rng, const std::string& title, int lines, bo
     return body;
 }
 
-void ExpectSameWalks(int list, const std::string& bytes, const std::string& title, unsigned seed,
-                     std::size_t maxChunk, bool person = false)
+void ExpectSameWalks(int list, const std::string& bytes, const std::string& title, unsigned seed, std::size_t maxChunk,
+                     bool person = false)
 {
     const Outcome plain = RunRoutine(list, bytes, title, false, seed, maxChunk, person);
     const Outcome passing = RunRoutine(list, bytes, title, true, seed, maxChunk, person);
@@ -259,7 +260,8 @@ TEST(PassRecords, TitlesThatCannotBeSearchedRawGiveThePlainWalk)
 {
     std::mt19937 rng(77);
     const std::string body = MixedBody(rng, "Tale", 300);
-    for (const std::string& title : std::vector<std::string>{"Tale\r", std::string("Ta\0le", 5), "Tale\n", "e", "Tall Tale\" (2001)"})
+    for (const std::string& title :
+         std::vector<std::string>{"Tale\r", std::string("Ta\0le", 5), "Tale\n", "e", "Tall Tale\" (2001)"})
         for (int list : kWalkedLists)
             ExpectSameWalks(list, HeaderBlock(list) + body, title, 3, 50);
 }
@@ -281,9 +283,13 @@ TEST(PassRecords, GeneratedListsWriteWhatThePlainWalkWrites)
             std::vector<int> lists(std::begin(kWalkedLists), std::end(kWalkedLists));
             generator.WriteSet(dir.Path(), lists);
             const std::vector<std::string> keys = generator.RecordKeys(kMovies);
-            const std::vector<std::string> titles = {generator.FeaturedFilm(), generator.FeaturedSeries(),
-                                                     generator.FeaturedEpisode(2), keys[keys.size() / 2],
-                                                     keys.back(), "\"", "Nowhere (1900)"};
+            const std::vector<std::string> titles = {generator.FeaturedFilm(),
+                                                     generator.FeaturedSeries(),
+                                                     generator.FeaturedEpisode(2),
+                                                     keys[keys.size() / 2],
+                                                     keys.back(),
+                                                     "\"",
+                                                     "Nowhere (1900)"};
             for (int list : lists) {
                 const std::string bytes = ReadFile(dir.Path() + DefaultListFileName(list));
                 for (const std::string& title : titles) {
