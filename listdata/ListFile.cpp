@@ -317,13 +317,14 @@ bool CListFile::CanPass(std::string_view text) const
 {
     // A line feed, CR or NUL in the text could match across the text-mode folding or a
     // line end, which the raw search below cannot tell.
-    return passingAllowed && listIndex >= 0 && !text.empty() &&
-           text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos && RawOffset() >= noPassBefore;
+    return passingAllowed && listIndex >= 0 && RawOffset() >= noPassBefore && !text.empty() &&
+           text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
 }
 
 // Offset in `unread` (the unread bytes) of the first line start that could end the list,
-// as `find(bytes, atLineStart)` tells on raw bytes; npos when none. The result is kept,
-// so a walk that passes records several times in one buffer searches its bytes once.
+// as `find(bytes, atLineStart)` tells on raw bytes (a list's kinds fix which lines those
+// are); npos when none. The result is kept, so a walk that passes records several times
+// in one buffer searches its bytes once.
 template <class Find> std::size_t CListFile::ListEndAhead(std::string_view unread, Find&& find)
 {
     if (!midLine && find(unread.substr(0, 4), true) == 0)
