@@ -256,6 +256,26 @@ TEST(PassRecords, RecordStartsAreThoseOfThePlainReader)
     }
 }
 
+// A credit walk leaves a matched record inside an over-long line; passing from there
+// lands on a line start, whose first piece is a record start again.
+TEST(PassRecords, PassingFromInsideALongLineLandsOnARecordStart)
+{
+    const std::string title = "Tall Tale (2001)";
+    for (const char* end : {"\n", "\r\n"}) {
+        std::string body =
+            std::string("Alpha, A\t") + title + "  [R]" + end + "\t\t\tZed " + std::string(1500, 'z') + end + end;
+        for (int i = 0; i < 50; ++i)
+            body += "Beta, B" + std::to_string(i) + "\tOther (1999)" + end + end;
+        body += "Gamma, G\t" + title + "  [S]" + end + end;
+        const std::string bytes = HeaderBlock(kActors) + body;
+        const Outcome passing = RunRoutine(kActors, bytes, title, true, 1, 1 << 20);
+        EXPECT_EQ(passing.records, RunRoutine(kActors, bytes, title, false, 1, 1 << 20).records);
+        const auto names =
+            std::count_if(passing.records.begin(), passing.records.end(), [](const Rec& r) { return r.key == 0; });
+        EXPECT_EQ(names, 2);
+    }
+}
+
 TEST(PassRecords, TitlesThatCannotBeSearchedRawGiveThePlainWalk)
 {
     std::mt19937 rng(77);
