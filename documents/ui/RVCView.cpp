@@ -1,6 +1,7 @@
 #include "documents/ui/RVCView.h"
 
 #include "documents/RVCDoc.h"
+#include "listdata/AppSettings.h"
 #include "listdata/ListLine.h"
 
 // Rows of the block table: names, dates, aliases, spouse, filmography, guest

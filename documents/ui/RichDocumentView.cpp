@@ -9,6 +9,7 @@
 #include "shell/ReelvoyagerApp.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputDialog>
 #include <QPageLayout>
 #include <QPrintDialog>
