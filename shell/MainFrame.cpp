@@ -399,6 +399,10 @@ void CMainFrame::GetInformation(int kind)
     // Queued on this thread, before the thread sees the request, so that no view can
     // show a document as idle while the run already owns it.
     m_pSearchThread->QueueDocuments(*m_pSearchRequest);
+    for (const SearchDocEntry& entry : m_pSearchRequest->request.documents)
+        if (entry.selected)
+            if (auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(entry.document))
+                adapter->Document().UpdateAllViews(nullptr, 0);
     m_pSearchThread->start();
     m_pSearchThread->PostStart(m_pSearchRequest.get());
     UpdateCommands();
