@@ -19,4 +19,8 @@ if [ ! -f "$profile" ]; then
   mkdir -p "$(dirname "$profile")"
   printf '[Settings]\nLists%%20Path=%s/\nDefault%%20Open%%2FSave%%20Directory=%s/\n' "$lists" "$root/.run" > "$profile"
 fi
+# Three documents about titles and a person of the sample lists, to open with File > Open.
+if [ ! -f "$root/.run/film.rvmtv" ]; then
+  cp docs/samples/*.rv* "$root/.run/"
+fi
 exec build/shell/reelvoyager "$@"

@@ -135,6 +135,7 @@ void CMainFrame::CreateActions()
             const QStringList parts = QString::fromLatin1(prompt).split(QLatin1Char('\n'));
             action->setStatusTip(parts.value(0));
             action->setToolTip(parts.value(1, parts.value(0)));
+            action->setIconText(parts.value(1, parts.value(0)));
         }
         QList<QKeySequence> keys;
         for (const Accelerator& accelerator : kAccelerators)
