@@ -434,8 +434,9 @@ void CMainFrame::OnSearchDone()
             button->setText(QStringLiteral("Done"));
         m_pSearchingDlg->searching = 0;
     }
-    m_pSearchRequest.reset();
+    // The request goes once the thread has ended, which can no longer read it.
     StopSearchThread();
+    m_pSearchRequest.reset();
     UpdateCommands();
 }
 
@@ -445,8 +446,8 @@ void CMainFrame::OnSearchEnded()
         m_pSearchingDlg->DestroyWindow();
         m_pSearchingDlg = nullptr;
     }
-    m_pSearchRequest.reset();
     StopSearchThread();
+    m_pSearchRequest.reset();
     UpdateCommands();
 }
 
@@ -465,7 +466,7 @@ void CMainFrame::StopSearchThread()
 {
     if (m_pSearchThread) {
         m_pSearchThread->PostStop();
-        m_pSearchThread->wait();
+        m_pSearchThread->WaitFinished();
         delete m_pSearchThread;
     }
     m_pSearchThread = nullptr;
