@@ -412,7 +412,7 @@ void CMainFrame::GetInformation(int kind)
     for (const SearchDocEntry& entry : m_pSearchRequest->request.documents)
         if (entry.selected)
             if (auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(entry.document))
-                adapter->Document().UpdateAllViews(nullptr, 0);
+                adapter->GetDocument()->UpdateAllViews(nullptr, 0);
     m_pSearchThread->start();
     m_pSearchThread->PostStart(m_pSearchRequest.get());
     UpdateCommands();

@@ -3,7 +3,7 @@
 // thread, the documents' adapters the request points into, and the run's dialog.
 
 #include "listdata/SearchRequest.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
+#include "documents/SearchDocumentAdapter.h"
 
 #include <memory>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchRun.h"
 #include "listdata/ui/SearchingDlg.h"
@@ -61,7 +61,7 @@ public:
         auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(document);
         if (!adapter)
             return;
-        Post(WM_SEARCH_DOC_CHANGED, reinterpret_cast<std::uintptr_t>(&adapter->Document()));
+        Post(WM_SEARCH_DOC_CHANGED, reinterpret_cast<std::uintptr_t>(adapter->GetDocument()));
     }
     void SearchDone() override { Post(WM_SEARCH_DONE, 0); }
     void SearchStopped() override { Post(WM_SEARCH_STOP, 0); }

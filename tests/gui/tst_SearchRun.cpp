@@ -4,7 +4,7 @@
 #include "GuiFixture.h"
 #include "listdata/SearchEngine.h"
 #include "listdata/ui/GetInformationDlg.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchingDlg.h"
 #include "resources/CommandIds.h"
