@@ -1,8 +1,8 @@
 #include "listdata/ui/SearchThread.h"
 
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
-#include "documents/SearchDocumentAdapter.h"
 #include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchRun.h"
 #include "listdata/ui/SearchingDlg.h"
@@ -211,9 +211,15 @@ void CSearchThread::QueueDocuments(CSearchRun& run)
     engine.QueueDocuments(run.request);
 }
 
-void CSearchThread::PostStart(CSearchRun* run) { m_receiver->Put(WM_SEARCH_START, run); }
+void CSearchThread::PostStart(CSearchRun* run)
+{
+    m_receiver->Put(WM_SEARCH_START, run);
+}
 
-void CSearchThread::PostStop() { m_receiver->Put(WM_SEARCH_STOP, nullptr); }
+void CSearchThread::PostStop()
+{
+    m_receiver->Put(WM_SEARCH_STOP, nullptr);
+}
 
 void CSearchThread::run()
 {
