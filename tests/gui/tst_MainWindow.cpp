@@ -7,6 +7,7 @@
 
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
@@ -61,8 +62,22 @@ private slots:
             menus << action->text();
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Movie/TV", "&Specials", "&Browsers", "&Options",
                                      "&Window", "&Help"}));
+        auto itemsOf = [](QMenu* menu) {
+            QStringList items;
+            for (QAction* action : menu->actions())
+                items << (action->isSeparator() ? QStringLiteral("|") : action->text());
+            return items;
+        };
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Overview", "&Credits", "&Fun Stuff", "&Plot && Quotes",
+                              "Other &Info", "Complet&e", "|", "Movie &Links"}));
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(0)->menu()).mid(2, 4),
+                 (QStringList{"&Close", "&Save\tCtrl+S", "Save &As...", "|"}));
         m_program->NewPerson(m_program->generator->FeaturedActor());
         QCOMPARE(frame.MenuResource(), 130);
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Categorized Filmography", "C&ombined Filmography", "|",
+                              "Credited &With...", "|", "Movie &Links"}));
         QCOMPARE(frame.menuBar()->actions().at(3)->text(), QStringLiteral("&Cast/Crew"));
         Program::ViewOf(movie)->Frame()->ActivateFrame(0);
         frame.UpdateCommands();
