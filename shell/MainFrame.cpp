@@ -92,13 +92,18 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::CancelAndWaitForSearch()
 {
-    // Events keep flowing meanwhile: the thread waits for the dialog calls it sends to
-    // this thread, and its stop message is what ends the wait.
     if (!m_pSearchThread)
         return;
-    g_bCancelSearch = true;
-    while (m_pSearchThread)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    // The thread's remaining messages to this frame still arrive later; with no thread
+    // and no request they only refresh documents that are still open.
+    m_pSearchThread->CancelAndWait();
+    delete m_pSearchThread;
+    m_pSearchThread = nullptr;
+    m_pSearchRequest.reset();
+    if (m_pSearchingDlg) {
+        m_pSearchingDlg->DestroyWindow();
+        m_pSearchingDlg = nullptr;
+    }
 }
 
 bool CMainFrame::OnCreate()

@@ -66,8 +66,36 @@ public:
     void SearchDone() override { Post(WM_SEARCH_DONE, 0); }
     void SearchStopped() override { Post(WM_SEARCH_STOP, 0); }
 
+    // GUI thread: carries out what the thread hands over until its run has ended,
+    // without the event loop (which may be busy in the caller).
+    void CarryOutUntilRunEnded()
+    {
+        for (;;) {
+            Item item;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_changed.wait(lock, [this] { return !m_items.empty() || m_runEnded; });
+                if (m_items.empty())
+                    return;
+                item = std::move(m_items.front());
+                m_items.pop_front();
+            }
+            // The run clears the flag when it starts; it must stay set for this one.
+            g_bCancelSearch = true;
+            CarryOut(item);
+        }
+    }
+    // Search thread: the run has returned; nothing more comes but frame messages
+    // already handed over.
+    void RunEnded()
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_runEnded = true;
+        m_changed.notify_all();
+    }
+
 protected:
-    // GUI thread: one wake-up, one item.
+    // GUI thread: one wake-up, one item (none when it was carried out directly).
     bool event(QEvent* event) override
     {
         if (event->type() != WakeType())
@@ -80,16 +108,7 @@ protected:
             item = std::move(m_items.front());
             m_items.pop_front();
         }
-        if (item.call) {
-            // The dialog may have gone meanwhile (only after a run, but be sure).
-            if (m_dialog)
-                item.call(*m_dialog);
-            std::lock_guard<std::mutex> lock(m_mutex);
-            *item.done = true;
-            m_carriedOut.notify_all();
-        } else {
-            QCoreApplication::postEvent(m_frame, new CSearchMessage(item.message, 0, item.lParam));
-        }
+        CarryOut(item);
         return true;
     }
 
@@ -103,6 +122,29 @@ private:
 
     static QEvent::Type WakeType() { return static_cast<QEvent::Type>(QEvent::User + 0x7F00); }
 
+    void CarryOut(Item& item)
+    {
+        if (item.call) {
+            // The dialog may have gone meanwhile (only after a run, but be sure).
+            if (m_dialog)
+                item.call(*m_dialog);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            *item.done = true;
+            m_changed.notify_all();
+        } else {
+            QCoreApplication::postEvent(m_frame, new CSearchMessage(item.message, 0, item.lParam));
+        }
+    }
+    void Push(Item item)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_items.push_back(std::move(item));
+            m_changed.notify_all();
+        }
+        QCoreApplication::postEvent(this, new QEvent(WakeType()));
+    }
+
     // A sent message: carried out on the GUI thread before the search goes on. From the
     // GUI thread itself (queueing) it runs at once.
     void Send(std::function<void(CSearchingDlg&)> call)
@@ -113,29 +155,19 @@ private:
             return;
         }
         bool done = false;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_items.push_back(Item{std::move(call), &done, 0, 0});
-        }
-        QCoreApplication::postEvent(this, new QEvent(WakeType()));
+        Push(Item{std::move(call), &done, 0, 0});
         std::unique_lock<std::mutex> lock(m_mutex);
-        m_carriedOut.wait(lock, [&done] { return done; });
+        m_changed.wait(lock, [&done] { return done; });
     }
     // A posted message to the frame.
-    void Post(int message, std::uintptr_t lParam)
-    {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_items.push_back(Item{{}, nullptr, message, lParam});
-        }
-        QCoreApplication::postEvent(this, new QEvent(WakeType()));
-    }
+    void Post(int message, std::uintptr_t lParam) { Push(Item{{}, nullptr, message, lParam}); }
 
     QObject* m_frame;
     QPointer<CSearchingDlg> m_dialog; // GUI thread only
     std::mutex m_mutex;
-    std::condition_variable m_carriedOut;
+    std::condition_variable m_changed;
     std::deque<Item> m_items;
+    bool m_runEnded = false;
 };
 
 // Lives on the search thread and takes its messages: like the sink, the message itself
@@ -177,10 +209,11 @@ private:
 
     void OnStartSearch(CSearchRun* run)
     {
-        if (!run)
-            return;
-        CSearchEngine engine(m_sink);
-        engine.Run(run->request);
+        if (run) {
+            CSearchEngine engine(m_sink);
+            engine.Run(run->request);
+        }
+        m_sink.RunEnded();
     }
     void OnStopSearch() { QThread::currentThread()->exit(g_bCancelSearch ? 1 : 2); }
 
@@ -211,8 +244,20 @@ void CSearchThread::QueueDocuments(CSearchRun& run)
     engine.QueueDocuments(run.request);
 }
 
+void CSearchThread::CancelAndWait()
+{
+    if (!isRunning())
+        return;
+    g_bCancelSearch = true;
+    if (m_started)
+        m_sink->CarryOutUntilRunEnded();
+    PostStop();
+    WaitFinished();
+}
+
 void CSearchThread::PostStart(CSearchRun* run)
 {
+    m_started = true;
     m_receiver->Put(WM_SEARCH_START, run);
 }
 

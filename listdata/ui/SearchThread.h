@@ -30,6 +30,10 @@ public:
     void PostStop();
     // Returns once the thread has ended (after PostStop).
     void WaitFinished();
+    // Cancels the run and returns once the thread has ended. Carries out the dialog
+    // calls the run makes meanwhile itself, so it needs no event loop and may be called
+    // from inside any event handler.
+    void CancelAndWait();
 
 protected:
     void run() override;
@@ -44,4 +48,5 @@ private:
     std::mutex m_finishedMutex;
     std::condition_variable m_finishedCondition;
     bool m_finished = false;
+    bool m_started = false; // GUI thread only
 };
