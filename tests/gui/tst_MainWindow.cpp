@@ -331,6 +331,29 @@ private slots:
         QVERIFY(m_program->app->DocManager().GetDocuments().empty());
     }
 
+    void selectAllEnablesCopyAndFindNextFindsAgain()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRichDocumentView* view = Program::ViewOf(movie);
+        QVERIFY(!m_program->Action(ID_EDIT_COPY)->isEnabled());
+        QVERIFY(!m_program->Action(ID_EDIT_REPEAT)->isEnabled());
+        m_program->Action(ID_EDIT_SELECT_ALL)->trigger();
+        QVERIFY(m_program->Action(ID_EDIT_COPY)->isEnabled());
+
+        view->SetFindText(QStringLiteral("Reelvoyager"));
+        m_program->Frame().UpdateCommands();
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QCOMPARE(view->textCursor().selectedText(), QStringLiteral("Reelvoyager"));
+        const int first = view->textCursor().selectionStart();
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QVERIFY(view->textCursor().selectionStart() > first);
+        // Past the last one it starts again from the top.
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QCOMPARE(view->textCursor().selectionStart(), first);
+        QVERIFY(view->isReadOnly());
+    }
+
     void droppedFileOpensLikeFileOpen()
     {
         QVERIFY(m_program->Start());
