@@ -161,13 +161,23 @@ public:
     const char* NextPublicationField(int& position, int& part, const char* line);
 
 private:
+    // A buffer for a text of `length` characters, NUL already in place; Install makes it
+    // the text (freeing the old one) so that a source inside the old text stays readable.
+    static char* Allocate(std::size_t length);
+    const char* Install(char* buffer);
     // Replaces the text by a copy of `length` bytes of `source` (which may lie inside the
     // current text). Null source: no text.
     const char* Assign(const char* source, std::size_t length);
-    // Frees the text.
     void Clear();
     // Shortens the own text in place to [start, start + length), moving it to the front.
     const char* KeepRange(std::size_t start, std::size_t length);
+    // A tokenizer's result: the field [begin, end) of `line` (trailing newline and tab
+    // removed) and the position `next`, or an empty text and -1 when the field is empty.
+    const char* EndField(int& position, int next, const char* line, std::size_t begin, std::size_t end);
+    // A biography field parser's result: like EndField but with the text kept as cut and
+    // the position -1 when nothing but `skip` characters follows `next`.
+    const char* EndPart(int& position, int& part, int value, const char* line, std::size_t begin,
+                        std::size_t end, std::size_t next, const char* skip);
     // The shared scan of the prefix-code parsers over the own text.
     const char* ParsePrefixCode(int& code, const CodeTableEntry* table, int count, int defaultCode,
                                 std::size_t offset, std::size_t separatorLength, std::size_t fallbackStart);
