@@ -3,10 +3,12 @@
 #include "documents/ui/RichDocumentView.h"
 #include "listdata/ui/GetInformationDlg.h"
 #include "listdata/ui/SearchRun.h"
+#include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchThread.h"
 #include "listdata/ui/SearchingDlg.h"
 #include "listdata/SearchEngine.h"
 #include "platform/DocTemplate.h"
+#include "platform/Document.h"
 #include "platform/qt/QtText.h"
 #include "resources/MenuTables.h"
 #include "resources/StringTable.h"
@@ -29,6 +31,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QStyle>
 #include <QToolBar>
 #include <QUrl>
 #include <set>

@@ -55,6 +55,9 @@ public:
     // Saves the settings to the profile.
     void SaveSettings();
 
+    // Another window on `document` (Window > New Window).
+    void NewWindow(platform::CDocument& document);
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 

@@ -1,0 +1,206 @@
+#include "listdata/SearchEngine.h"
+
+#include "listdata/ListFile.h"
+#include "listdata/RecordTarget.h"
+#include "listdata/SearchDocument.h"
+#include "listdata/SearchSink.h"
+#include "platform/TextFile.h"
+
+#include <charconv>
+#include <chrono>
+#include <new>
+
+std::atomic<bool> g_bCancelSearch{false};
+
+SearchSettings SearchSettings::Take(const CAppSettings& settings, const std::array<SearchListChoice, kListCount>& choices)
+{
+    SearchSettings snapshot;
+    snapshot.lists.ListsPath = settings.ListsPath;
+    for (int i = 0; i < kListCount; ++i)
+        snapshot.lists.Lists[i].FileName = settings.Lists[i].FileName;
+    snapshot.choices = choices;
+    snapshot.movieTVDefaultView = settings.MovieTVDefaultView;
+    snapshot.castCrewDefaultView = settings.CastCrewDefaultView;
+    return snapshot;
+}
+
+namespace {
+
+// "%.2f" with a point whatever the locale.
+std::string FormatSeconds(double seconds)
+{
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, seconds, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+bool ListSelected(const SearchSettings& settings, int listIndex, int kind)
+{
+    const ListCatalogEntry& entry = ListCatalog[listIndex];
+    if (kind == kMovieTVDocument)
+        return entry.useMovieTV != 0 && settings.choices[listIndex].movieTV;
+    return entry.useCastCrew != 0 && settings.choices[listIndex].castCrew;
+}
+
+bool KnownKind(int kind) { return kind == kMovieTVDocument || kind == kCastCrewDocument; }
+
+} // namespace
+
+CSearchEngine::CSearchEngine(ISearchSink& sink)
+    : m_sink(sink)
+    , m_ticks([] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
+    })
+{
+}
+
+void CSearchEngine::QueueDocuments(const SearchRequest& request)
+{
+    for (const SearchDocEntry& entry : request.documents) {
+        if (!entry.selected)
+            continue;
+        if (KnownKind(entry.kind))
+            entry.document->SetSearchState(1);
+        m_sink.DocumentChanged(entry.document);
+    }
+}
+
+void CSearchEngine::Run(const SearchRequest& request)
+{
+    // The run works on its own copy of the entries.
+    const std::vector<SearchDocEntry> entries = request.documents;
+    std::vector<bool> searched(entries.size(), false);
+    g_bCancelSearch = false;
+
+    bool ok = true;
+    for (std::size_t i = 0; i < entries.size() && ok; ++i) {
+        const SearchDocEntry& entry = entries[i];
+        if (!entry.selected)
+            continue;
+        if (KnownKind(entry.kind)) {
+            ISearchDocument& document = *entry.document;
+            document.SetSearchState(2);
+            m_sink.SetCaption("Searching... " + document.GetSearchKey());
+            ok = entry.kind == kMovieTVDocument ? SearchMovieDoc(document, request.settings)
+                                                : SearchCastDoc(document, request.settings);
+            document.SetSearchState(0);
+        }
+        searched[i] = true;
+        m_sink.DocumentChanged(entry.document);
+    }
+
+    // After a cancel the documents still queued go back to idle; the finished ones are
+    // left as they are.
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const SearchDocEntry& entry = entries[i];
+        if (!entry.selected || searched[i] || !KnownKind(entry.kind))
+            continue;
+        if (entry.document->GetSearchState() != 0) {
+            entry.document->SetSearchState(0);
+            m_sink.DocumentChanged(entry.document);
+        }
+    }
+
+    if (ok)
+        m_sink.SearchDone();
+    else
+        m_sink.SearchStopped();
+}
+
+bool CSearchEngine::SearchMovieDoc(ISearchDocument& document, const SearchSettings& settings)
+{
+    return SearchDocument(document, settings, kMovieTVDocument);
+}
+
+bool CSearchEngine::SearchCastDoc(ISearchDocument& document, const SearchSettings& settings)
+{
+    return SearchDocument(document, settings, kCastCrewDocument);
+}
+
+bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettings& settings, int kind)
+{
+    int listCount = 0;
+    for (int i = 0; i < kListCount; ++i)
+        if (ListSelected(settings, i, kind))
+            ++listCount;
+
+    m_sink.ClearStatusList();
+    m_sink.SetProgressRange(listCount > 0xFFFF ? 0xFFFF : listCount);
+
+    document.SetModifiedFlag(true);
+    document.RemoveListRecords();
+    document.StampDocInfo();
+    m_sink.DocumentChanged(&document);
+
+    const std::string key = document.GetSearchKey();
+    int errors = 0;
+    int lineNo = 0;
+    bool ok = true;
+    const std::int64_t runStart = m_ticks();
+
+    for (int i = 0; i < kListCount && ok && !g_bCancelSearch; ++i) {
+        if (!ListSelected(settings, i, kind))
+            continue;
+        const ListCatalogEntry& entry = ListCatalog[i];
+        const std::string name = entry.name;
+        m_sink.SetUpperStatus(name);
+        m_sink.SetLowerStatus("Opening");
+
+        std::string line;
+        CListFile file;
+        if (!file.Open(entry.index, settings.lists)) {
+            line = "Couldn't Open - " + name;
+            ++errors;
+        } else {
+            const ListRoutine routine = kind == kMovieTVDocument ? MovieListRoutine(i) : CastListRoutine(i);
+            try {
+                if (!file.FindStart()) {
+                    line = "Wrong Format - " + name;
+                    ++errors;
+                } else {
+                    m_sink.SetLowerStatus("Searching for Information");
+                    const std::int64_t listStart = m_ticks();
+                    bool stored = true;
+                    try {
+                        stored = routine == nullptr || routine(entry.index, file, key, document.Records());
+                    } catch (const std::bad_alloc&) {
+                        stored = false;
+                    }
+                    const double seconds = static_cast<double>(m_ticks() - listStart) / 1000.0;
+                    m_sink.SetUpperStatus("");
+                    m_sink.SetLowerStatus("");
+                    if (!stored) {
+                        line = "Error! Couldn't store more information";
+                        ++errors;
+                        ok = false;
+                    } else {
+                        line = "OK - " + name + " (" + FormatSeconds(seconds) + "s)";
+                    }
+                }
+            } catch (const platform::FileException&) {
+                // A list that cannot be read is reported like one without its header.
+                m_sink.SetUpperStatus("");
+                m_sink.SetLowerStatus("");
+                line = "Wrong Format - " + name;
+                ++errors;
+            }
+            file.Close();
+        }
+        m_sink.InsertStatusLine(lineNo, line);
+        ++lineNo;
+        m_sink.StepProgress();
+    }
+
+    document.SetDefaultMode(kind == kMovieTVDocument ? settings.movieTVDefaultView : settings.castCrewDefaultView);
+
+    if (g_bCancelSearch)
+        return false;
+
+    const std::int64_t ms = m_ticks() - runStart;
+    const int minutes = static_cast<int>(ms / 1000 / 60);
+    const double seconds = static_cast<double>(ms) / 1000.0 - minutes * 60.0;
+    m_sink.SetUpperStatus("Done ! (" + std::to_string(minutes) + "m" + FormatSeconds(seconds) + "s)");
+    m_sink.SetLowerStatus(errors == 0 ? std::string("All Listfiles searched !") : std::to_string(errors) + " Error(s) occured !");
+    m_sink.Beep();
+    return true;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// The search protocol of one Get Information run: the per-document and per-list loops,
+// the dispatch from list index to list routine, the status texts, the progress and the
+// document state changes. Plain C++: the thread that runs it and the dialog that shows
+// it plug in through ISearchSink.
+
+#include "listdata/ListRoutine.h"
+#include "listdata/SearchRequest.h"
+
+#include <cstdint>
+#include <functional>
+
+class ISearchSink;
+
+class CSearchEngine {
+public:
+    // Milliseconds from an arbitrary start; replaceable in tests.
+    using TickSource = std::function<std::int64_t()>;
+
+    explicit CSearchEngine(ISearchSink& sink);
+
+    void SetTickSource(TickSource ticks) { m_ticks = std::move(ticks); }
+
+    // Marks every selected document queued (state 1) and reports each. Call on the GUI
+    // thread before handing the request to the search thread.
+    void QueueDocuments(const SearchRequest& request);
+
+    // The whole run on the calling thread: clears g_bCancelSearch once, searches the
+    // selected documents in order, puts the ones still queued after a cancel back to 0
+    // and ends with SearchDone or SearchStopped. Never throws a list-file read error.
+    void Run(const SearchRequest& request);
+
+    // One document each; false only when the search was cancelled.
+    bool SearchMovieDoc(ISearchDocument& document, const SearchSettings& settings);
+    bool SearchCastDoc(ISearchDocument& document, const SearchSettings& settings);
+
+private:
+    bool SearchDocument(ISearchDocument& document, const SearchSettings& settings, int kind);
+
+    ISearchSink& m_sink;
+    TickSource m_ticks;
+};

@@ -1,0 +1,286 @@
+// Person-keyed lists: the filmography lists (cast, crew, writers), Aka-Names and
+// Biographies. Records are written in person order, which is the lists' name order.
+
+#include "tools/ListShapes.h"
+#include "listdata/ListCatalog.h"
+
+#include <algorithm>
+
+namespace listgen {
+
+namespace {
+
+const char* const kRoles[] = {
+    "Himself", "Herself", "Detective Arlo Brenn", "Mrs. Halvorsen", "Narrator", "Young Pilot",
+    "Bartender", "Dr. K\xE4stner", "The Stranger", "Nurse", "Captain Vold", "Guest",
+};
+const char* const kCastNotes[] = {"(voice)", "(uncredited)", "(archive footage)", "(as Bud Winter)", "(scenes deleted)"};
+const char* const kCrewNotes[] = {
+    "(producer)", "(executive producer)", "(co-producer)", "(uncredited)", "(second unit)", "(assistant)",
+    "(as J. Halloway)", "(supervising editor)", "(costume supervisor)", "(music)", "(orchestrator)",
+};
+const char* const kWriterNotes[] = {"(screenplay)", "(story)", "(novel)", "(written by)", "(teleplay)", "(characters)"};
+const char* const kPlaces[] = {
+    "Springfield, Ohio, USA", "Lyon, Rh\xF4ne, France", "Bergen, Norway", "Leeds, West Yorkshire, England, UK",
+    "Graz, Austria", "Toronto, Ontario, Canada", "Valpara\xEDso, Chile",
+};
+const char* const kCauses[] = {"(heart attack)", "(natural causes)", "(pneumonia)", "(car accident)"};
+const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                               "July",    "August",   "September", "October", "November", "December"};
+
+std::string DateText(Rng& rng, int year)
+{
+    return std::to_string(1 + rng.Below(28)) + " " + kMonths[rng.Below(12)] + " " + std::to_string(year);
+}
+
+bool InFilmographyList(const ShapeContext& c, std::uint64_t person)
+{
+    const Universe& u = c.universe;
+    if (c.listIndex == kActors)
+        return !u.IsFemale(person);
+    if (c.listIndex == kActresses)
+        return u.IsFemale(person);
+    return person < 2 || Mix(u.Seed(), 31, static_cast<std::uint64_t>(c.listIndex), person) % 100 < 30;
+}
+
+// The first line carries the name and a tab run before the first credit; further
+// credit lines are indented by tabs.
+void AppendCreditLine(std::string& out, bool first, const std::string& name, const std::string& credit)
+{
+    if (first) {
+        out += name;
+        out += name.size() < 8 ? "\t\t\t" : name.size() < 16 ? "\t\t" : "\t";
+    } else {
+        out += "\t\t\t";
+    }
+    out += credit;
+    out += '\n';
+}
+
+void MaybeHostile(const ShapeContext& c, Rng& rng, std::string& credit, std::size_t indent)
+{
+    if (const std::size_t length = c.HostileLength(rng); length > indent + credit.size()) {
+        credit += "  (";
+        PadLine(credit, length - indent - 1);
+        credit += ')';
+    }
+}
+
+} // namespace
+
+std::vector<TitleRef> CreditsOf(const ShapeContext& c, std::uint64_t person)
+{
+    std::vector<TitleRef> credits;
+    if (!InFilmographyList(c, person))
+        return credits;
+    const Universe& u = c.universe;
+    Rng rng = u.RngFor(2000 + static_cast<std::uint64_t>(c.listIndex), person);
+    const std::uint32_t groups = static_cast<std::uint32_t>(std::min<std::uint64_t>(u.TitleGroups(), 0xFFFFFFFFu));
+    const int count = 1 + static_cast<int>(rng.Below(5));
+    for (int i = 0; i < count; ++i) {
+        const std::uint64_t g = rng.Below(groups);
+        if (!u.IsSeries(g) || rng.Percent(25)) {
+            credits.push_back({g, -1});
+            continue;
+        }
+        const int episodes = u.EpisodeCount(g);
+        const int first = static_cast<int>(rng.Below(static_cast<std::uint32_t>(episodes)));
+        const int last = std::min(episodes - 1, first + static_cast<int>(rng.Below(4)));
+        for (int e = first; e <= last; ++e)
+            credits.push_back({g, e});
+    }
+    if (person < 2) {
+        // The featured people: the film, and episodes of the featured series.
+        credits.push_back({0, -1});
+        const int episodes = u.EpisodeCount(1);
+        for (int e = 0; e < episodes; ++e)
+            if (person == 0 || e % 3 == 0)
+                credits.push_back({1, e});
+    }
+    std::sort(credits.begin(), credits.end());
+    credits.erase(std::unique(credits.begin(), credits.end()), credits.end());
+    return credits;
+}
+
+bool WriteCastRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
+{
+    const std::vector<TitleRef> credits = CreditsOf(c, person);
+    if (credits.empty())
+        return false;
+    const Universe& u = c.universe;
+    const std::string name = u.PersonName(person);
+    Rng rng = c.RecordRng(person);
+    bool first = true;
+    for (const TitleRef& t : credits) {
+        std::string credit = u.Title(t);
+        if (person < 2 && t.group == 1) {
+            // Two roles over the series' episodes, billed on some of them.
+            if (t.episode == 2)
+                credit += "  (voice)";
+            credit += t.episode < 7 ? "  [Captain Vold]" : "  [Narrator]";
+            if (t.episode % 4 == 1)
+                credit += "  <" + std::to_string(2 + t.episode) + ">";
+        } else if (person < 2 && t.group == 0) {
+            credit += "  [" + std::string(person == 0 ? "Himself" : "Herself") + "]  <1>";
+        } else {
+            if (rng.Percent(15))
+                credit += std::string("  ") + rng.Pick(kCastNotes);
+            if (rng.Percent(80))
+                credit += std::string("  [") + rng.Pick(kRoles) + "]";
+            if (rng.Percent(50))
+                credit += "  <" + std::to_string(1 + rng.Below(40)) + ">";
+            MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
+        }
+        AppendCreditLine(out, first, name, credit);
+        first = false;
+    }
+    out += '\n';
+    return true;
+}
+
+bool WriteCrewRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
+{
+    const std::vector<TitleRef> credits = CreditsOf(c, person);
+    if (credits.empty())
+        return false;
+    const Universe& u = c.universe;
+    const std::string name = u.PersonName(person);
+    Rng rng = c.RecordRng(person);
+    bool first = true;
+    for (const TitleRef& t : credits) {
+        std::string credit = u.Title(t);
+        if (person < 2 && t.group == 1) {
+            // Episodes without a note, then a group sharing one.
+            if (t.episode >= 5 && t.episode < 7)
+                credit += "  (second unit)";
+        } else if (rng.Percent(45)) {
+            credit += std::string("  ") + rng.Pick(kCrewNotes);
+        }
+        MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
+        AppendCreditLine(out, first, name, credit);
+        first = false;
+    }
+    out += '\n';
+    return true;
+}
+
+bool WriteWritersRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
+{
+    const std::vector<TitleRef> credits = CreditsOf(c, person);
+    if (credits.empty())
+        return false;
+    const Universe& u = c.universe;
+    const std::string name = u.PersonName(person);
+    Rng rng = c.RecordRng(person);
+    bool first = true;
+    for (const TitleRef& t : credits) {
+        std::string title = u.Title(t);
+        if (person < 2 && t.group == 0) {
+            // Two credits on the same title, with different notes and order marks.
+            AppendCreditLine(out, first, name, title + "  (screenplay)  <1,2,1>");
+            AppendCreditLine(out, false, name, title + "  (story)  <2,1,1>");
+            first = false;
+            continue;
+        }
+        std::string credit = title;
+        if (rng.Percent(60))
+            credit += std::string("  ") + rng.Pick(kWriterNotes);
+        if (rng.Percent(50))
+            credit += "  <" + std::to_string(1 + rng.Below(3)) + "," + std::to_string(1 + rng.Below(3)) + "," +
+                      std::to_string(1 + rng.Below(3)) + ">";
+        MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
+        AppendCreditLine(out, first, name, credit);
+        first = false;
+    }
+    out += '\n';
+    return true;
+}
+
+bool WriteAkaNamesRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
+{
+    if (!c.Covers(person, 20))
+        return false;
+    const Universe& u = c.universe;
+    Rng rng = c.RecordRng(person);
+    out += u.PersonName(person);
+    out += '\n';
+    const int count = 1 + static_cast<int>(rng.Below(3));
+    for (int i = 0; i < count; ++i) {
+        // An alias is another person's name form, so it looks like a list name.
+        out += "   (aka ";
+        out += u.PersonName(Mix(u.Seed(), 41, person, static_cast<std::uint64_t>(i)) % u.People());
+        out += ")\n";
+    }
+    out += '\n';
+    return true;
+}
+
+bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
+{
+    if (!c.Covers(person, 40))
+        return false;
+    const Universe& u = c.universe;
+    Rng rng = c.RecordRng(person);
+    const std::string name = u.PersonName(person);
+    const bool female = u.IsFemale(person);
+    const int born = 1900 + static_cast<int>(rng.Below(80));
+
+    out += std::string(79, '-');
+    out += "\nNM: " + name + "\n\n";
+    if (rng.Percent(50))
+        out += "RN: " + name.substr(name.find(", ") == std::string::npos ? 0 : name.find(", ") + 2) + " " +
+               name.substr(0, name.find(',')) + "\n";
+    if (rng.Percent(20))
+        out += "NK: The Kid\n";
+    if (rng.Percent(40))
+        out += "HT: 5' " + std::to_string(rng.Below(12)) + "\"\n";
+    if (person < 2 || rng.Percent(70)) {
+        out += "DB: " + DateText(rng, born);
+        if (rng.Percent(80))
+            out += std::string(", ") + rng.Pick(kPlaces);
+        out += '\n';
+    }
+    if (person == 1 || (person >= 2 && rng.Percent(30))) {
+        out += "DD: " + DateText(rng, born + 40 + static_cast<int>(rng.Below(40))) + ", " + rng.Pick(kPlaces);
+        if (rng.Percent(70))
+            out += std::string(" ") + rng.Pick(kCauses);
+        out += '\n';
+    }
+    out += "\nBG: " + std::string(female ? "She" : "He") + " was born in " + rng.Pick(kPlaces) +
+           " and worked with " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) + " (qv) on\n";
+    std::string line = "BG: " + u.Title(rng.Below(static_cast<std::uint32_t>(u.TitleGroups()))) + " (qv).";
+    if (const std::size_t length = c.HostileLength(rng); length > line.size())
+        PadLine(line, length);
+    out += line + "\n";
+    if (rng.Percent(50))
+        out += "BG:\n"; // an empty line between paragraphs
+    out += "BY: Zuvo staff\n\n";
+    if (person < 2 || rng.Percent(60)) {
+        out += "TR: * Trained as a carpenter before " + std::string(female ? "her" : "his") + " first role.\n";
+        out += "TR: Kept the tools all " + std::string(female ? "her" : "his") + " life.\n";
+        out += "TR: * Speaks three languages.\n";
+    }
+    if (person < 2 || rng.Percent(40)) {
+        out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" +
+               DateText(rng, born + 25) + " - " + DateText(rng, born + 31) + ") (divorced)\n";
+        out += "SP: Kaspar Linde (" + DateText(rng, born + 33) + " - present)\n";
+    }
+    if (rng.Percent(25))
+        out += "OW: * Owned a vineyard in " + std::string(rng.Pick(kPlaces)) + ".\n";
+    if (rng.Percent(20))
+        out += "QU: * \"I never read the script twice.\"\n";
+    if (rng.Percent(20))
+        out += "GA: " + u.Title(1, 0) + " (qv), as " + std::string(female ? "herself" : "himself") +
+               " (episode 1.1)\n";
+    if (rng.Percent(15))
+        out += "SA: " + u.Title(0) + " (qv) -> $" + std::to_string(10 + rng.Below(900)) + ",000\n";
+    if (rng.Percent(15))
+        out += "IT: \"Screen Weekly\" (USA), " + DateText(rng, born + 40) + ", Vol. 3, Iss. " +
+               std::to_string(1 + rng.Below(50)) + ", pg. 12-14, by: Ann Mayer, \"Second Take\"\n";
+    if (rng.Percent(10))
+        out += "PT: \"Film Quarterly Review\" (UK), " + DateText(rng, born + 45) + ", Iss. 7, pg. 1\n";
+    out += '\n';
+    return true;
+}
+
+} // namespace listgen
