@@ -28,8 +28,8 @@ class CRtfLinkTable {
 public:
     static constexpr int kGrowBy = 100;
 
-    void Add(RtfLinkKind kind, std::int32_t start, std::int32_t end, std::string_view display,
-             std::string_view target, std::string_view alt);
+    void Add(RtfLinkKind kind, std::int32_t start, std::int32_t end, std::string_view display, std::string_view target,
+             std::string_view alt);
     void RemoveAll();
     // A copy of link i; it owns its texts, so it stays valid across the next rebuild.
     // Throws std::out_of_range for an index outside [0, GetCount()).

@@ -218,8 +218,7 @@ void CRtfWriter::WriteLink(std::string_view display, std::string_view target, st
     EmitLink(display, target, alt.empty() ? display : alt, kind);
 }
 
-void CRtfWriter::EmitLink(std::string_view display, std::string_view target, std::string_view alt,
-                          RtfLinkKind kind)
+void CRtfWriter::EmitLink(std::string_view display, std::string_view target, std::string_view alt, RtfLinkKind kind)
 {
     const CAppSettings& s = Settings();
     const bool links = s.NoLinks == 0;

@@ -74,8 +74,8 @@ public:
     void NewLine();
     void WriteText(std::string_view text, int style, bool trim);
     // An empty `alt` stands for the display text.
-    void WriteLink(std::string_view display, std::string_view target, std::string_view alt, int style,
-                   RtfLinkKind kind, bool trim);
+    void WriteLink(std::string_view display, std::string_view target, std::string_view alt, int style, RtfLinkKind kind,
+                   bool trim);
     void EmitLink(std::string_view display, std::string_view target, std::string_view alt, RtfLinkKind kind);
 
     void SetLarge(bool on, bool flush);
