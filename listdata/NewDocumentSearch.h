@@ -59,6 +59,12 @@ public:
     bool Cancelled() const { return m_cancelled; }
     // Stops a running scan after its current record; the lines found so far stay.
     void Cancel();
+    // Neither searching nor cancelled (a dialog that opens).
+    void ResetFlags()
+    {
+        m_searching = false;
+        m_cancelled = false;
+    }
 
     const std::vector<std::string>& Results() const { return m_results; }
     void ClearResults();
