@@ -28,8 +28,7 @@ bool EqualNoCase(const std::string& text, const char* other)
 } // namespace
 
 platform::CDocTemplate::Confidence Match(const platform::CDocTemplate& docTemplate, const std::string& path,
-                                         const char* extension, const char* oldExtension,
-                                         platform::CDocument*& match)
+                                         const char* extension, const char* oldExtension, platform::CDocument*& match)
 {
     match = nullptr;
     for (platform::CDocument* doc : docTemplate.GetDocuments()) {

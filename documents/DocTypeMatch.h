@@ -11,7 +11,6 @@ namespace doctypematch {
 // and `match` set. Else the text from the last '.' in `path` compared without regard
 // to case with `extension` or `oldExtension`: yesAttemptNative. Else yesAttemptForeign.
 platform::CDocTemplate::Confidence Match(const platform::CDocTemplate& docTemplate, const std::string& path,
-                                         const char* extension, const char* oldExtension,
-                                         platform::CDocument*& match);
+                                         const char* extension, const char* oldExtension, platform::CDocument*& match);
 
 } // namespace doctypematch

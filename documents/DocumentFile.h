@@ -24,10 +24,10 @@ struct Fields {
 
 // What tells the two kinds apart.
 struct Kind {
-    const char* header;     // written, and accepted on load
-    const char* oldHeader;  // accepted on load
-    std::int32_t docVersion;  // written when the document has none
-    bool acceptsDocVersion3;  // document versions 0x3xx load
+    const char* header;      // written, and accepted on load
+    const char* oldHeader;   // accepted on load
+    std::int32_t docVersion; // written when the document has none
+    bool acceptsDocVersion3; // document versions 0x3xx load
 };
 
 // Rewrites the type-50 records of `store`: creator version and creation date are kept

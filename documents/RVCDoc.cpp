@@ -15,7 +15,10 @@ std::function<platform::CDocument*()> g_activeDocumentHook;
 
 } // namespace
 
-CRVCDoc::CRVCDoc() { m_records.Init(0, kCastCrewGrowBy); }
+CRVCDoc::CRVCDoc()
+{
+    m_records.Init(0, kCastCrewGrowBy);
+}
 
 CRVCDoc::~CRVCDoc() = default;
 

@@ -10,7 +10,10 @@ const documentfile::Kind kMovieTVKind = {CRVMDoc::kFileHeader, CRVMDoc::kOldFile
 
 } // namespace
 
-CRVMDoc::CRVMDoc() { m_records.Init(0, kMovieTVGrowBy); }
+CRVMDoc::CRVMDoc()
+{
+    m_records.Init(0, kMovieTVGrowBy);
+}
 
 CRVMDoc::~CRVMDoc() = default;
 

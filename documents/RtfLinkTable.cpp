@@ -5,8 +5,6 @@
 void CRtfLinkTable::Add(RtfLinkKind kind, std::int32_t start, std::int32_t end, std::string_view display,
                         std::string_view target, std::string_view alt)
 {
-    if (m_links.size() == m_links.capacity())
-        m_links.reserve(m_links.capacity() + kGrowBy);
     m_links.push_back(RtfLink{start, end, kind, std::string(display), std::string(target), std::string(alt)});
 }
 

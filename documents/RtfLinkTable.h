@@ -26,8 +26,6 @@ struct RtfLink {
 
 class CRtfLinkTable {
 public:
-    static constexpr int kGrowBy = 100;
-
     void Add(RtfLinkKind kind, std::int32_t start, std::int32_t end, std::string_view display, std::string_view target,
              std::string_view alt);
     void RemoveAll();

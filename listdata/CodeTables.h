@@ -42,4 +42,3 @@ extern const CodeTableEntry TechnicalCodes[kTechnicalCodeCount];
 // field parsers (record key = code + part).
 constexpr int kBiographyCodeCount = 24;
 extern const CodeTableEntry BiographyCodes[kBiographyCodeCount];
-

@@ -17,8 +17,7 @@ void ClampRange(const char* s, int start, int length, std::size_t& from, std::si
         start = 0;
     if (length < 0)
         length = 0;
-    const std::size_t available =
-        BoundedLength(s, static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
+    const std::size_t available = BoundedLength(s, static_cast<std::size_t>(start) + static_cast<std::size_t>(length));
     from = static_cast<std::size_t>(start) < available ? static_cast<std::size_t>(start) : available;
     const std::size_t rest = available - from;
     count = static_cast<std::size_t>(length) < rest ? static_cast<std::size_t>(length) : rest;

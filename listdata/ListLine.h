@@ -176,11 +176,11 @@ private:
     const char* EndField(int& position, int next, const char* line, std::size_t begin, std::size_t end);
     // A biography field parser's result: like EndField but with the text kept as cut and
     // the position -1 when nothing but `skip` characters follows `next`.
-    const char* EndPart(int& position, int& part, int value, const char* line, std::size_t begin,
-                        std::size_t end, std::size_t next, const char* skip);
+    const char* EndPart(int& position, int& part, int value, const char* line, std::size_t begin, std::size_t end,
+                        std::size_t next, const char* skip);
     // The shared scan of the prefix-code parsers over the own text.
-    const char* ParsePrefixCode(int& code, const CodeTableEntry* table, int count, int defaultCode,
-                                std::size_t offset, std::size_t separatorLength, std::size_t fallbackStart);
+    const char* ParsePrefixCode(int& code, const CodeTableEntry* table, int count, int defaultCode, std::size_t offset,
+                                std::size_t separatorLength, std::size_t fallbackStart);
     const char* MakeLink(const char* kind, const char* source);
 
     char* text = nullptr;

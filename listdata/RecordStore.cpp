@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int kOldTypeCount = 50;
-constexpr std::size_t kRecordHeaderSize = 12;  // type, key, size
+constexpr std::size_t kRecordHeaderSize = 12; // type, key, size
 
 bool KeyInRange(int key, int minKey, int maxKey)
 {
@@ -53,7 +53,10 @@ std::size_t InfoRecord::GetTextLength() const
 
 CRecordStore::CRecordStore() = default;
 
-CRecordStore::~CRecordStore() { FreeAll(); }
+CRecordStore::~CRecordStore()
+{
+    FreeAll();
+}
 
 void CRecordStore::FreeAll()
 {
@@ -82,7 +85,10 @@ InfoRecord CRecordStore::GetRecord(int index) const
     return m_records[static_cast<std::size_t>(index)];
 }
 
-unsigned char* CRecordStore::AllocateData(std::size_t size) { return new (std::nothrow) unsigned char[size]; }
+unsigned char* CRecordStore::AllocateData(std::size_t size)
+{
+    return new (std::nothrow) unsigned char[size];
+}
 
 bool CRecordStore::MakeRoom()
 {
@@ -115,11 +121,14 @@ bool CRecordStore::Append(int type, int key, const void* bytes, std::size_t size
             return false;
         std::memcpy(record.data, bytes, size);
     }
-    m_records.push_back(record);  // cannot throw: MakeRoom made room
+    m_records.push_back(record); // cannot throw: MakeRoom made room
     return true;
 }
 
-bool CRecordStore::AddEmpty(int type, int key) { return Append(type, key, nullptr, 0); }
+bool CRecordStore::AddEmpty(int type, int key)
+{
+    return Append(type, key, nullptr, 0);
+}
 
 bool CRecordStore::AddInt(int type, int key, std::int32_t value)
 {
@@ -153,7 +162,10 @@ bool CRecordStore::AddBytes10(int type, int key, std::int32_t value1, std::int32
     return Append(type, key, b, sizeof b);
 }
 
-int CRecordStore::FindFirst(int type) const { return FindNext(-1, type); }
+int CRecordStore::FindFirst(int type) const
+{
+    return FindNext(-1, type);
+}
 
 int CRecordStore::FindFirstInRange(int type, int minKey, int maxKey) const
 {

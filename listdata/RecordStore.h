@@ -19,23 +19,23 @@ class Archive;
 
 // Record types 0-47 are list indices of the catalogue: records taken from that list.
 enum RecordType : int {
-    kRecordHeading = 48,     // the title or name as a C string, key 0
-    kRecordWebAddress = 49,  // the provider's title or name link as a C string, key 0
-    kRecordDocInfo = 50,     // document information: 4-byte integers, keys DocInfoKey
+    kRecordHeading = 48,    // the title or name as a C string, key 0
+    kRecordWebAddress = 49, // the provider's title or name link as a C string, key 0
+    kRecordDocInfo = 50,    // document information: 4-byte integers, keys DocInfoKey
     kRecordTypeCount = 51,
 };
 
 // Keys of the document-information records (type 50).
 enum DocInfoKey : int {
-    kDocInfoCreatorVersion = 0,  // program version that created the document
-    kDocInfoDocVersion = 1,      // document-format version word
+    kDocInfoCreatorVersion = 0, // program version that created the document
+    kDocInfoDocVersion = 1,     // document-format version word
     kDocInfoCreatedYear = 2,
     kDocInfoCreatedMonth = 3,
     kDocInfoCreatedDay = 4,
-    kDocInfoUpdatedYear = 5,  // date of the last search
+    kDocInfoUpdatedYear = 5, // date of the last search
     kDocInfoUpdatedMonth = 6,
     kDocInfoUpdatedDay = 7,
-    kDocInfoUpdaterVersion = 8,  // program version of the last search
+    kDocInfoUpdaterVersion = 8, // program version of the last search
 };
 
 // Version words: high byte major, low byte minor.
@@ -53,7 +53,7 @@ struct InfoRecord {
     std::int32_t type = -1;
     std::int32_t key = 0;
     std::int32_t size = 0;
-    unsigned char* data = nullptr;  // null when size is 0
+    unsigned char* data = nullptr; // null when size is 0
 
     // The value of a 4-byte record (little-endian). False, leaving `value` alone, for a
     // record of another size, so a damaged file never makes a view read past the data.

@@ -3,6 +3,7 @@
 // white space and their case is never folded, so every test takes the byte unsigned.
 
 #include <cstddef>
+#include <cstring>
 
 namespace textchars {
 
@@ -48,13 +49,11 @@ inline int CompareNoCase(const char* a, const char* b)
     }
 }
 
-// Length of `s`, reading no more than `limit` bytes.
+// Length of `s`, reading no more than `limit` bytes and none past its NUL.
 inline std::size_t BoundedLength(const char* s, std::size_t limit)
 {
-    std::size_t n = 0;
-    while (n < limit && s[n] != '\0')
-        ++n;
-    return n;
+    const void* nul = std::memchr(s, '\0', limit);
+    return nul != nullptr ? static_cast<std::size_t>(static_cast<const char*>(nul) - s) : limit;
 }
 
 } // namespace textchars

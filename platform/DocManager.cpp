@@ -7,7 +7,9 @@
 
 namespace platform {
 
-CDocManager::CDocManager(int recentFiles) : m_recentFiles(recentFiles) {}
+CDocManager::CDocManager(int recentFiles) : m_recentFiles(recentFiles)
+{
+}
 
 CDocManager::~CDocManager()
 {
@@ -38,7 +40,7 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path)
     for (const auto& t : m_templates) {
         CDocument* match = nullptr;
         const CDocTemplate::Confidence c = t->MatchDocType(path, match);
-        if (c > bestMatch) {  // strictly better: the first registered wins a tie
+        if (c > bestMatch) { // strictly better: the first registered wins a tie
             bestMatch = c;
             best = t.get();
             open = match;

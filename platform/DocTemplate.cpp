@@ -35,7 +35,10 @@ CDocTemplate::CDocTemplate(std::string progId, std::string docName, std::string 
 {
 }
 
-CDocTemplate::~CDocTemplate() { CloseAllDocuments(); }
+CDocTemplate::~CDocTemplate()
+{
+    CloseAllDocuments();
+}
 
 CDocTemplate::Confidence CDocTemplate::MatchDocType(const std::string& path, CDocument*& match)
 {

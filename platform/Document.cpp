@@ -47,7 +47,10 @@ void CDocument::SetPathName(const std::string& path, bool addToRecent)
         m_docTemplate->GetDocManager()->AddToRecentFileList(path);
 }
 
-void CDocument::SetTitle(const std::string& title) { m_title = title; }
+void CDocument::SetTitle(const std::string& title)
+{
+    m_title = title;
+}
 
 void CDocument::AddView(IView* view)
 {
@@ -55,7 +58,10 @@ void CDocument::AddView(IView* view)
         m_views.push_back(view);
 }
 
-void CDocument::RemoveView(IView* view) { m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end()); }
+void CDocument::RemoveView(IView* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
 
 void CDocument::UpdateAllViews(IView* sender, std::intptr_t hint)
 {
@@ -81,7 +87,7 @@ bool CDocument::OnOpenDocument(const std::string& path)
     try {
         Archive archive = Archive::LoadFile(path);
         DeleteContents();
-        SetModifiedFlag(true);  // a load that fails halfway leaves no clean document
+        SetModifiedFlag(true); // a load that fails halfway leaves no clean document
         Serialize(archive);
     } catch (const ArchiveException& e) {
         m_lastErrorCause = e.m_cause;
@@ -126,7 +132,9 @@ void CDocument::OnCloseDocument()
     DeleteContents();
 }
 
-void CDocument::DeleteContents() {}
+void CDocument::DeleteContents()
+{
+}
 
 bool CDocument::SaveModified()
 {
@@ -143,7 +151,10 @@ bool CDocument::SaveModified()
     }
 }
 
-bool CDocument::DoFileSave() { return DoSave(m_pathName, true); }
+bool CDocument::DoFileSave()
+{
+    return DoSave(m_pathName, true);
+}
 
 bool CDocument::DoSave(const std::string& path, bool replace)
 {

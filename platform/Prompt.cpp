@@ -34,12 +34,24 @@ IPrompt& Prompt()
     return prompt ? *prompt : g_silentPrompt;
 }
 
-void SetPrompt(IPrompt* prompt) { g_prompt.store(prompt); }
+void SetPrompt(IPrompt* prompt)
+{
+    g_prompt.store(prompt);
+}
 
-const std::string& AppName() { return g_appName; }
+const std::string& AppName()
+{
+    return g_appName;
+}
 
-void SetAppName(const std::string& name) { g_appName = name; }
+void SetAppName(const std::string& name)
+{
+    g_appName = name;
+}
 
-int AppMessageBox(const std::string& text, unsigned type) { return Prompt().MessageBox(text, AppName(), type); }
+int AppMessageBox(const std::string& text, unsigned type)
+{
+    return Prompt().MessageBox(text, AppName(), type);
+}
 
 } // namespace platform

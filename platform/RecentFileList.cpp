@@ -8,10 +8,15 @@ namespace platform {
 
 namespace {
 const char kSection[] = "Recent File List";
-std::string EntryName(int index) { return "File" + std::to_string(index + 1); }
+std::string EntryName(int index)
+{
+    return "File" + std::to_string(index + 1);
+}
 } // namespace
 
-CRecentFileList::CRecentFileList(int size) : m_size(size > 0 ? size : 1) {}
+CRecentFileList::CRecentFileList(int size) : m_size(size > 0 ? size : 1)
+{
+}
 
 void CRecentFileList::Add(const std::string& path)
 {

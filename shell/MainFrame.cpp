@@ -83,6 +83,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent), m_mdiArea(new QMd
 
 CMainFrame::~CMainFrame()
 {
+    // The child windows go with the base class; nothing may be updated meanwhile.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     // A frame destroyed without closing (tests, start-up failure) still must not leave a
     // thread running on its documents.
     g_bCancelSearch = true;
@@ -232,6 +234,18 @@ void CMainFrame::UpdateCommands()
     CChildFrame* child = MDIGetActive();
     CRichDocumentView* view = child ? child->View() : nullptr;
     platform::CDocument* document = view ? view->GetDocument() : nullptr;
+
+    // Frame captions follow the documents' titles (Save As renames); the main window
+    // adds the active document's.
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
+        auto* frame = qobject_cast<CChildFrame*>(window);
+        if (frame && frame->View() && frame->View()->GetDocument())
+            frame->setWindowTitle(platform::ToQString(frame->View()->GetDocument()->GetTitle()));
+    }
+    QString caption = QString::fromLatin1(kMainFrameTitle);
+    if (document)
+        caption += QStringLiteral(" - ") + platform::ToQString(document->GetTitle());
+    setWindowTitle(caption);
 
     int menuId = IDR_MAINFRAME;
     if (document)
@@ -385,6 +399,10 @@ void CMainFrame::GetInformation(int kind)
     // Queued on this thread, before the thread sees the request, so that no view can
     // show a document as idle while the run already owns it.
     m_pSearchThread->QueueDocuments(*m_pSearchRequest);
+    for (const SearchDocEntry& entry : m_pSearchRequest->request.documents)
+        if (entry.selected)
+            if (auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(entry.document))
+                adapter->Document().UpdateAllViews(nullptr, 0);
     m_pSearchThread->start();
     m_pSearchThread->PostStart(m_pSearchRequest.get());
     UpdateCommands();

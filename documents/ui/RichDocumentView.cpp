@@ -110,6 +110,7 @@ void CRichDocumentView::Rebuild()
     setUpdatesEnabled(true);
     viewport()->update();
     QApplication::restoreOverrideCursor();
+    emit Rebuilt();
 }
 
 bool CRichDocumentView::BeginBlock(const char* heading, bool hasRecords)

@@ -58,6 +58,10 @@ public:
     // The footer text of the document-information records; empty when there are none.
     static std::string DocInfoText(const CRecordStore& records);
 
+signals:
+    // The text has been built anew.
+    void Rebuilt();
+
 protected:
     // The whole rebuild; the two kinds fill in the steps that differ.
     void Rebuild();

@@ -59,6 +59,7 @@ int MessageBox::Show(QWidget* parent, const std::string& text, const std::string
 }
 
 void MessageBox::SetNextAnswer(int answer) { NextAnswers().push_back(answer); }
+void MessageBox::ClearAnswers() { NextAnswers().clear(); }
 int MessageBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
 const QStringList& MessageBox::Shown() { return ShownTexts(); }
 void MessageBox::ClearShown() { ShownTexts().clear(); }

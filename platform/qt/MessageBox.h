@@ -33,6 +33,7 @@ public:
     // Test hooks.
     static void SetNextAnswer(int answer);
     static int PendingAnswers();
+    static void ClearAnswers();
     // Texts of the boxes shown or answered since the last ClearShown, oldest first.
     static const QStringList& Shown();
     static void ClearShown();

@@ -75,6 +75,8 @@ private:
 bool Parser::Run(std::string_view rtf)
 {
     m_cursor.movePosition(QTextCursor::Start);
+    // One edit block: the layout is redone once at the end, not after every run of text.
+    m_cursor.beginEditBlock();
     bool balanced = true;
     std::size_t i = 0;
     while (i < rtf.size()) {
@@ -132,6 +134,7 @@ bool Parser::Run(std::string_view rtf)
     if (m_groups.size() != 1)
         balanced = false;
     EndParagraph(true);
+    m_cursor.endEditBlock();
     return balanced;
 }
 

@@ -25,18 +25,29 @@ const std::vector<Pair> kLaserdisc = {
     {28, "PF"}, {29, "AS"}, {30, "CC"}, {31, "CS"}, {32, "QP"}, {33, "IN"}, {34, "SL"}, {35, "RC"}, {36, "RV"}};
 const std::vector<Pair> kLiterature = {{1, "SCRP"}, {2, "NOVL"}, {3, "ADPT"}, {4, "BOOK"}, {5, "PROT"},
                                        {6, "IVIW"}, {7, "CRIT"}, {8, "ESSY"}, {9, "OTHR"}};
-const std::vector<Pair> kMovieLinks = {
-    {17, "alternate language version of"}, {7, "referenced in"}, {16, "spin off from"}, {2, "followed by"},
-    {11, "featured in"}, {13, "edited into"}, {14, "edited from"}, {6, "version of"}, {8, "references"},
-    {9, "spoofed in"}, {4, "remade as"}, {5, "remake of"}, {12, "features"}, {15, "spin off"}, {3, "follows"},
-    {10, "spoofs"}};
+const std::vector<Pair> kMovieLinks = {{17, "alternate language version of"},
+                                       {7, "referenced in"},
+                                       {16, "spin off from"},
+                                       {2, "followed by"},
+                                       {11, "featured in"},
+                                       {13, "edited into"},
+                                       {14, "edited from"},
+                                       {6, "version of"},
+                                       {8, "references"},
+                                       {9, "spoofed in"},
+                                       {4, "remade as"},
+                                       {5, "remake of"},
+                                       {12, "features"},
+                                       {15, "spin off"},
+                                       {3, "follows"},
+                                       {10, "spoofs"}};
 const std::vector<Pair> kPlot = {{1, "PL"}, {2, "BY"}};
 const std::vector<Pair> kTechnical = {{2, "CAM"}, {3, "MET"}, {4, "OFM"}, {5, "PFM"},
                                       {6, "RAT"}, {7, "PCS"}, {8, "LAB"}};
-const std::vector<Pair> kBiography = {
-    {1, "NM"},  {2, "RN"},  {3, "NK"},  {4, "DB"},  {8, "DD"},  {12, "HT"}, {13, "BG"}, {14, "BY"},
-    {15, "BO"}, {17, "BT"}, {19, "PI"}, {21, "OW"}, {23, "GA"}, {29, "TR"}, {31, "QU"}, {33, "SA"},
-    {36, "WN"}, {38, "SP"}, {41, "TM"}, {43, "IT"}, {52, "AT"}, {61, "PT"}, {70, "CV"}, {79, "AG"}};
+const std::vector<Pair> kBiography = {{1, "NM"},  {2, "RN"},  {3, "NK"},  {4, "DB"},  {8, "DD"},  {12, "HT"},
+                                      {13, "BG"}, {14, "BY"}, {15, "BO"}, {17, "BT"}, {19, "PI"}, {21, "OW"},
+                                      {23, "GA"}, {29, "TR"}, {31, "QU"}, {33, "SA"}, {36, "WN"}, {38, "SP"},
+                                      {41, "TM"}, {43, "IT"}, {52, "AT"}, {61, "PT"}, {70, "CV"}, {79, "AG"}};
 
 using Parser = const char* (CListLine::*)(int&);
 
@@ -55,10 +66,8 @@ const PrefixTable kTables[] = {
     {"business", &kBusiness, BusinessCodes, kBusinessCodeCount, &CListLine::ParseBusinessCode, "", ": ", ""},
     {"goofs", &kGoofs, GoofCodes, kGoofCodeCount, &CListLine::ParseGoofCode, "- ", ": ", ""},
     {"laserdisc", &kLaserdisc, LaserdiscCodes, kLaserdiscCodeCount, &CListLine::ParseLaserdiscCode, "", ": ", ""},
-    {"literature", &kLiterature, LiteratureCodes, kLiteratureCodeCount, &CListLine::ParseLiteratureCode, "", ": ",
-     ""},
-    {"movie links", &kMovieLinks, MovieLinkCodes, kMovieLinkCodeCount, &CListLine::ParseMovieLinkCode, "  (", " ",
-     ")"},
+    {"literature", &kLiterature, LiteratureCodes, kLiteratureCodeCount, &CListLine::ParseLiteratureCode, "", ": ", ""},
+    {"movie links", &kMovieLinks, MovieLinkCodes, kMovieLinkCodeCount, &CListLine::ParseMovieLinkCode, "  (", " ", ")"},
     {"plot", &kPlot, PlotCodes, kPlotCodeCount, &CListLine::ParsePlotCode, "", ": ", ""},
     {"biography", &kBiography, BiographyCodes, kBiographyCodeCount, &CListLine::ParseBiographyCode, "", ": ", ""},
 };
@@ -90,7 +99,8 @@ TEST(ListLineCodes, EveryPrefixGivesItsCodeAndTheTextBehindIt)
 {
     for (const PrefixTable& t : kTables) {
         for (const Pair& pair : *t.pairs) {
-            const std::string line = std::string(t.before) + pair.prefix + t.after + "Some text, 12" + t.closing + " \n";
+            const std::string line =
+                std::string(t.before) + pair.prefix + t.after + "Some text, 12" + t.closing + " \n";
             CListLine l(line.c_str());
             int code = -99;
             EXPECT_STREQ((l.*t.parse)(code), "Some text, 12") << t.name << ": " << line;
@@ -268,11 +278,8 @@ TEST(ListLineCodes, WriterOrder)
         const char* text;
         std::vector<int> values;
     } cases[] = {
-        {"1,1,2", {1, 1, 2}},
-        {"3,9,0", {3, 9, 0}},
-        {"1,2", {1, 2, 0}}, // a missing digit gives 0
-        {"7", {7, 0, 0}},
-        {"", {0, 0, 0}},
+        {"1,1,2", {1, 1, 2}}, {"3,9,0", {3, 9, 0}}, {"1,2", {1, 2, 0}}, // a missing digit gives 0
+        {"7", {7, 0, 0}},     {"", {0, 0, 0}},
     };
     for (const Case& c : cases) {
         CListLine l(c.text);
@@ -400,7 +407,10 @@ TEST(ListLineCodes, BiographyFields)
          &CListLine::NextSalaryField,
          "* Film (1999) (qv) -> $1,000,000",
          {{1, "Film (1999) (qv)"}, {2, "$1,000,000"}}},
-        {"salary other", &CListLine::NextSalaryField, "Film (1999) (qv) plus points", {{1, "Film (1999) (qv)"}, {0, "plus points"}}},
+        {"salary other",
+         &CListLine::NextSalaryField,
+         "Film (1999) (qv) plus points",
+         {{1, "Film (1999) (qv)"}, {0, "plus points"}}},
         {"salary without qv", &CListLine::NextSalaryField, "$5", {{0, "$5"}}},
         {"spouse without qv",
          &CListLine::NextSpouseField,
@@ -434,11 +444,11 @@ TEST(ListLineCodes, BiographyFields)
 
 TEST(ListLineCodes, BiographyFieldsRefuseHostileInput)
 {
-    const FieldParser parsers[] = {&CListLine::NextBulletField,  &CListLine::NextDatePlaceField,
-                                   &CListLine::NextGuestField,   &CListLine::NextSalaryField,
-                                   &CListLine::NextSpouseField,  &CListLine::NextPublicationField};
-    const char* lines[] = {"", "*", "'", "\"", "(", "_", "(episode ", "(episode _", "as ", "-> ", "Vol. ",
-                           ",,,,", "x (qv)", "a, (", "'a' (qv", "\"a\",(", "  ,  "};
+    const FieldParser parsers[] = {&CListLine::NextBulletField, &CListLine::NextDatePlaceField,
+                                   &CListLine::NextGuestField,  &CListLine::NextSalaryField,
+                                   &CListLine::NextSpouseField, &CListLine::NextPublicationField};
+    const char* lines[] = {"",    "*",     "'",    "\"",     "(",    "_",       "(episode ", "(episode _", "as ",
+                           "-> ", "Vol. ", ",,,,", "x (qv)", "a, (", "'a' (qv", "\"a\",(",   "  ,  "};
     for (FieldParser parse : parsers) {
         for (const char* line : lines)
             Parts(parse, line); // ends, and reads nothing past the line (sanitizer build)

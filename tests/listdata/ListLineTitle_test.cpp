@@ -103,13 +103,8 @@ TEST(ListLineTitle, TitleYearSkipsMarkersAndBraces)
         const char* title;
         const char* year;
     } cases[] = {
-        {"Film (2001/III) (VG)", "2001/III"},
-        {kEpisode, "1999"},
-        {"Film", ""},
-        {"Film (TV)", ""},
-        {"Film (1999) (mini) (v)", "1999"},
-        {"Film 1999)", ""},
-        {"", ""},
+        {"Film (2001/III) (VG)", "2001/III"}, {kEpisode, "1999"}, {"Film", ""}, {"Film (TV)", ""},
+        {"Film (1999) (mini) (v)", "1999"},   {"Film 1999)", ""}, {"", ""},
     };
     for (const Case& c : cases) {
         CListLine l;
@@ -152,8 +147,8 @@ TEST(ListLineTitle, SelfRoleTestsHimselfBeforeHerself)
         const char* text;
         int role;
     } cases[] = {
-        {"Himself - Host", 1}, {"herself", 2},  {"Himselfish", 1}, {"Herself and himself", 2},
-        {"HIMSELF", 1},        {"as herself", 2}, {"himsel", 0},   {"", 0},
+        {"Himself - Host", 1}, {"herself", 2},    {"Himselfish", 1}, {"Herself and himself", 2},
+        {"HIMSELF", 1},        {"as herself", 2}, {"himsel", 0},     {"", 0},
     };
     for (const Case& c : cases) {
         CListLine l(c.text);

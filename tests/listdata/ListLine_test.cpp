@@ -13,8 +13,7 @@ std::string Text(const CListLine& line)
 }
 
 // Every field a tokenizer gives for `line`, then the text and position of the final call.
-template <typename Cut>
-std::vector<std::string> Fields(const char* line, Cut cut)
+template <typename Cut> std::vector<std::string> Fields(const char* line, Cut cut)
 {
     CListLine l;
     std::vector<std::string> out;
@@ -111,15 +110,12 @@ TEST(ListLine, SetSubstringCutsAndClamps)
         int length;
         const char* expected;
     } cases[] = {
-        {"abcdef", 1, 3, "bcd"},
-        {"abc\n", 0, 4, "abc"},
-        {"abc\t\n", 0, 5, "abc"},
-        {"\n", 0, 1, "\n"}, // never the first character
-        {"ab \n", 0, 4, "ab "}, // blanks stay
-        {"abcdef", 2, -5, ""},
-        {"abc", 1, 100, "bc"},   // length past the end
-        {"abc", 10, 2, ""},      // start past the end
-        {"abc", -3, 2, "ab"},    // negative start counts from 0
+        {"abcdef", 1, 3, "bcd"},  {"abc\n", 0, 4, "abc"},
+        {"abc\t\n", 0, 5, "abc"}, {"\n", 0, 1, "\n"},    // never the first character
+        {"ab \n", 0, 4, "ab "},                          // blanks stay
+        {"abcdef", 2, -5, ""},    {"abc", 1, 100, "bc"}, // length past the end
+        {"abc", 10, 2, ""},                              // start past the end
+        {"abc", -3, 2, "ab"},                            // negative start counts from 0
         {"", 0, 5, ""},
     };
     for (const Case& c : cases) {
@@ -150,8 +146,8 @@ TEST(ListLine, FindLooksOnlyAfterItsStart)
     const char* s = "a(b)(c)";
     EXPECT_EQ(l.Find(1, s, "("), 4);
     EXPECT_EQ(l.Find(-1, s, "a"), 0);
-    EXPECT_EQ(l.Find(0, s, "a"), 7); // none after 0: the NUL
-    EXPECT_EQ(l.Find(7, s, "("), 7); // start holds the NUL
+    EXPECT_EQ(l.Find(0, s, "a"), 7);  // none after 0: the NUL
+    EXPECT_EQ(l.Find(7, s, "("), 7);  // start holds the NUL
     EXPECT_EQ(l.Find(50, s, "("), 7); // start past the end
     EXPECT_EQ(l.Find(0, s, "(c)"), 4);
     EXPECT_EQ(Text(l), "untouched");
@@ -293,7 +289,8 @@ TEST(ListLine, LinksReplaceOnlyBlanks)
     EXPECT_STREQ(l.MakeTitleLink("Matrix, The (1999)"), "https://www.zuvo.example/Title?Matrix,+The+(1999)");
     EXPECT_STREQ(l.MakeTitleLink("\"Show\" (1999) {Pilot (#1.1)}"),
                  "https://www.zuvo.example/Title?\"Show\"+(1999)+{Pilot+(#1.1)}");
-    EXPECT_STREQ(l.MakeNameLink("M\xfcller, J\xfcrgen (II)"), "https://www.zuvo.example/Name?M\xfcller,+J\xfcrgen+(II)");
+    EXPECT_STREQ(l.MakeNameLink("M\xfcller, J\xfcrgen (II)"),
+                 "https://www.zuvo.example/Name?M\xfcller,+J\xfcrgen+(II)");
     EXPECT_STREQ(l.MakeNameLink(""), "https://www.zuvo.example/Name?");
 }
 

@@ -10,6 +10,7 @@
 #include <QFontDatabase>
 #include <QImage>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <cstring>
@@ -316,6 +317,26 @@ TEST_F(RichTextViewTest, HitTestFindsTheCharacterUnderAPoint)
 
     view.SelectRange(link.start, link.end);
     EXPECT_EQ(view.textCursor().selectedText(), QStringLiteral("Kubrick, Stanley"));
+}
+
+TEST_F(RichTextViewTest, HitTestFollowsTheScrolledText)
+{
+    for (int i = 0; i < 200; ++i) {
+        writer.WriteText("line " + std::to_string(i) + " ", 0, false);
+        writer.WriteLink("link", std::to_string(i), "", 0, RtfLinkKind::Title, false);
+        writer.NewLine();
+    }
+    writer.EndDocument();
+    ASSERT_TRUE(writer.StreamIn());
+    view.show();
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
+    ASSERT_GT(view.verticalScrollBar()->value(), 0);
+
+    const RtfLink last = writer.Links().GetAt(199);
+    QTextCursor cursor(view.document());
+    cursor.setPosition(last.start + 1);
+    const QRect rect = view.cursorRect(cursor); // viewport coordinates
+    EXPECT_EQ(view.CharacterAt(rect.center() + QPoint(2, 0)), last.start + 1);
 }
 
 TEST_F(RichTextViewTest, TabStopsLineUpColumns)
