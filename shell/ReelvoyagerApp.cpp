@@ -175,6 +175,8 @@ bool CReelvoyagerApp::OnCommand(int id)
     switch (id) {
     case ID_FILE_OPEN: OnFileOpen(); return true;
     case ID_FILE_NEW: OnFileNew(); return true;
+    case ID_FILE_NEW_MOVIETV: OnFileNewMovieTV(); return true;
+    case ID_FILE_NEW_CASTCREW: OnFileNewCastCrew(); return true;
     case ID_FILE_PRINT_SETUP: OnFilePrintSetup(); return true;
     case ID_OPTIONS_NOLINKS: OnNoLinks(); return true;
     default: break;
@@ -193,6 +195,8 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     switch (id) {
     case ID_FILE_OPEN:
     case ID_FILE_NEW:
+    case ID_FILE_NEW_MOVIETV:
+    case ID_FILE_NEW_CASTCREW:
     case ID_FILE_PRINT_SETUP: cmdUI.Enable(true); return true;
     case ID_OPTIONS_NOLINKS:
         cmdUI.Enable(true);

@@ -6,6 +6,7 @@
 #include "platform/qt/ShellOpen.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
+#include "shell/ReelvoyagerApp.h"
 #include "shell/WideListBox.h"
 
 #include <QButtonGroup>
@@ -37,6 +38,10 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
                                  const char* akaText, int maxTextLength)
     : QDialog(parent)
 {
+    if (CReelvoyagerApp* app = TheApp()) {
+        m_settings = &app->Settings;
+        m_docManager = &app->DocManager();
+    }
     setObjectName(Id(templateId));
     setWindowTitle(QString::fromLatin1(caption));
     const platform::DialogUnits units(this);

@@ -35,7 +35,8 @@ public:
     int AlsoAka = 0;
     int SearchType = -1;
 
-    // Where the lists are read and where the documents go. Not owned.
+    // Where the lists are read and where the documents go (not owned); the running
+    // application's unless set.
     void SetContext(const CAppSettings* settings, platform::CDocManager* docManager);
     const CAppSettings* Settings() const { return m_settings; }
     platform::CDocManager* DocManager() const { return m_docManager; }
