@@ -29,6 +29,7 @@ bool CNameSearch::Run(const CAppSettings& settings, const std::string& text, boo
                       const ListSelection& lists)
 {
     Pattern().SetNamePattern(text.c_str());
+    PrepareLineFilter();
     ClearResults();
     m_listSelected[0] = lists.actors;
     m_listSelected[1] = lists.actresses;
@@ -66,6 +67,10 @@ bool CNameSearch::SearchList(const CAppSettings& settings, int entry)
     CListLine name;
     try {
         while (Searching() && file.NextRecord()) {
+            if (!MayMatch(file.GetLine(), file.GetLineLength())) {
+                RecordDone();
+                continue;
+            }
             int position = 0;
             name.NextTabField(position, file.GetLine());
             if (Pattern().Match(mode, TextOf(name)) && AddResult(TextOf(name), entry))
@@ -92,6 +97,8 @@ bool CNameSearch::SearchAkaNames(const CAppSettings& settings)
             mainName.SetTrimRight(file.GetLine());
             bool shown = false;
             while (file.NextLine()) {
+                if (!MayMatch(file.GetLine(), file.GetLineLength()))
+                    continue;
                 aka.ParseAka(file.GetLine());
                 if (!Pattern().Match(mode, TextOf(aka)))
                     continue;

@@ -2,6 +2,15 @@
 
 #include "listdata/ListFile.h"
 
+#include <cstring>
+
+namespace {
+
+unsigned char LowerAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c; }
+unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+
+} // namespace
+
 CNewDocumentSearch::CNewDocumentSearch(IHost* host) : m_host(host) {}
 
 CNewDocumentSearch::~CNewDocumentSearch() = default;
@@ -125,4 +134,47 @@ void CNewDocumentSearch::PumpIfDue()
     if (m_host)
         m_host->PumpMessages();
     m_lastPump = std::chrono::steady_clock::now();
+}
+
+void CNewDocumentSearch::PrepareLineFilter()
+{
+    m_filterWord.clear();
+    for (int i = 0; i < m_pattern.GetWordCount(); ++i) {
+        const CSearchPattern::Word& word = m_pattern.GetWord(i);
+        // A word longer than a candidate word can be never matches; it is no filter.
+        if (word.Length > static_cast<int>(m_filterWord.size()) && word.Length <= CSearchPattern::kMaxCandidateWord)
+            m_filterWord.assign(word.Text, static_cast<std::size_t>(word.Length));
+    }
+    for (char& c : m_filterWord)
+        c = static_cast<char>(LowerAscii(static_cast<unsigned char>(c)));
+}
+
+bool CNewDocumentSearch::MayMatch(const char* line, int length) const
+{
+    const std::size_t n = m_filterWord.size();
+    if (n == 0)
+        return true;
+    if (length < 0 || static_cast<std::size_t>(length) < n)
+        return false;
+    const unsigned char lower = static_cast<unsigned char>(m_filterWord[0]);
+    const unsigned char upper = UpperAscii(lower);
+    const char* const last = line + (length - n); // the last place the word can start
+    for (const char* p = line; p <= last;) {
+        const std::size_t left = static_cast<std::size_t>(last - p) + 1;
+        const char* a = static_cast<const char*>(std::memchr(p, lower, left));
+        if (upper != lower) {
+            const char* b = static_cast<const char*>(std::memchr(p, upper, a ? static_cast<std::size_t>(a - p) : left));
+            if (b)
+                a = b;
+        }
+        if (!a)
+            return false;
+        std::size_t i = 1;
+        while (i < n && LowerAscii(static_cast<unsigned char>(a[i])) == static_cast<unsigned char>(m_filterWord[i]))
+            ++i;
+        if (i == n)
+            return true;
+        p = a + 1;
+    }
+    return false;
 }

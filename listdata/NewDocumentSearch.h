@@ -97,6 +97,13 @@ protected:
     // Opens the file of list `listIndex`; tests put a failing file in its place.
     virtual bool OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings);
 
+    // After the pattern is set: the word that every matching line must hold.
+    void PrepareLineFilter();
+    // False when `line` cannot hold a match: the pattern's longest word is not in it
+    // (ASCII case ignored). Every word of a match, title or name, is a piece of the
+    // line, so this only spares the parse of lines that the pattern would refuse.
+    bool MayMatch(const char* line, int length) const;
+
     // Called after every record; pumps when the interval has passed.
     void RecordDone()
     {
@@ -114,6 +121,7 @@ private:
     IHost* m_host;
     CSearchPattern m_pattern;
     std::vector<std::string> m_results;
+    std::string m_filterWord; // ASCII lower case; empty: every line passes
     ::SearchType m_searchType = kSearchExact;
     bool m_searching = false;
     bool m_cancelled = false;

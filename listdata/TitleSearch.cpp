@@ -14,6 +14,7 @@ CTitleSearch::CTitleSearch(IHost* host) : CNewDocumentSearch(host) {}
 bool CTitleSearch::Run(const CAppSettings& settings, const std::string& text, bool alsoAka)
 {
     Pattern().SetTitlePattern(text.c_str());
+    PrepareLineFilter();
     ClearResults();
     if (Host())
         Host()->SearchStatus("Searching - Movies", "Please Wait...");
@@ -43,6 +44,10 @@ bool CTitleSearch::SearchMovies(const CAppSettings& settings)
     bool overflow = false;
     try {
         while (Searching() && file.NextRecord()) {
+            if (!MayMatch(file.GetLine(), file.GetLineLength())) {
+                RecordDone();
+                continue;
+            }
             int position = 0;
             field.NextTabField(position, file.GetLine());
             bare.ParseTitle(TextOf(field), flags, year);
@@ -79,6 +84,8 @@ bool CTitleSearch::SearchAkaTitles(const CAppSettings& settings)
             mainTitle.SetTrimRight(file.GetLine());
             bool shown = false;
             while (file.NextLine()) {
+                if (!MayMatch(file.GetLine(), file.GetLineLength()))
+                    continue;
                 aka.ParseAka(file.GetLine());
                 bare.ParseTitle(TextOf(aka), flags, year);
                 if (flags == kTitleNoYear || !Pattern().MatchTitle(mode, TextOf(bare), static_cast<int>(flags), year))

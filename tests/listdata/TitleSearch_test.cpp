@@ -54,6 +54,7 @@ const char* const kMoviesBody = "\n"
                             "Starwars (2001) (V)\t\t\t\t2001\n"
                             "Wars of the Stars (1990) (V) (TV)\t\t1990\n"
                             "Star Trek (1979)\t\t\t\t\t1979\n"
+                            "WAX Works and WARS (1980)\t\t\t1980\n"
                             "Matrix notes without a year\n"
                             "Casa\xe9 (2005)\t\t\t\t\t2005\n"
                             "\n"
@@ -101,8 +102,12 @@ TEST_F(TitleSearchTest, EachSearchTypeFindsItsTitlesInListOrder)
         {"The Matrix", 0, {}},
         {"The Matrix", 1, {"Matrix, The (1999)", "Matrix Reloaded, The (2003)"}},
         {"war", 1, {}},
-        {"war", 2, {"Star Wars (1977)", "Wars of the Stars (1990) (V) (TV)"}},
-        {"war", 3, {"Star Wars (1977)", "Starwars (2001) (V)", "Wars of the Stars (1990) (V) (TV)"}},
+        {"war", 2, {"Star Wars (1977)", "Wars of the Stars (1990) (V) (TV)", "WAX Works and WARS (1980)"}},
+        {"war", 3,
+         {"Star Wars (1977)", "Starwars (2001) (V)", "Wars of the Stars (1990) (V) (TV)", "WAX Works and WARS (1980)"}},
+        {"wars works", 1, {"WAX Works and WARS (1980)"}},
+        {"wars works", 0, {}},
+        {"wax works and wars", 0, {"WAX Works and WARS (1980)"}},
         {"star wars", 2, {"Star Wars (1977)", "Wars of the Stars (1990) (V) (TV)"}},
         {"wars (V)", 2, {"Wars of the Stars (1990) (V) (TV)"}},
         {"star (1979)", 1, {"Star Trek (1979)"}},
