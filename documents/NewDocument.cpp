@@ -41,8 +41,7 @@ bool AddNewDocumentRecords(CRecordStore& store, const std::string& heading, cons
 namespace {
 
 // The first template of `progId` that gives a new document, in registration order.
-template <class Doc>
-Doc* NewDocumentOf(platform::CDocManager& docManager, const char* progId)
+template <class Doc> Doc* NewDocumentOf(platform::CDocManager& docManager, const char* progId)
 {
     for (const auto& docTemplate : docManager.GetTemplates()) {
         if (docTemplate->GetProgId() != progId)

@@ -5,7 +5,10 @@
 
 namespace {
 
-const char* TextOf(const CListLine& line) { return line.GetText() ? line.GetText() : ""; }
+const char* TextOf(const CListLine& line)
+{
+    return line.GetText() ? line.GetText() : "";
+}
 
 } // namespace
 
@@ -23,10 +26,11 @@ const CNameSearch::PersonList CNameSearch::PersonLists[kPersonListCount] = {
     {kMiscellaneous, "Miscellaneous Crew"},
 };
 
-CNameSearch::CNameSearch(IHost* host) : CNewDocumentSearch(host) {}
+CNameSearch::CNameSearch(IHost* host) : CNewDocumentSearch(host)
+{
+}
 
-bool CNameSearch::Run(const CAppSettings& settings, const std::string& text, bool alsoAka,
-                      const ListSelection& lists)
+bool CNameSearch::Run(const CAppSettings& settings, const std::string& text, bool alsoAka, const ListSelection& lists)
 {
     Pattern().SetNamePattern(text.c_str());
     PrepareLineFilter();

@@ -6,12 +6,20 @@
 
 namespace {
 
-unsigned char LowerAscii(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c; }
-unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+unsigned char LowerAscii(unsigned char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c + 32) : c;
+}
+unsigned char UpperAscii(unsigned char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c;
+}
 
 } // namespace
 
-CNewDocumentSearch::CNewDocumentSearch(IHost* host) : m_host(host) {}
+CNewDocumentSearch::CNewDocumentSearch(IHost* host) : m_host(host)
+{
+}
 
 CNewDocumentSearch::~CNewDocumentSearch() = default;
 
@@ -61,7 +69,10 @@ void CNewDocumentSearch::BeginRun()
     m_lastPump = std::chrono::steady_clock::now();
 }
 
-void CNewDocumentSearch::EndRun() { m_searching = false; }
+void CNewDocumentSearch::EndRun()
+{
+    m_searching = false;
+}
 
 bool CNewDocumentSearch::Overflowed(int index, const char* overflowMessage)
 {
@@ -91,8 +102,7 @@ bool CNewDocumentSearch::ReplaceResult(int index, const std::string& line, const
     return Overflowed(index, overflowMessage);
 }
 
-bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSettings& settings,
-                                  const char* listName)
+bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName)
 {
     if (!OpenListFile(file, listIndex, settings)) {
         ReportReadError(listName);

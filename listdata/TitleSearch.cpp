@@ -5,11 +5,16 @@
 
 namespace {
 
-const char* TextOf(const CListLine& line) { return line.GetText() ? line.GetText() : ""; }
+const char* TextOf(const CListLine& line)
+{
+    return line.GetText() ? line.GetText() : "";
+}
 
 } // namespace
 
-CTitleSearch::CTitleSearch(IHost* host) : CNewDocumentSearch(host) {}
+CTitleSearch::CTitleSearch(IHost* host) : CNewDocumentSearch(host)
+{
+}
 
 bool CTitleSearch::Run(const CAppSettings& settings, const std::string& text, bool alsoAka)
 {
@@ -29,7 +34,10 @@ bool CTitleSearch::Run(const CAppSettings& settings, const std::string& text, bo
     return stopped;
 }
 
-bool CTitleSearch::AddResult(const std::string& line) { return AppendResult(line, kOverflowMessage); }
+bool CTitleSearch::AddResult(const std::string& line)
+{
+    return AppendResult(line, kOverflowMessage);
+}
 
 bool CTitleSearch::SearchMovies(const CAppSettings& settings)
 {

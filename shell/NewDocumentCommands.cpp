@@ -10,13 +10,22 @@
 namespace {
 
 // A search type that is no radio button of the dialog is stored as the exact search.
-int ValidSearchType(int searchType) { return searchType >= 0 && searchType <= 3 ? searchType : 0; }
+int ValidSearchType(int searchType)
+{
+    return searchType >= 0 && searchType <= 3 ? searchType : 0;
+}
 
 } // namespace
 
-void CReelvoyagerApp::OnFileNewMovieTV() { NewMovieTVDocument(LastMovieTVText); }
+void CReelvoyagerApp::OnFileNewMovieTV()
+{
+    NewMovieTVDocument(LastMovieTVText);
+}
 
-void CReelvoyagerApp::OnFileNewCastCrew() { NewCastCrewDocument(LastCastCrewText); }
+void CReelvoyagerApp::OnFileNewCastCrew()
+{
+    NewCastCrewDocument(LastCastCrewText);
+}
 
 void CReelvoyagerApp::NewMovieTVDocument(std::string text)
 {

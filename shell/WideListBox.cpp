@@ -14,7 +14,10 @@ CWideListBox::CWideListBox(QWidget* parent) : QListWidget(parent), m_font(font()
 
 CWideListBox::~CWideListBox() = default;
 
-int CWideListBox::AddString(const std::string& text) { return InsertString(-1, text); }
+int CWideListBox::AddString(const std::string& text)
+{
+    return InsertString(-1, text);
+}
 
 int CWideListBox::InsertString(int index, const std::string& text)
 {
@@ -61,7 +64,10 @@ void CWideListBox::SetTopIndex(int index)
         scrollToItem(line, QAbstractItemView::PositionAtTop);
 }
 
-void CWideListBox::CopyFont(const QFont& font) { m_font = font; }
+void CWideListBox::CopyFont(const QFont& font)
+{
+    m_font = font;
+}
 
 int CWideListBox::TextWidth(const std::string& text) const
 {

@@ -17,8 +17,8 @@ const char* const kRadioTexts[4] = {"&Exact Name", "&Whole Names", "&Begining of
 } // namespace
 
 CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
-    : CNewDocumentDlg(parent, IDD_NEWCASTCREW, "New Cast/Crew Document", "Found &Names", IDC_NEWCAST_RESULTS,
-                      kRadioIds, kRadioTexts, IDC_NEWCAST_ALSOAKA, "Also search in &Aka-Names", 0),
+    : CNewDocumentDlg(parent, IDD_NEWCASTCREW, "New Cast/Crew Document", "Found &Names", IDC_NEWCAST_RESULTS, kRadioIds,
+                      kRadioTexts, IDC_NEWCAST_ALSOAKA, "Also search in &Aka-Names", 0),
       m_search(this)
 {
     const platform::DialogUnits units(this);
@@ -69,9 +69,15 @@ bool CNewCastCrewDlg::RunSearch()
     return m_search.Run(*Settings(), SearchText, AlsoAka != 0, lists);
 }
 
-bool CNewCastCrewDlg::SearchList(int entry) { return Settings() ? m_search.SearchList(*Settings(), entry) : true; }
+bool CNewCastCrewDlg::SearchList(int entry)
+{
+    return Settings() ? m_search.SearchList(*Settings(), entry) : true;
+}
 
-bool CNewCastCrewDlg::SearchAkaNames() { return Settings() ? m_search.SearchAkaNames(*Settings()) : true; }
+bool CNewCastCrewDlg::SearchAkaNames()
+{
+    return Settings() ? m_search.SearchAkaNames(*Settings()) : true;
+}
 
 const char* CNewCastCrewDlg::NothingFoundText() const
 {

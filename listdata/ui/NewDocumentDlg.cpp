@@ -29,7 +29,10 @@ void SetShown(QWidget* control, bool shown)
     control->setVisible(shown);
 }
 
-QString Id(int id) { return QString::number(id); }
+QString Id(int id)
+{
+    return QString::number(id);
+}
 
 } // namespace
 
@@ -95,7 +98,6 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
 
     m_cancelSearchButton = new QPushButton(QStringLiteral("Cancel Search"), this);
     m_cancelSearchButton->setObjectName(Id(IDC_NEWDOC_CANCELSEARCH));
-    m_cancelSearchButton->setAutoDefault(false);
     units.Place(m_cancelSearchButton, 111, 124, 59, 14);
 
     m_akaCheck = new QCheckBox(QString::fromLatin1(akaText), this);
@@ -104,11 +106,9 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
 
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancelButton->setObjectName(Id(IDCANCEL));
-    m_cancelButton->setAutoDefault(false);
     units.Place(m_cancelButton, 169, 156, 50, 14);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(Id(IDOK));
-    m_okButton->setAutoDefault(false);
     units.Place(m_okButton, 224, 156, 50, 14);
 
     connect(m_edit, &QLineEdit::textChanged, this, &CNewDocumentDlg::OnSearchTextChange);
@@ -170,8 +170,8 @@ void CNewDocumentDlg::OnInitDialog()
 
 void CNewDocumentDlg::SetIdleState()
 {
-    for (QWidget* control : {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_wait),
-                             static_cast<QWidget*>(m_cancelSearchButton)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_wait), static_cast<QWidget*>(m_cancelSearchButton)})
         SetShown(control, false);
     m_okButton->setEnabled(m_results->GetCount() > 0);
     m_okButton->setVisible(true);
@@ -190,8 +190,8 @@ void CNewDocumentDlg::SetIdleState()
 
 void CNewDocumentDlg::SetSearchingState()
 {
-    for (QWidget* control : {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_wait),
-                             static_cast<QWidget*>(m_cancelSearchButton)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_status), static_cast<QWidget*>(m_wait), static_cast<QWidget*>(m_cancelSearchButton)})
         SetShown(control, true);
     SetShown(m_okButton, false);
     m_cancelButton->setVisible(false);
@@ -221,6 +221,7 @@ void CNewDocumentDlg::OnSearch()
     UpdateData(true);
     SetSearchingState();
     m_cancelSearchButton->setFocus();
+    repaint();
     Search().SetSearchType(SearchType);
     const bool stopped = RunSearch();
     m_status->setText(QStringLiteral("Searching - Done!"));
@@ -237,7 +238,10 @@ void CNewDocumentDlg::OnSearch()
     }
 }
 
-void CNewDocumentDlg::OnCancelSearch() { Search().Cancel(); }
+void CNewDocumentDlg::OnCancelSearch()
+{
+    Search().Cancel();
+}
 
 void CNewDocumentDlg::OnResultDblClk()
 {
@@ -271,7 +275,10 @@ void CNewDocumentDlg::OnCancel()
     QDialog::reject();
 }
 
-void CNewDocumentDlg::PumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void CNewDocumentDlg::PumpMessages()
+{
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
 void CNewDocumentDlg::ResultInserted(int index, const std::string& line)
 {
@@ -279,9 +286,15 @@ void CNewDocumentDlg::ResultInserted(int index, const std::string& line)
     m_results->SetTopIndex(index);
 }
 
-void CNewDocumentDlg::ResultDeleted(int index) { m_results->DeleteString(index); }
+void CNewDocumentDlg::ResultDeleted(int index)
+{
+    m_results->DeleteString(index);
+}
 
-void CNewDocumentDlg::ResultsCleared() { m_results->ResetContent(); }
+void CNewDocumentDlg::ResultsCleared()
+{
+    m_results->ResetContent();
+}
 
 void CNewDocumentDlg::SearchStatus(const std::string& status, const std::string& wait)
 {

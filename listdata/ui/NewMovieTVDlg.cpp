@@ -13,8 +13,8 @@ const char* const kRadioTexts[4] = {"&Exact Title", "&Whole Words", "&Begining o
 } // namespace
 
 CNewMovieTVDlg::CNewMovieTVDlg(QWidget* parent)
-    : CNewDocumentDlg(parent, IDD_NEWMOVIETV, "New Movie/TV Document", "Found &Movies", IDC_NEWMOVIE_RESULTS,
-                      kRadioIds, kRadioTexts, IDC_NEWMOVIE_ALSOAKA, "Also search in &Aka-Titles", 255),
+    : CNewDocumentDlg(parent, IDD_NEWMOVIETV, "New Movie/TV Document", "Found &Movies", IDC_NEWMOVIE_RESULTS, kRadioIds,
+                      kRadioTexts, IDC_NEWMOVIE_ALSOAKA, "Also search in &Aka-Titles", 255),
       m_search(this)
 {
 }
@@ -28,9 +28,15 @@ bool CNewMovieTVDlg::RunSearch()
     return m_search.Run(*Settings(), SearchText, AlsoAka != 0);
 }
 
-bool CNewMovieTVDlg::SearchMovies() { return Settings() ? m_search.SearchMovies(*Settings()) : true; }
+bool CNewMovieTVDlg::SearchMovies()
+{
+    return Settings() ? m_search.SearchMovies(*Settings()) : true;
+}
 
-bool CNewMovieTVDlg::SearchAkaTitles() { return Settings() ? m_search.SearchAkaTitles(*Settings()) : true; }
+bool CNewMovieTVDlg::SearchAkaTitles()
+{
+    return Settings() ? m_search.SearchAkaTitles(*Settings()) : true;
+}
 
 const char* CNewMovieTVDlg::NothingFoundText() const
 {

@@ -41,10 +41,22 @@ int ShellOpen::Open(const std::string& target)
     return url.isValid() && QDesktopServices::openUrl(url) ? kSuccess : kNoAssociation;
 }
 
-void ShellOpen::SetNextResult(int result) { NextResults().push_back(result); }
-int ShellOpen::PendingResults() { return static_cast<int>(NextResults().size()); }
-const QStringList& ShellOpen::Opened() { return OpenedTargets(); }
-void ShellOpen::ClearOpened() { OpenedTargets().clear(); }
+void ShellOpen::SetNextResult(int result)
+{
+    NextResults().push_back(result);
+}
+int ShellOpen::PendingResults()
+{
+    return static_cast<int>(NextResults().size());
+}
+const QStringList& ShellOpen::Opened()
+{
+    return OpenedTargets();
+}
+void ShellOpen::ClearOpened()
+{
+    OpenedTargets().clear();
+}
 
 void MessageBeep(unsigned)
 {
@@ -52,6 +64,9 @@ void MessageBeep(unsigned)
     QApplication::beep();
 }
 
-int BeepCount() { return g_beeps; }
+int BeepCount()
+{
+    return g_beeps;
+}
 
 } // namespace platform

@@ -63,9 +63,9 @@ std::vector<Rec> Records(const CRecordStore& store)
 std::vector<Rec> Expected(const std::string& heading, const std::string& link, int docVersion)
 {
     return {
-        {48, 0, heading, 0}, {49, 0, link, 0}, {50, 0, "", 0x305}, {50, 8, "", 0x305}, {50, 1, "", docVersion},
-        {50, 2, "", 2024},   {50, 3, "", 3},   {50, 4, "", 5},      {50, 5, "", 2024},  {50, 6, "", 3},
-        {50, 7, "", 5},
+        {48, 0, heading, 0},     {49, 0, link, 0},  {50, 0, "", 0x305}, {50, 8, "", 0x305},
+        {50, 1, "", docVersion}, {50, 2, "", 2024}, {50, 3, "", 3},     {50, 4, "", 5},
+        {50, 5, "", 2024},       {50, 6, "", 3},    {50, 7, "", 5},
     };
 }
 

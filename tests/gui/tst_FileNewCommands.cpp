@@ -111,7 +111,7 @@ private slots:
             Click(dialog, IDC_NEWDOC_SEARCH);
             QVERIFY(dialog.Results()->count() >= 1);
             QVERIFY(dialog.Results()->item(0)->text().startsWith(QString::fromLatin1(actress.c_str()) +
-                                                                  "  - [Actress], [Director]"));
+                                                                 "  - [Actress], [Director]"));
             dialog.Results()->item(0)->setSelected(true);
             Click(dialog, IDOK);
         });

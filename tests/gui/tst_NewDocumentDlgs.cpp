@@ -65,8 +65,8 @@ QStringList RecordTexts(const CRecordStore& store)
     for (int i = 0; i < store.GetCount(); ++i) {
         const InfoRecord r = store.GetRecord(i);
         std::int32_t value = 0;
-        const QString text = r.GetInt(value) && r.type == kRecordDocInfo ? QString::number(value)
-                                                                          : QString::fromLatin1(r.GetText());
+        const QString text =
+            r.GetInt(value) && r.type == kRecordDocInfo ? QString::number(value) : QString::fromLatin1(r.GetText());
         out << QStringLiteral("%1/%2=%3").arg(r.type).arg(r.key).arg(text);
     }
     return out;
@@ -74,8 +74,9 @@ QStringList RecordTexts(const CRecordStore& store)
 
 QStringList ExpectedRecords(const QString& heading, const QString& link, int docVersion)
 {
-    return {"48/0=" + heading, "49/0=" + link, "50/0=773", "50/8=773", QStringLiteral("50/1=%1").arg(docVersion),
-            "50/2=2024",       "50/3=3",       "50/4=5",   "50/5=2024", "50/6=3", "50/7=5"};
+    return {"48/0=" + heading, "49/0=" + link, "50/0=773", "50/8=773",  QStringLiteral("50/1=%1").arg(docVersion),
+            "50/2=2024",       "50/3=3",       "50/4=5",   "50/5=2024", "50/6=3",
+            "50/7=5"};
 }
 
 const char* const kMoviesBody = "\n"
@@ -137,6 +138,12 @@ private slots:
         QCOMPARE(dlg.SearchText, std::string("ma"));
         edit->clear();
         QVERIFY(!search->isEnabled());
+
+        // Return in the text searches: Search is the default button.
+        QTest::keyClicks(edit, "star wars");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(Lines(dlg.Results()), QStringList{"Star Wars (1977)"});
+        QVERIFY(dlg.isVisible());
     }
 
     void searchWithAkaTitlesThenOkCreatesADocumentPerChosenLine()

@@ -12,10 +12,7 @@ namespace {
 
 class NameHost : public CNewDocumentSearch::IHost {
 public:
-    void ResultInserted(int index, const std::string& line) override
-    {
-        mirror.insert(mirror.begin() + index, line);
-    }
+    void ResultInserted(int index, const std::string& line) override { mirror.insert(mirror.begin() + index, line); }
     void ResultDeleted(int index) override { mirror.erase(mirror.begin() + index); }
     void ResultsCleared() override { mirror.clear(); }
     void SearchStatus(const std::string& status, const std::string&) override { statuses.push_back(status); }
@@ -123,10 +120,7 @@ TEST_F(NameSearchTest, AkaNamesAddTheMainNameOnceThenItsMatchingAkaLines)
     lists.directors = true;
     EXPECT_FALSE(search.Run(settings, "john smith", true, lists));
     const std::vector<std::string> expected = {
-        "Smith, John (I)  - [Director]",
-        "Smith, John (II)  - [Director]",
-        "Jones, Tom",
-        "   aka - Smith, John",
+        "Smith, John (I)  - [Director]", "Smith, John (II)  - [Director]", "Jones, Tom", "   aka - Smith, John",
         "   aka - John Smith",
     };
     EXPECT_EQ(search.Results(), expected);
@@ -142,9 +136,14 @@ TEST_F(NameSearchTest, OtherCrewReadsTheEightCrewListsInTableOrder)
     lists.otherCrew = true;
     search.Run(settings, "nobody at all", false, lists);
     const std::vector<std::string> expected = {
-        "Searching - Producers",        "Searching - Writers",          "Searching - Composers",
-        "Searching - Editors",          "Searching - Production-Designers", "Searching - Cinematographers",
-        "Searching - Costume-Designers", "Searching - Miscellaneous",
+        "Searching - Producers",
+        "Searching - Writers",
+        "Searching - Composers",
+        "Searching - Editors",
+        "Searching - Production-Designers",
+        "Searching - Cinematographers",
+        "Searching - Costume-Designers",
+        "Searching - Miscellaneous",
     };
     EXPECT_EQ(host.statuses, expected);
     EXPECT_FALSE(search.ListSelected(0));
@@ -167,8 +166,7 @@ TEST_F(NameSearchTest, AnErrorInDirectorsEndsTheSearchAndKeepsEarlierLines)
     CNameSearch search(&host);
     search.SetSearchType(2);
     EXPECT_TRUE(search.Run(settings, "smith", true, All()));
-    EXPECT_EQ(search.Results(),
-              (std::vector<std::string>{"Smith, John (I)  - [Actor]", "Smithson, Al  - [Actor]"}));
+    EXPECT_EQ(search.Results(), (std::vector<std::string>{"Smith, John (I)  - [Actor]", "Smithson, Al  - [Actor]"}));
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_EQ(host.errors[0], "Error in Listfile 'Directors':\nCouldn't open file.");
     EXPECT_EQ(host.statuses.back(), "Searching - Directors");
@@ -194,8 +192,8 @@ TEST_F(NameSearchTest, AddResultMergesOnlyWithALineOfTheSameNameBeforeTheRoles)
 {
     CNameSearch search(&host);
     EXPECT_FALSE(search.AddResult("Ann Lee", 0));
-    EXPECT_FALSE(search.AddResult("Ann", 2));        // a prefix of a name is another person
-    EXPECT_FALSE(search.AddResult("Ann Lee", -1));   // no role: never merged
+    EXPECT_FALSE(search.AddResult("Ann", 2));      // a prefix of a name is another person
+    EXPECT_FALSE(search.AddResult("Ann Lee", -1)); // no role: never merged
     EXPECT_FALSE(search.AddResult("Ann Lee", 10));
     EXPECT_FALSE(search.AddResult("Ann", 7));
     const std::vector<std::string> expected = {

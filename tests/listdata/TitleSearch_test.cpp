@@ -19,10 +19,7 @@ namespace {
 // that the window side sees exactly the lines of Results.
 class RecordingHost : public CNewDocumentSearch::IHost {
 public:
-    void ResultInserted(int index, const std::string& line) override
-    {
-        mirror.insert(mirror.begin() + index, line);
-    }
+    void ResultInserted(int index, const std::string& line) override { mirror.insert(mirror.begin() + index, line); }
     void ResultDeleted(int index) override { mirror.erase(mirror.begin() + index); }
     void ResultsCleared() override { mirror.clear(); }
     void SearchStatus(const std::string& status, const std::string& wait) override
@@ -47,32 +44,32 @@ public:
 };
 
 const char* const kMoviesBody = "\n"
-                            "Matrix, The (1999)\t\t\t\t\t1999\n"
-                            "Matrix Reloaded, The (2003)\t\t\t\t2003\n"
-                            "\"Matrix Hunter\" (1997) (mini)\t\t\t1997\n"
-                            "Star Wars (1977)\t\t\t\t\t1977\n"
-                            "Starwars (2001) (V)\t\t\t\t2001\n"
-                            "Wars of the Stars (1990) (V) (TV)\t\t1990\n"
-                            "Star Trek (1979)\t\t\t\t\t1979\n"
-                            "WAX Works and WARS (1980)\t\t\t1980\n"
-                            "Matrix notes without a year\n"
-                            "Casa\xe9 (2005)\t\t\t\t\t2005\n"
-                            "\n"
-                            "--------------------------------------------------------------------------------\n"
-                            "Matrix, The (1999)\t\t\t\t\t1999\n";
+                                "Matrix, The (1999)\t\t\t\t\t1999\n"
+                                "Matrix Reloaded, The (2003)\t\t\t\t2003\n"
+                                "\"Matrix Hunter\" (1997) (mini)\t\t\t1997\n"
+                                "Star Wars (1977)\t\t\t\t\t1977\n"
+                                "Starwars (2001) (V)\t\t\t\t2001\n"
+                                "Wars of the Stars (1990) (V) (TV)\t\t1990\n"
+                                "Star Trek (1979)\t\t\t\t\t1979\n"
+                                "WAX Works and WARS (1980)\t\t\t1980\n"
+                                "Matrix notes without a year\n"
+                                "Casa\xe9 (2005)\t\t\t\t\t2005\n"
+                                "\n"
+                                "--------------------------------------------------------------------------------\n"
+                                "Matrix, The (1999)\t\t\t\t\t1999\n";
 
 const char* const kAkaTitlesBody = "\n"
-                               "Matrix, The (1999)\n"
-                               "   (aka Die Matrix (1999))\t(Germany)\n"
-                               "   (aka The Matrix (1999) (V))\t(USA) (video title)\n"
-                               "   (aka Matrix, The (1999))\t(UK)\n"
-                               "\n"
-                               "Star Trek (1979)\n"
-                               "   (aka Star Trek: The Motion Picture (1979))\n"
-                               "\n"
-                               "Other Film (1950)\n"
-                               "   (aka Matrix note)\n"
-                               "\n";
+                                   "Matrix, The (1999)\n"
+                                   "   (aka Die Matrix (1999))\t(Germany)\n"
+                                   "   (aka The Matrix (1999) (V))\t(USA) (video title)\n"
+                                   "   (aka Matrix, The (1999))\t(UK)\n"
+                                   "\n"
+                                   "Star Trek (1979)\n"
+                                   "   (aka Star Trek: The Motion Picture (1979))\n"
+                                   "\n"
+                                   "Other Film (1950)\n"
+                                   "   (aka Matrix note)\n"
+                                   "\n";
 
 class TitleSearchTest : public ::testing::Test {
 protected:
@@ -103,7 +100,8 @@ TEST_F(TitleSearchTest, EachSearchTypeFindsItsTitlesInListOrder)
         {"The Matrix", 1, {"Matrix, The (1999)", "Matrix Reloaded, The (2003)"}},
         {"war", 1, {}},
         {"war", 2, {"Star Wars (1977)", "Wars of the Stars (1990) (V) (TV)", "WAX Works and WARS (1980)"}},
-        {"war", 3,
+        {"war",
+         3,
          {"Star Wars (1977)", "Starwars (2001) (V)", "Wars of the Stars (1990) (V) (TV)", "WAX Works and WARS (1980)"}},
         {"wars works", 1, {"WAX Works and WARS (1980)"}},
         {"wars works", 0, {}},
@@ -138,10 +136,8 @@ TEST_F(TitleSearchTest, AkaPassFollowsTheMoviesHitsWithMainLineThenAkaLines)
     search.SetSearchType(1);
     EXPECT_FALSE(search.Run(settings, "The Matrix", true));
     const std::vector<std::string> expected = {
-        "Matrix, The (1999)",
-        "Matrix Reloaded, The (2003)",
-        "Matrix, The (1999)",
-        "   aka - The Matrix (1999) (V)",
+        "Matrix, The (1999)",          "Matrix Reloaded, The (2003)",
+        "Matrix, The (1999)",          "   aka - The Matrix (1999) (V)",
         "   aka - Matrix, The (1999)",
     };
     EXPECT_EQ(search.Results(), expected);

@@ -15,7 +15,8 @@ namespace testsupport {
 inline std::string ListFileText(int listIndex, const std::string& body)
 {
     const ListCatalogEntry& entry = ListCatalog[listIndex];
-    std::string text = "CRC: 0x12345678  File: " + DefaultListFileName(listIndex) + "  Date: Fri Mar  1 00:00:00 2024\n\n";
+    std::string text =
+        "CRC: 0x12345678  File: " + DefaultListFileName(listIndex) + "  Date: Fri Mar  1 00:00:00 2024\n\n";
     text += "Copyright notice of the fixture.\n\n";
     text += std::string(entry.header) + "\n" + std::string(std::string(entry.header).size(), '=') + "\n";
     if (entry.kind == 1)
