@@ -84,9 +84,10 @@ void Load(platform::Archive& archive, const Kind& kind, Fields& fields, CRecordS
 {
     const std::size_t headerSize = std::strlen(kind.header);
     std::vector<char> header(headerSize);
-    archive.ReadExact(header.data(), headerSize);
-    if (std::memcmp(header.data(), kind.header, headerSize) != 0 &&
-        std::memcmp(header.data(), kind.oldHeader, headerSize) != 0)
+    // A file too short to hold the header is foreign as well, not merely truncated.
+    const std::size_t headerRead = archive.Read(header.data(), headerSize);
+    if (headerRead != headerSize || (std::memcmp(header.data(), kind.header, headerSize) != 0 &&
+                                     std::memcmp(header.data(), kind.oldHeader, headerSize) != 0))
         throw ArchiveException(ArchiveException::badIndex, "not a document of this kind (bad header)");
 
     fields.programVersion = archive.ReadInt32();

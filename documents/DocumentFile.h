@@ -45,8 +45,9 @@ void Today(int& year, int& month, int& day);
 void Store(platform::Archive& archive, const Kind& kind, Fields& fields, const CRecordStore& store);
 
 // Reads the file into `fields` and `store`. Throws platform::ArchiveException: badIndex
-// for a foreign header, badSchema for a version word not accepted, genericException when
-// the store ran out of memory, endOfFile or badIndex for a truncated or damaged file.
+// for a foreign header (a file shorter than the header included), badSchema for a
+// version word not accepted, genericException when the store ran out of memory,
+// endOfFile or badIndex for a truncated or damaged file.
 void Load(platform::Archive& archive, const Kind& kind, Fields& fields, CRecordStore& store);
 
 } // namespace documentfile

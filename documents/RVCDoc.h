@@ -39,8 +39,9 @@ public:
     // The filmography-mode command (mode 1 or 2): redraws only when the mode changed.
     void OnFilmographyMode(int mode);
     ModeCommandState GetFilmographyModeCommandState(int mode) const;
-    // "Credited With..." is enabled once a filmography mode is set.
-    bool IsCreditedWithEnabled() const { return GetFilmographyMode() != kFilmographyNone; }
+    // "Credited With..." is enabled once a filmography mode is set, but not while the
+    // document is queued or searched: the search thread is rewriting the filmography.
+    bool IsCreditedWithEnabled() const { return GetFilmographyMode() != kFilmographyNone && !IsSearching(); }
 
     int GetSearchState() const { return m_searchState.load(); }
     void SetSearchState(int state) { m_searchState.store(state); }

@@ -62,8 +62,9 @@ void CAppSettings::Load(platform::IProfile& p)
         ListFileSettings& list = Lists[i];
         list.FileName = p.GetProfileString(section, "FileName", DefaultListFileName(i));
         const ListCatalogEntry& entry = ListCatalog[i];
-        list.UseMovieTV = entry.useMovieTV ? (p.GetProfileInt(section, "Use Movie/TV", entry.useMovieTV) != 0) : 0;
-        list.UseCastCrew = entry.useCastCrew ? (p.GetProfileInt(section, "Use Cast/Crew", entry.useCastCrew) != 0) : 0;
+        // A list the catalogue marks unusable for a kind is never read for it.
+        list.UseMovieTV = entry.useMovieTV ? p.GetProfileInt(section, "Use Movie/TV", entry.useMovieTV) : 0;
+        list.UseCastCrew = entry.useCastCrew ? p.GetProfileInt(section, "Use Cast/Crew", entry.useCastCrew) : 0;
     }
 
     const std::string s = kSettingsSection;

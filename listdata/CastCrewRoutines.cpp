@@ -9,7 +9,10 @@ using routines::RecordOut;
 
 namespace {
 
-bool CutTabName(std::string_view line, std::size_t& pos, std::string_view& name) { return NextTabField(line, pos, name); }
+bool CutTabName(std::string_view line, std::size_t& pos, std::string_view& name)
+{
+    return NextTabField(line, pos, name);
+}
 
 // The credit lines of the person's record: the first line's fields after the name, then
 // every further line from its start. `onField(first, field)` gets each two-blank field,

@@ -208,10 +208,11 @@ bool SearchCoverage(int listIndex, CListFile& file, const std::string& title, IR
 {
     RecordOut out(target, listIndex);
     const routines::TitleShape shape{routines::TitleForm::tabField, {}, false, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view line, std::size_t pos, bool, std::string_view) {
-        std::string_view status;
-        if (!NextTabField(line, pos, status))
-            return true;
-        return out.Empty(status.size() > 8 ? 1 : 0);
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view line, std::size_t pos, bool, std::string_view) {
+                                          std::string_view status;
+                                          if (!NextTabField(line, pos, status))
+                                              return true;
+                                          return out.Empty(status.size() > 8 ? 1 : 0);
+                                      });
 }

@@ -21,7 +21,9 @@ bool CListFile::OpenPath(int index, const std::string& path)
 {
     started = false;
     continuation = false;
-    line[0] = '\0';
+    midLine = false;
+    heldLine[0] = '\0';
+    line = heldLine;
     lineLength = 0;
     if (index < 0 || index >= kListCount || !OpenRead(path)) {
         listIndex = -1;
@@ -31,9 +33,27 @@ bool CListFile::OpenPath(int index, const std::string& path)
     return true;
 }
 
+bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> source, const std::string& name)
+{
+    started = false;
+    continuation = false;
+    midLine = false;
+    heldLine[0] = '\0';
+    line = heldLine;
+    lineLength = 0;
+    if (index < 0 || index >= kListCount || !source) {
+        listIndex = -1;
+        return false;
+    }
+    TextFile::OpenSource(std::move(source), name);
+    listIndex = index;
+    return true;
+}
+
 void CListFile::Close()
 {
     if (listIndex >= 0) {
+        HoldLine();
         CloseFile();
         listIndex = -1;
     }
@@ -43,6 +63,8 @@ bool CListFile::FindStart()
 {
     if (listIndex < 0)
         return false;
+    midLine = false;
+    HoldLine();
     const ListCatalogEntry& entry = ListCatalog[listIndex];
     const std::size_t headerLength = std::strlen(entry.header);
     std::string text;
@@ -79,6 +101,8 @@ bool CListFile::FindNextRatingsTable()
 {
     if (listIndex != kRatings)
         return false;
+    midLine = false;
+    HoldLine();
     std::string text;
     while (ReadWholeLine(text)) {
         if (text == kRatingsTableHeading)
@@ -92,17 +116,31 @@ bool CListFile::FindNextRatingsTable()
 bool CListFile::ReadPiece()
 {
     for (;;) {
-        const bool continues = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
-        if (!ReadBuffer(line, kLineSize, &lineLength)) {
-            line[0] = '\0';
+        const bool continues = midLine;
+        const char* piece = ReadBufferInPlace(kLineSize, &lineLength);
+        if (!piece) {
+            heldLine[0] = '\0';
+            line = heldLine;
             lineLength = 0;
             continuation = false;
+            midLine = false;
             return false;
         }
+        line = piece;
+        midLine = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
         continuation = continues;
         if (continuation && lineLength == 1 && line[0] == '\n')
             continue;
         return true;
+    }
+}
+
+void CListFile::HoldLine()
+{
+    if (line != heldLine) {
+        std::memcpy(heldLine, line, static_cast<std::size_t>(lineLength));
+        heldLine[lineLength] = '\0';
+        line = heldLine;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "listdata/AppSettings.h"
 #include "platform/TextFile.h"
 
+#include <memory>
 #include <string>
 
 class CListFile : public platform::TextFile {
@@ -22,6 +23,8 @@ public:
     bool Open(int listIndex, const CAppSettings& settings);
     // Opens `path` as list `listIndex`.
     bool OpenPath(int listIndex, const std::string& path);
+    // Reads list `listIndex` from `source` (tests: a source that fails after N bytes).
+    bool OpenSource(int listIndex, std::unique_ptr<platform::ByteSource> source, const std::string& name);
     void Close();
 
     bool FindStart();
@@ -29,7 +32,7 @@ public:
     bool NextRecord();
     bool NextLine();
 
-    // The current line, newline kept; at most 1023 characters.
+    // The current line, newline kept; at most 1023 characters. Valid until the next read.
     const char* GetLine() const { return line; }
     int GetLineLength() const { return lineLength; }
     int GetListIndex() const { return listIndex; }
@@ -48,11 +51,19 @@ private:
     bool IsBlank() const;
     bool BeginsWithDashes() const;
     bool BeginsWith(const char* prefix, std::size_t length) const;
+    // Keeps the current line in `heldLine` before a whole-line read reuses the buffer.
+    void HoldLine();
 
     int listIndex = -1;
     bool started = false;
-    char line[kLineSize] = {};
+    // The current line: a piece inside the base class's buffer (read without a copy), or
+    // `heldLine`.
+    const char* line = heldLine;
     int lineLength = 0;
+    char heldLine[kLineSize] = {};
     // True when the current piece continues a line longer than the buffer.
     bool continuation = false;
+    // True when the last buffer read stopped inside a line (a full buffer without
+    // newline); a whole-line read finishes that line and clears it.
+    bool midLine = false;
 };

@@ -58,31 +58,57 @@ constexpr ListRoutine kMovieRoutines[kListCount] = {
     SearchWriters,        // 47 Writers
 };
 
-ListRoutine CastRoutineOf(int listIndex)
-{
-    switch (listIndex) {
-    case kActors:
-    case kActresses:
-        return SearchActingCredits;
-    case kAkaNames:
-        return SearchAkaNames;
-    case kBiographies:
-        return SearchBiography;
-    case kCinematographers:
-    case kComposers:
-    case kCostumeDesigners:
-    case kDirectors:
-    case kEditors:
-    case kMiscellaneous:
-    case kProducers:
-    case kProductionDesigners:
-        return SearchCrewCredits;
-    case kWriters:
-        return SearchWritingCredits;
-    default:
-        return nullptr;
-    }
-}
+// Only the people lists serve Cast/Crew documents.
+constexpr ListRoutine kCastRoutines[kListCount] = {
+    SearchActingCredits,  // 0 Actors
+    SearchActingCredits,  // 1 Actresses
+    SearchAkaNames,       // 2 Aka-Names
+    nullptr,              // 3
+    nullptr,              // 4
+    SearchBiography,      // 5 Biographies
+    nullptr,              // 6
+    nullptr,              // 7
+    SearchCrewCredits,    // 8 Cinematographers
+    nullptr,              // 9
+    nullptr,              // 10
+    nullptr,              // 11
+    SearchCrewCredits,    // 12 Composers
+    SearchCrewCredits,    // 13 Costume-Designers
+    nullptr,              // 14
+    nullptr,              // 15
+    SearchCrewCredits,    // 16 Directors
+    nullptr,              // 17
+    SearchCrewCredits,    // 18 Editors
+    nullptr,              // 19
+    nullptr,              // 20
+    nullptr,              // 21
+    nullptr,              // 22
+    nullptr,              // 23
+    nullptr,              // 24
+    nullptr,              // 25
+    nullptr,              // 26
+    nullptr,              // 27
+    SearchCrewCredits,    // 28 Miscellaneous
+    nullptr,              // 29
+    nullptr,              // 30
+    nullptr,              // 31
+    nullptr,              // 32
+    nullptr,              // 33
+    SearchCrewCredits,    // 34 Producers
+    nullptr,              // 35
+    SearchCrewCredits,    // 36 Production-Designers
+    nullptr,              // 37
+    nullptr,              // 38
+    nullptr,              // 39
+    nullptr,              // 40
+    nullptr,              // 41
+    nullptr,              // 42
+    nullptr,              // 43
+    nullptr,              // 44
+    nullptr,              // 45
+    nullptr,              // 46
+    SearchWritingCredits, // 47 Writers
+};
 
 } // namespace
 
@@ -91,4 +117,7 @@ ListRoutine MovieListRoutine(int listIndex)
     return listIndex >= 0 && listIndex < kListCount ? kMovieRoutines[listIndex] : nullptr;
 }
 
-ListRoutine CastListRoutine(int listIndex) { return CastRoutineOf(listIndex); }
+ListRoutine CastListRoutine(int listIndex)
+{
+    return listIndex >= 0 && listIndex < kListCount ? kCastRoutines[listIndex] : nullptr;
+}

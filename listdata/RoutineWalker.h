@@ -9,6 +9,7 @@
 #include "listdata/RecordTarget.h"
 #include "listdata/SearchText.h"
 
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,14 +23,20 @@ public:
     bool Int(int key, std::int32_t value) { return m_target.AddInt(m_type, key, value); }
     bool Text(int key, std::string_view text) { return m_target.AddString(m_type, key, text); }
     bool Bytes3(int key, std::uint32_t value) { return m_target.AddBytes3(m_type, key, value); }
-    bool Bytes10(int key, std::uint32_t a, std::uint32_t b, std::uint16_t c) { return m_target.AddBytes10(m_type, key, a, b, c); }
+    bool Bytes10(int key, std::uint32_t a, std::uint32_t b, std::uint16_t c)
+    {
+        return m_target.AddBytes10(m_type, key, a, b, c);
+    }
 
 private:
     IRecordTarget& m_target;
     int m_type;
 };
 
-inline std::string_view CurrentLine(const CListFile& file) { return searchtext::LineView(file.GetLine(), file.GetLineLength()); }
+inline std::string_view CurrentLine(const CListFile& file)
+{
+    return searchtext::LineView(file.GetLine(), file.GetLineLength());
+}
 
 // Person-keyed credit lists searched for a title (read to the end). For every record
 // whose lines credit the title, `onLine(line, pos, episode)` is called per matching line
@@ -39,6 +46,9 @@ inline std::string_view CurrentLine(const CListFile& file) { return searchtext::
 template <class OnLine, class OnPerson>
 bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLine, OnPerson&& onPerson)
 {
+    // No line credits an empty title.
+    if (title.empty())
+        return true;
     std::string name;
     while (file.NextRecord()) {
         std::string_view line = CurrentLine(file);
@@ -48,14 +58,24 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
             name.assign(field);
             bool matched = false;
             for (;;) {
-                if (!searchtext::NextField(line, pos, field))
+                // Most lines credit another title: reject those on their first bytes
+                // before cutting the field.
+                pos = searchtext::SkipWhiteFrom(line, pos);
+                if (pos >= line.size())
                     break;
-                const searchtext::TitleMatch match = searchtext::MatchTitle(field, title);
-                if (match != searchtext::TitleMatch::none) {
-                    matched = true;
-                    onLine(line, pos, match == searchtext::TitleMatch::episode);
-                } else if (matched) {
-                    break;
+                if (!searchtext::BeginsWithTitle(line, pos, title)) {
+                    if (matched)
+                        break;
+                } else {
+                    if (!searchtext::NextField(line, pos, field))
+                        break;
+                    const searchtext::TitleMatch match = searchtext::MatchTitle(field, title);
+                    if (match != searchtext::TitleMatch::none) {
+                        matched = true;
+                        onLine(line, pos, match == searchtext::TitleMatch::episode);
+                    } else if (matched) {
+                        break;
+                    }
                 }
                 if (!file.NextLine())
                     break;
@@ -92,9 +112,25 @@ struct TitleShape {
 template <class OnMatch>
 bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape& shape, OnMatch&& onMatch)
 {
+    if (title.empty())
+        return true;
     bool matched = false;
     while (file.NextRecord()) {
         const std::string_view line = CurrentLine(file);
+        // A title field always begins with the document's title when it matches, so
+        // most records are rejected on their first bytes before the field is cut.
+        std::size_t start = 0;
+        if (shape.form == TitleForm::prefixed && searchtext::StartsWith(line, shape.prefix))
+            start = shape.prefix.size();
+        else if (shape.form == TitleForm::tabField)
+            start = searchtext::SkipWhiteFrom(line, 0);
+        if (!searchtext::BeginsWithTitle(line, start, title)) {
+            if (matched)
+                return true;
+            if (g_bCancelSearch)
+                break;
+            continue;
+        }
         std::string_view field;
         std::size_t pos = 0;
         switch (shape.form) {
@@ -134,8 +170,7 @@ enum class LineStep { next, end, fail };
 
 // The further lines of the current record; `onLine(line)` decides whether to go on.
 // Returns false when `onLine` reports a failed add.
-template <class OnLine>
-bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
+template <class OnLine> bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
 {
     while (file.NextLine()) {
         switch (onLine(CurrentLine(file))) {
@@ -150,7 +185,10 @@ bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
     return true;
 }
 
-inline LineStep Step(bool stored) { return stored ? LineStep::next : LineStep::fail; }
+inline LineStep Step(bool stored)
+{
+    return stored ? LineStep::next : LineStep::fail;
+}
 
 // Name-sorted lists searched for a person: reads records while their name sorts before
 // `person` (ASCII case folded), hands the equal one to `onPerson(firstLine, pos)` with

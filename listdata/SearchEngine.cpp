@@ -12,7 +12,8 @@
 
 std::atomic<bool> g_bCancelSearch{false};
 
-SearchSettings SearchSettings::Take(const CAppSettings& settings, const std::array<SearchListChoice, kListCount>& choices)
+SearchSettings SearchSettings::Take(const CAppSettings& settings,
+                                    const std::array<SearchListChoice, kListCount>& choices)
 {
     SearchSettings snapshot;
     snapshot.lists.ListsPath = settings.ListsPath;
@@ -42,15 +43,19 @@ bool ListSelected(const SearchSettings& settings, int listIndex, int kind)
     return entry.useCastCrew != 0 && settings.choices[listIndex].castCrew;
 }
 
-bool KnownKind(int kind) { return kind == kMovieTVDocument || kind == kCastCrewDocument; }
+bool KnownKind(int kind)
+{
+    return kind == kMovieTVDocument || kind == kCastCrewDocument;
+}
 
 } // namespace
 
 CSearchEngine::CSearchEngine(ISearchSink& sink)
-    : m_sink(sink)
-    , m_ticks([] {
-        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    })
+    : m_sink(sink), m_ticks([] {
+          return std::chrono::duration_cast<std::chrono::milliseconds>(
+                     std::chrono::steady_clock::now().time_since_epoch())
+              .count();
+      })
 {
 }
 
@@ -200,7 +205,8 @@ bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettin
     const int minutes = static_cast<int>(ms / 1000 / 60);
     const double seconds = static_cast<double>(ms) / 1000.0 - minutes * 60.0;
     m_sink.SetUpperStatus("Done ! (" + std::to_string(minutes) + "m" + FormatSeconds(seconds) + "s)");
-    m_sink.SetLowerStatus(errors == 0 ? std::string("All Listfiles searched !") : std::to_string(errors) + " Error(s) occured !");
+    m_sink.SetLowerStatus(errors == 0 ? std::string("All Listfiles searched !")
+                                      : std::to_string(errors) + " Error(s) occured !");
     m_sink.Beep();
     return true;
 }

@@ -15,7 +15,7 @@ enum SearchDocKind : int { kMovieTVDocument = 0, kCastCrewDocument = 1 };
 
 struct SearchDocEntry {
     ISearchDocument* document = nullptr; // not owned; must outlive the run
-    int kind = kMovieTVDocument;          // any other value is skipped by every state change
+    int kind = kMovieTVDocument;         // any other value is skipped by every state change
     bool selected = false;
 };
 
@@ -26,8 +26,8 @@ struct SearchListChoice {
 };
 
 struct SearchSettings {
-    CAppSettings lists;                                  // lists path and file names
-    std::array<SearchListChoice, kListCount> choices{};  // what this run reads
+    CAppSettings lists;                                 // lists path and file names
+    std::array<SearchListChoice, kListCount> choices{}; // what this run reads
     int movieTVDefaultView = 1;
     int castCrewDefaultView = 1;
 

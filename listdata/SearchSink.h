@@ -17,7 +17,7 @@ public:
     virtual void SetCaption(const std::string& text) = 0;
     virtual void SetUpperStatus(const std::string& text) = 0; // control 1017
     virtual void SetLowerStatus(const std::string& text) = 0; // control 1019
-    virtual void ClearStatusList() = 0;                         // control 1008
+    virtual void ClearStatusList() = 0;                       // control 1008
     // Inserts `text` at `position` (no sorting) and makes that position the top index.
     virtual void InsertStatusLine(int position, const std::string& text) = 0;
     virtual void SetProgressRange(int upper) = 0; // range 0..upper, position 0

@@ -10,13 +10,15 @@
 
 namespace searchtext {
 
-inline bool IsSkipWhite(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+inline bool IsSkipWhite(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
-// The current line of a reader as a view, ending at its first NUL.
+// The current line of a reader as a view.
 inline std::string_view LineView(const char* line, int length)
 {
-    const void* nul = std::memchr(line, '\0', static_cast<std::size_t>(length));
-    return std::string_view(line, nul ? static_cast<const char*>(nul) - line : length);
+    return std::string_view(line, static_cast<std::size_t>(length));
 }
 
 // Without trailing newlines, tabs and blanks.
@@ -71,7 +73,14 @@ inline bool NextField(std::string_view line, std::size_t& pos, std::string_view&
         pos = std::string_view::npos;
         return false;
     }
-    const std::size_t end = line.find("  ", start + 1);
+    // Lines are short and full of single blanks, so a plain scan beats find("  ").
+    std::size_t end = std::string_view::npos;
+    for (std::size_t i = start + 1; i + 1 < line.size(); ++i) {
+        if (line[i] == ' ' && line[i + 1] == ' ') {
+            end = i;
+            break;
+        }
+    }
     if (end == std::string_view::npos) {
         field = TrimFieldEnd(line.substr(start));
         pos = line.size();
@@ -128,6 +137,18 @@ inline std::string_view StripPrefix(std::string_view line, std::string_view pref
     return TrimRight(line);
 }
 
+// Whether `line` holds the non-empty `title` at `pos`. Titles of a list share their
+// first and last characters (quotes, year groups), so a middle character is tried before
+// the whole comparison.
+inline bool BeginsWithTitle(std::string_view line, std::size_t pos, std::string_view title)
+{
+    const std::size_t n = title.size();
+    if (pos > line.size() || line.size() - pos < n)
+        return false;
+    const char* at = line.data() + pos;
+    return at[n / 2] == title[n / 2] && at[0] == title[0] && std::memcmp(at, title.data(), n) == 0;
+}
+
 // Index of the '{' that opens the title's last (outermost) brace group, counting nested
 // braces backwards from the final '}'; npos when the title does not end in '}' or the
 // group is not closed.
@@ -151,7 +172,7 @@ enum class TitleMatch { none, exact, episode };
 // episode match `label` receives the text inside the braces.
 inline TitleMatch MatchTitle(std::string_view field, std::string_view title, std::string_view* label = nullptr)
 {
-    if (field.empty())
+    if (field.empty() || title.empty())
         return TitleMatch::none;
     if (field == title)
         return TitleMatch::exact;
@@ -170,7 +191,10 @@ inline TitleMatch MatchTitle(std::string_view field, std::string_view title, std
     return TitleMatch::episode;
 }
 
-inline unsigned char FoldAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c; }
+inline unsigned char FoldAscii(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + 32) : c;
+}
 
 // Case-insensitive order of two names, folding ASCII letters only.
 inline int CompareNoCase(std::string_view a, std::string_view b)

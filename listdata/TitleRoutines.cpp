@@ -25,26 +25,30 @@ bool AddLabel(RecordOut& out, int key, Label when, std::string_view label)
     return true;
 }
 
-const char* OrEmpty(const char* text) { return text ? text : ""; }
+const char* OrEmpty(const char* text)
+{
+    return text ? text : "";
+}
 
 using CodeParser = const char* (CListLine::*)(int& code);
 
 // Records whose further lines each carry a prefix code: key = code, the text behind it.
-bool SearchCodedLines(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target, const TitleShape& shape,
-                      Label label, CodeParser parse)
+bool SearchCodedLines(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target,
+                      const TitleShape& shape, Label label, CodeParser parse)
 {
     RecordOut out(target, listIndex);
     CListLine line;
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!AddLabel(out, kLabelKey, label, episode))
-            return false;
-        return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
-            line = std::string(raw).c_str();
-            int code = 0;
-            const char* text = OrEmpty((line.*parse)(code));
-            return routines::Step(out.Text(code, text));
-        });
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
+                                          if (!AddLabel(out, kLabelKey, label, episode))
+                                              return false;
+                                          return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
+                                              line = std::string(raw).c_str();
+                                              int code = 0;
+                                              const char* text = OrEmpty((line.*parse)(code));
+                                              return routines::Step(out.Text(code, text));
+                                          });
+                                      });
 }
 
 // The run of blanks and dashes that opens a line of the hash lists: 1 when the line
@@ -94,12 +98,13 @@ template <class OnEntry>
 bool CollectValues(CListFile& file, const std::string& title, std::vector<ValueEntry>& entries, OnEntry&& onEntry)
 {
     const TitleShape shape{TitleForm::tabField, {}, true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view line, std::size_t pos, bool episode, std::string_view) {
-        ValueEntry& entry = entries.emplace_back();
-        entry.episode = episode;
-        onEntry(entry, line, pos);
-        return true;
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view line, std::size_t pos, bool episode, std::string_view) {
+                                          ValueEntry& entry = entries.emplace_back();
+                                          entry.episode = episode;
+                                          onEntry(entry, line, pos);
+                                          return true;
+                                      });
 }
 
 } // namespace
@@ -159,21 +164,22 @@ bool SearchLiterature(int listIndex, CListFile& file, const std::string& title, 
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "MOVI: ", true, false};
     CListLine line;
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!out.Text(kLabelKey, episode))
-            return false;
-        return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
-            line = std::string(raw).c_str();
-            int code = 0;
-            std::string_view text = OrEmpty(line.ParseLiteratureCode(code));
-            // Continuation lines of an item are indented.
-            if (!text.empty() && text.front() == ' ') {
-                code = 0;
-                text = SkipBlanks(text);
-            }
-            return routines::Step(out.Text(code, text));
-        });
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
+                                          if (!out.Text(kLabelKey, episode))
+                                              return false;
+                                          return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
+                                              line = std::string(raw).c_str();
+                                              int code = 0;
+                                              std::string_view text = OrEmpty(line.ParseLiteratureCode(code));
+                                              // Continuation lines of an item are indented.
+                                              if (!text.empty() && text.front() == ' ') {
+                                                  code = 0;
+                                                  text = SkipBlanks(text);
+                                              }
+                                              return routines::Step(out.Text(code, text));
+                                          });
+                                      });
 }
 
 bool SearchMpaa(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
@@ -181,7 +187,8 @@ bool SearchMpaa(int listIndex, CListFile& file, const std::string& title, IRecor
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "MV: ", false, true};
     return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view) {
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) { return routines::Step(out.Text(1, StripPrefix(line, "RE: "))); });
+        return routines::ForEachFurtherLine(
+            file, [&](std::string_view line) { return routines::Step(out.Text(1, StripPrefix(line, "RE: "))); });
     });
 }
 
@@ -189,101 +196,106 @@ bool SearchHashEntries(int listIndex, CListFile& file, const std::string& title,
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "# ", true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!AddLabel(out, 3, Label::whenEpisode, episode))
-            return false;
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
-            const int kind = DashIndent(line);
-            return routines::Step(out.Text(kind, line));
-        });
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
+                                          if (!AddLabel(out, 3, Label::whenEpisode, episode))
+                                              return false;
+                                          return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                                              const int kind = DashIndent(line);
+                                              return routines::Step(out.Text(kind, line));
+                                          });
+                                      });
 }
 
 bool SearchSoundtracks(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "# ", true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!out.Text(3, episode))
-            return false;
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
-            // The first two characters ("- " or the indent) are never text; a line too
-            // short to have them gives an empty text.
-            const std::string_view rest = line.size() > 2 ? line.substr(2) : std::string_view();
-            int key;
-            std::string_view text;
-            if (line.front() != ' ') {
-                key = 2;
-                text = rest;
-            } else if (line.size() > 2 && line[2] != ' ') {
-                key = 1;
-                text = rest;
-            } else {
-                key = 0;
-                text = SkipBlanks(rest);
-            }
-            return routines::Step(out.Text(key, TrimRight(text)));
+    return routines::WalkTitleRecords(
+        file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
+            if (!out.Text(3, episode))
+                return false;
+            return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                // The first two characters ("- " or the indent) are never text; a line too
+                // short to have them gives an empty text.
+                const std::string_view rest = line.size() > 2 ? line.substr(2) : std::string_view();
+                int key;
+                std::string_view text;
+                if (line.front() != ' ') {
+                    key = 2;
+                    text = rest;
+                } else if (line.size() > 2 && line[2] != ' ') {
+                    key = 1;
+                    text = rest;
+                } else {
+                    key = 0;
+                    text = SkipBlanks(rest);
+                }
+                return routines::Step(out.Text(key, TrimRight(text)));
+            });
         });
-    });
 }
 
 bool SearchTaglines(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "# ", true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!out.Text(1, episode))
-            return false;
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
-            if (!line.empty() && line.front() == '\t')
-                line.remove_prefix(1);
-            return routines::Step(out.Text(0, TrimRight(line)));
-        });
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
+                                          if (!out.Text(1, episode))
+                                              return false;
+                                          return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                                              if (!line.empty() && line.front() == '\t')
+                                                  line.remove_prefix(1);
+                                              return routines::Step(out.Text(0, TrimRight(line)));
+                                          });
+                                      });
 }
 
 bool SearchQuotes(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "# ", true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
-        if (!out.Text(kLabelKey, episode))
-            return false;
-        int blanks = 0;
-        // Every line of the file is offered; two blank lines in a row end the entry.
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
-            if (line.empty() || line.front() == '\n')
-                return ++blanks >= 2 ? LineStep::end : LineStep::next;
-            if (line.front() == ':')
-                return LineStep::next;
-            const int key = line.front() == ' ' ? 0 : (blanks >= 1 ? 1 : 2);
-            blanks = 0;
-            return routines::Step(out.Text(key, TrimRight(SkipBlanks(line))));
-        });
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
+                                          if (!out.Text(kLabelKey, episode))
+                                              return false;
+                                          int blanks = 0;
+                                          // Every line of the file is offered; two blank lines in a row end the entry.
+                                          return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                                              if (line.empty() || line.front() == '\n')
+                                                  return ++blanks >= 2 ? LineStep::end : LineStep::next;
+                                              if (line.front() == ':')
+                                                  return LineStep::next;
+                                              const int key = line.front() == ' ' ? 0 : (blanks >= 1 ? 1 : 2);
+                                              blanks = 0;
+                                              return routines::Step(out.Text(key, TrimRight(SkipBlanks(line))));
+                                          });
+                                      });
 }
 
 bool SearchMovies(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::tabField, {}, true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view line, std::size_t pos, bool episode, std::string_view) {
-        if (episode) {
-            std::size_t start = 0;
-            std::string_view whole;
-            NextTabField(line, start, whole);
-            if (!out.Text(2, whole))
-                return false;
-        }
-        std::string_view field;
-        int key = 0;
-        while (NextTabField(line, pos, field)) {
-            if (!out.Text(key, field))
-                return false;
-            key = 1;
-        }
-        return true;
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view line, std::size_t pos, bool episode, std::string_view) {
+                                          if (episode) {
+                                              std::size_t start = 0;
+                                              std::string_view whole;
+                                              NextTabField(line, start, whole);
+                                              if (!out.Text(2, whole))
+                                                  return false;
+                                          }
+                                          std::string_view field;
+                                          int key = 0;
+                                          while (NextTabField(line, pos, field)) {
+                                              if (!out.Text(key, field))
+                                                  return false;
+                                              key = 1;
+                                          }
+                                          return true;
+                                      });
 }
 
 bool SearchTitleValueList(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
@@ -333,20 +345,21 @@ bool SearchReleaseDates(int listIndex, CListFile& file, const std::string& title
 {
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::tabField, {}, true, false};
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view line, std::size_t pos, bool, std::string_view episode) {
-        std::string_view field;
-        if (NextTabField(line, pos, field)) {
-            const std::size_t colon = field.find(':');
-            if (!out.Text(0, field.substr(0, colon)))
-                return false;
-            if (colon != std::string_view::npos && !out.Text(1, field.substr(colon + 1)))
-                return false;
-            while (NextTabField(line, pos, field))
-                if (!out.Text(2, field))
+    return routines::WalkTitleRecords(
+        file, title, shape, [&](std::string_view line, std::size_t pos, bool, std::string_view episode) {
+            std::string_view field;
+            if (NextTabField(line, pos, field)) {
+                const std::size_t colon = field.find(':');
+                if (!out.Text(0, field.substr(0, colon)))
                     return false;
-        }
-        return AddLabel(out, 3, Label::whenEpisode, episode);
-    });
+                if (colon != std::string_view::npos && !out.Text(1, field.substr(colon + 1)))
+                    return false;
+                while (NextTabField(line, pos, field))
+                    if (!out.Text(2, field))
+                        return false;
+            }
+            return AddLabel(out, 3, Label::whenEpisode, episode);
+        });
 }
 
 bool SearchTechnical(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
@@ -354,22 +367,23 @@ bool SearchTechnical(int listIndex, CListFile& file, const std::string& title, I
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::tabField, {}, true, false};
     CListLine parsed;
-    return routines::WalkTitleRecords(file, title, shape, [&](std::string_view line, std::size_t pos, bool, std::string_view episode) {
-        if (!out.Text(kLabelKey, episode))
-            return false;
-        std::string_view field;
-        if (!NextTabField(line, pos, field))
-            return true;
-        int code = 0;
-        const std::string copy(field);
-        const char* text = OrEmpty(parsed.ParseTechnicalCode(code, copy.c_str()));
-        if (!(code == 0 ? out.Text(0, field) : out.Text(code, text)))
-            return false;
-        while (NextTabField(line, pos, field))
-            if (!out.Text(1, field))
-                return false;
-        return true;
-    });
+    return routines::WalkTitleRecords(file, title, shape,
+                                      [&](std::string_view line, std::size_t pos, bool, std::string_view episode) {
+                                          if (!out.Text(kLabelKey, episode))
+                                              return false;
+                                          std::string_view field;
+                                          if (!NextTabField(line, pos, field))
+                                              return true;
+                                          int code = 0;
+                                          const std::string copy(field);
+                                          const char* text = OrEmpty(parsed.ParseTechnicalCode(code, copy.c_str()));
+                                          if (!(code == 0 ? out.Text(0, field) : out.Text(code, text)))
+                                              return false;
+                                          while (NextTabField(line, pos, field))
+                                              if (!out.Text(1, field))
+                                                  return false;
+                                          return true;
+                                      });
 }
 
 namespace {
@@ -385,8 +399,8 @@ bool CutRatingsLine(std::string_view line, RatingsLine& parsed, std::string_view
 {
     std::size_t pos = 0;
     std::string_view distribution, votes, rating;
-    if (!NextField(line, pos, distribution) || !NextField(line, pos, votes) || !NextField(line, pos, rating)
-        || !NextField(line, pos, titleField))
+    if (!NextField(line, pos, distribution) || !NextField(line, pos, votes) || !NextField(line, pos, rating) ||
+        !NextField(line, pos, titleField))
         return false;
     for (std::size_t i = 0; i < 10; ++i) {
         const char c = i < distribution.size() ? distribution[i] : '\0';
@@ -397,7 +411,8 @@ bool CutRatingsLine(std::string_view line, RatingsLine& parsed, std::string_view
     const std::size_t point = rating.find('.');
     int tenths = LeadingNumber(rating.substr(0, point));
     tenths = tenths > 0x7fffffff / 10 ? 0x7fffffff : tenths * 10;
-    if (point != std::string_view::npos && point + 1 < rating.size() && rating[point + 1] >= '0' && rating[point + 1] <= '9')
+    if (point != std::string_view::npos && point + 1 < rating.size() && rating[point + 1] >= '0' &&
+        rating[point + 1] <= '9')
         tenths += rating[point + 1] - '0';
     parsed.rating = tenths;
     return true;
@@ -409,8 +424,8 @@ bool AddRatings(RecordOut& out, const RatingsLine& line, int distributionKey, st
     const std::uint32_t first = d[0] | d[1] << 8 | d[2] << 16 | static_cast<std::uint32_t>(d[3]) << 24;
     const std::uint32_t second = d[4] | d[5] << 8 | d[6] << 16 | static_cast<std::uint32_t>(d[7]) << 24;
     const std::uint16_t third = static_cast<std::uint16_t>(d[8] | d[9] << 8);
-    return out.Bytes10(distributionKey, first, second, third) && out.Int(distributionKey + 1, line.votes)
-        && out.Int(distributionKey + 2, line.rating) && (label.empty() || out.Text(labelKey, label));
+    return out.Bytes10(distributionKey, first, second, third) && out.Int(distributionKey + 1, line.votes) &&
+           out.Int(distributionKey + 2, line.rating) && (label.empty() || out.Text(labelKey, label));
 }
 
 } // namespace

@@ -36,6 +36,8 @@ std::size_t Archive::Read(void* data, std::size_t count)
 
 void Archive::ReadExact(void* data, std::size_t count)
 {
+    if (m_mode != load)
+        throw ArchiveException(ArchiveException::writeOnly, "archive is open for storing");
     if (count > BytesLeft())
         throw ArchiveException(ArchiveException::endOfFile, "unexpected end of archive");
     Read(data, count);

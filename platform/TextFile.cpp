@@ -1,8 +1,12 @@
 #include "platform/TextFile.h"
 
 #include <cerrno>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <fcntl.h>
+#include <vector>
 #include <unistd.h>
 
 namespace platform {
@@ -10,6 +14,31 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
+// Slack behind the buffer: the newline scan loads 16 bytes at a time and may look past
+// the valid bytes (never past the allocation).
+constexpr std::size_t kSlack = 64;
+
+// Appends the positions of the '\n' bytes of buf[from, to) to `positions`. One pass
+// over each buffer load keeps the per-line work of the readers to a look-up.
+void IndexNewlines(const char* buf, std::size_t from, std::size_t to, std::vector<std::uint32_t>& positions)
+{
+#if defined(__SSE2__)
+    const __m128i newline = _mm_set1_epi8('\n');
+    for (std::size_t i = from; i < to; i += 16) {
+        unsigned mask = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + i)), newline)));
+        if (to - i < 16)
+            mask &= (1u << (to - i)) - 1;
+        while (mask != 0) {
+            positions.push_back(static_cast<std::uint32_t>(i + static_cast<std::size_t>(__builtin_ctz(mask))));
+            mask &= mask - 1;
+        }
+    }
+#else
+    for (const char* p = buf + from; (p = static_cast<const char*>(std::memchr(p, '\n', buf + to - p))); ++p)
+        positions.push_back(static_cast<std::uint32_t>(p - buf));
+#endif
+}
 
 class FdSource : public ByteSource {
 public:
@@ -63,115 +92,160 @@ void TextFile::OpenSource(std::unique_ptr<ByteSource> source, const std::string&
     m_source = std::move(source);
     m_fileName = name;
     if (!m_buffer)
-        m_buffer = std::make_unique<char[]>(kBufferSize);
+        m_buffer = std::make_unique<char[]>(kBufferSize + kSlack); // + the NUL behind a piece
 }
 
 void TextFile::CloseFile()
 {
     m_source.reset();
     m_pos = m_end = 0;
-    m_heldCarriageReturn = false;
     m_atEnd = false;
     m_consumed = 0;
+    m_terminatorAt = kNoTerminator;
+    m_newlines.clear();
+    m_nextNewline = 0;
 }
 
-// Refills the (fully consumed) buffer and folds CR LF pairs. A CR that ends the bytes
-// read so far is held back until the next read shows what follows it.
-bool TextFile::Fill()
+std::size_t TextFile::NextNewline(std::size_t from, std::size_t limit)
+{
+    const std::size_t count = m_newlines.size();
+    while (m_nextNewline < count && m_newlines[m_nextNewline] < from)
+        ++m_nextNewline;
+    if (m_nextNewline < count && m_newlines[m_nextNewline] < limit)
+        return m_newlines[m_nextNewline];
+    return kNoTerminator;
+}
+
+void TextFile::RestoreTerminatedByte()
+{
+    if (m_terminatorAt != kNoTerminator) {
+        m_buffer[m_terminatorAt] = m_terminatedByte;
+        m_terminatorAt = kNoTerminator;
+    }
+}
+
+// Moves the unread bytes to the front of the buffer and reads more behind them. False
+// when nothing more came (end of file, or a full buffer).
+bool TextFile::Refill()
 {
     if (m_atEnd || !m_source)
         return false;
     char* buf = m_buffer.get();
-    std::size_t total = 0;
-    if (m_heldCarriageReturn) {
-        buf[0] = '\r';
-        total = 1;
-        m_heldCarriageReturn = false;
-    }
+    const std::size_t unread = m_end - m_pos;
+    if (unread != 0 && m_pos != 0)
+        std::memmove(buf, buf + m_pos, unread);
+    // The unread newlines move with their bytes.
+    std::size_t kept = 0;
+    for (std::size_t i = m_nextNewline; i < m_newlines.size(); ++i)
+        if (m_newlines[i] >= m_pos)
+            m_newlines[kept++] = static_cast<std::uint32_t>(m_newlines[i] - m_pos);
+    m_newlines.resize(kept);
+    m_nextNewline = 0;
+    m_pos = 0;
+    m_end = unread;
+    if (m_end == kBufferSize)
+        return false;
     int error = 0;
-    const long n = m_source->Read(buf + total, kBufferSize - total, &error);
+    const long n = m_source->Read(buf + m_end, kBufferSize - m_end, &error);
     if (n < 0)
         throw FileException(FileException::generic, error, m_fileName);
-    if (n == 0)
+    if (n == 0) {
         m_atEnd = true;
-    total += static_cast<std::size_t>(n);
-
-    char* cr = static_cast<char*>(std::memchr(buf, '\r', total));
-    if (cr) {
-        char* out = cr;
-        const char* in = cr;
-        const char* const end = buf + total;
-        while (in < end) {
-            if (*in == '\r') {
-                if (in + 1 == end && !m_atEnd) {
-                    m_heldCarriageReturn = true;
-                    ++in;
-                    continue;
-                }
-                if (in + 1 < end && in[1] == '\n') {
-                    ++in;
-                    continue;
-                }
-            }
-            *out++ = *in++;
-        }
-        total = static_cast<std::size_t>(out - buf);
+        return false;
     }
-    m_pos = 0;
-    m_end = total;
-    if (total == 0 && !m_atEnd)
-        return Fill(); // the read brought a single held-back CR
-    return total != 0;
+    IndexNewlines(buf, m_end, m_end + static_cast<std::size_t>(n), m_newlines);
+    m_end += static_cast<std::size_t>(n);
+    return true;
+}
+
+// Text mode is applied per piece: a piece ends at the first line feed, so the only CR LF
+// pair it can hold is its last two bytes, which fold into the newline in place. That
+// keeps the whole read to one scan of the bytes.
+const char* TextFile::ReadBufferSlow(int maxChars, int* length)
+{
+    RestoreTerminatedByte();
+    *length = 0;
+    if (maxChars <= 1 || !m_buffer)
+        return nullptr;
+    const std::size_t room = static_cast<std::size_t>(maxChars - 1);
+    // One byte more than fits, so that a CR LF pair behind `room - 1` characters is seen.
+    const std::size_t window = room + 1;
+    const char* nl = nullptr;
+    for (;;) {
+        const std::size_t avail = m_end - m_pos;
+        const std::size_t at = NextNewline(m_pos, m_pos + (avail < window ? avail : window));
+        nl = at == kNoTerminator ? nullptr : m_buffer.get() + at;
+        if (nl || avail >= window)
+            break;
+        if (!Refill())
+            break; // end of file: what is left is the last piece
+    }
+    const std::size_t avail = m_end - m_pos;
+    if (avail == 0)
+        return nullptr;
+    char* const start = m_buffer.get() + m_pos;
+    std::size_t raw;   // bytes consumed from the buffer
+    std::size_t piece; // characters handed out
+    if (nl) {
+        const std::size_t k = static_cast<std::size_t>(nl - start);
+        if (k > 0 && start[k - 1] == '\r') {
+            start[k - 1] = '\n';
+            raw = k + 1;
+            piece = k;
+        } else if (k < room) {
+            raw = piece = k + 1;
+        } else {
+            raw = piece = room; // the newline goes into the next piece
+        }
+    } else {
+        raw = piece = avail < room ? avail : room;
+        // A CR that ends the file's bytes stays a CR; one that ends a full piece is
+        // judged with the next piece.
+    }
+    m_terminatorAt = m_pos + piece;
+    m_terminatedByte = m_buffer[m_terminatorAt];
+    m_buffer[m_terminatorAt] = '\0';
+    m_pos += raw;
+    m_consumed += piece;
+    *length = static_cast<int>(piece);
+    return start;
 }
 
 bool TextFile::ReadBuffer(char* buffer, int maxChars, int* length)
 {
     int stored = 0;
-    if (maxChars <= 0) {
-        if (length)
-            *length = 0;
-        return false;
-    }
-    const std::size_t room = static_cast<std::size_t>(maxChars - 1);
-    while (static_cast<std::size_t>(stored) < room) {
-        if (m_pos == m_end && !Fill())
-            break;
-        std::size_t avail = m_end - m_pos;
-        const std::size_t want = room - static_cast<std::size_t>(stored);
-        if (avail > want)
-            avail = want;
-        const char* start = m_buffer.get() + m_pos;
-        const char* nl = static_cast<const char*>(std::memchr(start, '\n', avail));
-        const std::size_t take = nl ? static_cast<std::size_t>(nl - start) + 1 : avail;
-        std::memcpy(buffer + stored, start, take);
-        stored += static_cast<int>(take);
-        m_pos += take;
-        if (nl)
-            break;
-    }
-    buffer[stored] = '\0';
-    m_consumed += static_cast<std::uint64_t>(stored);
+    const char* piece = ReadBufferInPlace(maxChars, &stored);
+    if (piece)
+        std::memcpy(buffer, piece, static_cast<std::size_t>(stored));
+    if (maxChars > 0)
+        buffer[stored] = '\0';
     if (length)
         *length = stored;
-    return stored != 0;
+    return piece != nullptr;
 }
 
 bool TextFile::ReadWholeLine(std::string& line)
 {
+    RestoreTerminatedByte();
     line.clear();
     bool any = false;
     for (;;) {
-        if (m_pos == m_end && !Fill())
+        if (m_pos == m_end && !Refill())
             return any;
         any = true;
         const char* start = m_buffer.get() + m_pos;
         const std::size_t avail = m_end - m_pos;
-        const char* nl = static_cast<const char*>(std::memchr(start, '\n', avail));
+        const std::size_t at = NextNewline(m_pos, m_end);
+        const char* nl = at == kNoTerminator ? nullptr : m_buffer.get() + at;
         if (nl) {
             const std::size_t take = static_cast<std::size_t>(nl - start);
             line.append(start, take);
             m_pos += take + 1;
             m_consumed += take + 1;
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back(); // CR LF reads as LF
+                --m_consumed;
+            }
             return true;
         }
         line.append(start, avail);

@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace platform {
 
@@ -51,6 +52,34 @@ public:
     // hold NUL bytes). Throws FileException on a read error.
     bool ReadBuffer(char* buffer, int maxChars, int* length = nullptr);
 
+    // The same read without a copy: returns the piece inside the reader's own buffer,
+    // NUL-terminated, valid until the next read of any kind; null at end of file.
+    const char* ReadBufferInPlace(int maxChars, int* length)
+    {
+        // The common case inline: a known newline within reach and no CR before it.
+        if (m_terminatorAt != kNoTerminator) {
+            m_buffer[m_terminatorAt] = m_terminatedByte;
+            m_terminatorAt = kNoTerminator;
+        }
+        if (m_nextNewline < m_newlines.size()) {
+            const std::size_t at = m_newlines[m_nextNewline];
+            char* const buf = m_buffer.get();
+            if (at >= m_pos && at - m_pos + 1 < static_cast<std::size_t>(maxChars) && (at == m_pos || buf[at - 1] != '\r')) {
+                const std::size_t take = at - m_pos + 1;
+                char* const start = buf + m_pos;
+                m_terminatorAt = at + 1;
+                m_terminatedByte = buf[at + 1];
+                buf[at + 1] = '\0';
+                m_pos = at + 1;
+                ++m_nextNewline;
+                m_consumed += take;
+                *length = static_cast<int>(take);
+                return start;
+            }
+        }
+        return ReadBufferSlow(maxChars, length);
+    }
+
     // Whole-line read: the complete line without its newline. False at end of file.
     bool ReadWholeLine(std::string& line);
 
@@ -58,16 +87,28 @@ public:
     std::uint64_t Consumed() const { return m_consumed; }
 
 private:
-    bool Fill();
+    static constexpr std::size_t kNoTerminator = static_cast<std::size_t>(-1);
+
+    bool Refill();
+    void RestoreTerminatedByte();
+    const char* ReadBufferSlow(int maxChars, int* length);
+    // Position of the first newline in [from, limit), or kNoTerminator.
+    std::size_t NextNewline(std::size_t from, std::size_t limit);
 
     std::unique_ptr<ByteSource> m_source;
     std::string m_fileName;
     std::unique_ptr<char[]> m_buffer;
     std::size_t m_pos = 0;
     std::size_t m_end = 0;
-    bool m_heldCarriageReturn = false;
     bool m_atEnd = false;
     std::uint64_t m_consumed = 0;
+    // Where ReadBufferInPlace wrote the NUL behind its piece, and the byte it replaced.
+    std::size_t m_terminatorAt = kNoTerminator;
+    char m_terminatedByte = 0;
+    // Positions of the newlines in the buffer, found once per read; m_nextNewline is the
+    // first one not yet passed.
+    std::vector<std::uint32_t> m_newlines;
+    std::size_t m_nextNewline = 0;
 };
 
 } // namespace platform

@@ -17,6 +17,8 @@ export XDG_CONFIG_HOME="$root/.run/config"
 profile="$XDG_CONFIG_HOME/Tolvik-Software/Reelvoyager.conf"
 if [ ! -f "$profile" ]; then
   mkdir -p "$(dirname "$profile")"
-  printf '[Settings]\nLists%%20Path=%s/\nDefault%%20Open%%2FSave%%20Directory=%s/\n' "$lists" "$root/.run" > "$profile"
+  # QSettings' INI keys: a blank is %20; the '/' inside a value name is stored as %2F by
+  # the profile adapter, whose '%' the INI file escapes again as %25.
+  printf '[Settings]\nLists%%20Path=%s/\nDefault%%20Open%%252FSave%%20Directory=%s/\n' "$lists" "$root/.run" > "$profile"
 fi
 exec build/shell/reelvoyager "$@"

@@ -14,3 +14,9 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_WITH_QT=OFF -DRV
   -DRV_SANITIZE=address,undefined
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j "$jobs")
+
+# The search engine's thread tests again under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRV_WITH_QT=OFF -DRV_BUILD_BENCH=OFF -DRV_SANITIZE=thread
+cmake --build build-tsan -j "$jobs" --target test_listdata test_documents
+(cd build-tsan && GTEST_FILTER='SearchEngine*:SearchDocuments*' TSAN_OPTIONS=halt_on_error=1 \
+  ctest --output-on-failure -R '^(listdata|documents)$')

@@ -1,1 +1,9 @@
-int main() { return 0; }
+#include "Sumwatch.h"
+
+#include <iostream>
+
+int main(int argc, char** argv)
+{
+    std::ios::sync_with_stdio(false);
+    return runSumwatch(std::vector<std::string>(argv + 1, argv + argc), std::cout);
+}

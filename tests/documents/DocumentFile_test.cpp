@@ -227,6 +227,24 @@ TEST(DocumentFile, HeadersAndVersionWordsAcceptedAndRefused)
     EXPECT_EQ(LoadCause<CRVMDoc>(CastFile("Reelvoyager 3 - Cast/Crew", 0x305, 0x200)), ArchiveException::badIndex);
 }
 
+TEST(DocumentFile, FileShorterThanTheHeaderIsForeign)
+{
+    // Whatever the file holds is compared with the header; too few bytes never equal it.
+    const std::string movie = "Reelvoyager 3 - Movie/TV";
+    const std::string cast = "Reelvoyager 3 - Cast/Crew";
+    for (std::size_t n : {std::size_t{0}, std::size_t{1}, std::size_t{10}, movie.size() - 1}) {
+        EXPECT_EQ(LoadCause<CRVMDoc>(std::vector<unsigned char>(movie.begin(), movie.begin() + static_cast<long>(n))),
+                  ArchiveException::badIndex)
+            << n;
+        EXPECT_EQ(LoadCause<CRVCDoc>(std::vector<unsigned char>(cast.begin(), cast.begin() + static_cast<long>(n))),
+                  ArchiveException::badIndex)
+            << n;
+    }
+    EXPECT_EQ(LoadCause<CRVMDoc>(std::vector<unsigned char>{'h', 'i', '\n'}), ArchiveException::badIndex);
+    // With the whole header there, a cut further on is a truncated file.
+    EXPECT_EQ(LoadCause<CRVMDoc>(std::vector<unsigned char>(movie.begin(), movie.end())), ArchiveException::endOfFile);
+}
+
 TEST(DocumentFile, OldDocumentVersionsReadTheirBlockLayout)
 {
     // Below 0x100: no number of types, 50 index pairs; 0x100-0x1FF: number of types and

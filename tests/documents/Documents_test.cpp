@@ -80,6 +80,18 @@ TEST(Documents, NewDocumentsStartEmptyAndIdle)
     EXPECT_TRUE(cast.IsCreditedWithEnabled());
 }
 
+TEST(Documents, CreditedWithIsDisabledWhileTheDocumentIsSearched)
+{
+    CRVCDoc cast;
+    cast.OnFilmographyMode(kFilmographyCombined);
+    for (int state : {kSearchQueued, kSearchRunning}) {
+        cast.SetSearchState(state);
+        EXPECT_FALSE(cast.IsCreditedWithEnabled()) << state;
+    }
+    cast.SetSearchState(kSearchIdle);
+    EXPECT_TRUE(cast.IsCreditedWithEnabled());
+}
+
 TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
 {
     ClockScope clock(LocalTime(2026, 12, 9));

@@ -1,0 +1,185 @@
+// TextFile over substitute byte sources: reads that end anywhere, and read errors.
+
+#include "platform/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <algorithm>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+
+using platform::ByteSource;
+using platform::FileException;
+using platform::TextFile;
+
+namespace {
+
+// Hands out `text` in reads of at most `chunk` bytes; fails once `failAfter` bytes went.
+class ChunkSource : public ByteSource {
+public:
+    ChunkSource(std::string text, std::size_t chunk, std::size_t failAfter = std::string::npos)
+        : m_text(std::move(text)), m_chunk(chunk), m_failAfter(failAfter)
+    {
+    }
+    long Read(char* buffer, std::size_t count, int* error) override
+    {
+        if (m_pos >= m_failAfter) {
+            *error = 5;
+            return -1;
+        }
+        std::size_t n = std::min({count, m_chunk, m_text.size() - m_pos});
+        if (m_failAfter != std::string::npos)
+            n = std::min(n, m_failAfter - m_pos);
+        std::memcpy(buffer, m_text.data() + m_pos, n);
+        m_pos += n;
+        return static_cast<long>(n);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_chunk;
+    std::size_t m_failAfter;
+    std::size_t m_pos = 0;
+};
+
+std::vector<std::string> WholeLines(TextFile& file)
+{
+    std::vector<std::string> lines;
+    std::string line;
+    while (file.ReadWholeLine(line))
+        lines.push_back(line);
+    return lines;
+}
+
+} // namespace
+
+TEST(TextFileSource, CrLfFoldsWhereverTheReadsEnd)
+{
+    const std::string text = "ab\r\ncd\r\r\n\r\ne\rf\r";
+    const std::vector<std::string> expected = {"ab", "cd\r", "", "e\rf\r"};
+    for (std::size_t chunk = 1; chunk <= text.size(); ++chunk) {
+        TextFile file;
+        file.OpenSource(std::make_unique<ChunkSource>(text, chunk), "t");
+        EXPECT_EQ(WholeLines(file), expected) << chunk;
+    }
+}
+
+TEST(TextFileSource, CrLfSplitAtTheEndOfTheLargeBuffer)
+{
+    // The file's own reads fill a buffer of 1 MiB; put the CR as its last byte.
+    testsupport::TempDir dir;
+    const std::size_t size = 1 << 20;
+    std::string text(size - 1, 'x');
+    text += "\r\nnext\r\n";
+    testsupport::WriteFile(dir.File("big"), text);
+    TextFile file;
+    ASSERT_TRUE(file.OpenRead(dir.File("big")));
+    const std::vector<std::string> lines = WholeLines(file);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], std::string(size - 1, 'x'));
+    EXPECT_EQ(lines[1], "next");
+}
+
+TEST(TextFileSource, BufferReadKeepsNulBytesAndTheNewline)
+{
+    TextFile file;
+    file.OpenSource(std::make_unique<ChunkSource>(std::string("a\0b\r\n\0\n", 7), 2), "t");
+    char buf[16];
+    int n = 0;
+    ASSERT_TRUE(file.ReadBuffer(buf, sizeof buf, &n));
+    EXPECT_EQ(std::string(buf, n), std::string("a\0b\n", 4));
+    ASSERT_TRUE(file.ReadBuffer(buf, sizeof buf, &n));
+    EXPECT_EQ(std::string(buf, n), std::string("\0\n", 2));
+    EXPECT_FALSE(file.ReadBuffer(buf, sizeof buf, &n));
+    EXPECT_EQ(n, 0);
+}
+
+TEST(TextFileSource, BufferReadStopsOneShortOfTheSize)
+{
+    TextFile file;
+    file.OpenSource(std::make_unique<ChunkSource>("abcdef\ng", 3), "t");
+    char buf[4];
+    int n = 0;
+    std::vector<std::string> pieces;
+    while (file.ReadBuffer(buf, sizeof buf, &n)) {
+        EXPECT_EQ(buf[n], '\0');
+        pieces.push_back(std::string(buf, n));
+    }
+    EXPECT_EQ(pieces, (std::vector<std::string>{"abc", "def", "\n", "g"}));
+}
+
+TEST(TextFileSource, AReadErrorIsAFileExceptionNamingTheFile)
+{
+    for (std::size_t failAfter : {0u, 3u, 10u}) {
+        TextFile file;
+        file.OpenSource(std::make_unique<ChunkSource>("line one\nline two\n", 4, failAfter), "lists/Actors.list");
+        std::string line;
+        try {
+            while (file.ReadWholeLine(line)) {
+            }
+            ADD_FAILURE() << "no exception after " << failAfter;
+        } catch (const FileException& e) {
+            EXPECT_EQ(e.m_fileName, "lists/Actors.list");
+            EXPECT_EQ(e.m_osError, 5);
+            EXPECT_EQ(e.m_cause, FileException::generic);
+        }
+        TextFile again;
+        again.OpenSource(std::make_unique<ChunkSource>("line one\nline two\n", 4, failAfter), "x");
+        char buf[1024];
+        EXPECT_THROW(
+            {
+                while (again.ReadBuffer(buf, sizeof buf)) {
+                }
+            },
+            FileException);
+    }
+}
+
+TEST(TextFileSource, MissingFileDoesNotOpen)
+{
+    TextFile file;
+    EXPECT_FALSE(file.OpenRead("/nonexistent/dir/file"));
+    EXPECT_FALSE(file.IsOpen());
+}
+
+TEST(TextFileSource, PiecesMatchFgetsOverAnyReadSizes)
+{
+    // Lines of many lengths around the 1023-character piece, CR LF and lone CRs.
+    std::string text;
+    unsigned seed = 1;
+    for (int i = 0; i < 400; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        const std::size_t length = (seed >> 8) % 2100;
+        for (std::size_t k = 0; k < length; ++k)
+            text += static_cast<char>('a' + (k + i) % 26);
+        if (seed % 7 == 0)
+            text += '\r';
+        text += (seed % 3 == 0) ? "\r\n" : "\n";
+    }
+    text += "tail";
+    // What fgets gives on the text-mode stream: CR LF folded, then pieces of at most 1023.
+    std::string folded;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            folded += text[i];
+    std::vector<std::string> expected;
+    for (std::size_t pos = 0; pos < folded.size();) {
+        const std::size_t nl = folded.find('\n', pos);
+        std::size_t take = nl == std::string::npos ? folded.size() - pos : nl - pos + 1;
+        take = std::min<std::size_t>(take, 1023);
+        expected.push_back(folded.substr(pos, take));
+        pos += take;
+    }
+    for (std::size_t chunk : {1u, 2u, 1023u, 1024u, 4096u, 300000u}) {
+        TextFile file;
+        file.OpenSource(std::make_unique<ChunkSource>(text, chunk), "t");
+        std::vector<std::string> pieces;
+        int n = 0;
+        while (const char* piece = file.ReadBufferInPlace(1024, &n)) {
+            EXPECT_EQ(piece[n], '\0');
+            pieces.push_back(std::string(piece, n));
+        }
+        EXPECT_EQ(pieces, expected) << chunk;
+        EXPECT_EQ(file.Consumed(), folded.size());
+    }
+}
