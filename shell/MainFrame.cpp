@@ -87,6 +87,15 @@ CMainFrame::~CMainFrame()
     disconnect(m_mdiArea, nullptr, this, nullptr);
     // A frame destroyed without closing (tests, start-up failure) still must not leave a
     // thread running on its documents.
+    CancelAndWaitForSearch();
+}
+
+void CMainFrame::CancelAndWaitForSearch()
+{
+    // Events keep flowing meanwhile: the thread waits for the dialog calls it sends to
+    // this thread, and its stop message is what ends the wait.
+    if (!m_pSearchThread)
+        return;
     g_bCancelSearch = true;
     while (m_pSearchThread)
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
@@ -135,6 +144,7 @@ void CMainFrame::CreateActions()
             const QStringList parts = QString::fromLatin1(prompt).split(QLatin1Char('\n'));
             action->setStatusTip(parts.value(0));
             action->setToolTip(parts.value(1, parts.value(0)));
+            action->setIconText(parts.value(1, parts.value(0)));
         }
         QList<QKeySequence> keys;
         for (const Accelerator& accelerator : kAccelerators)
@@ -466,13 +476,8 @@ void CMainFrame::StopSearchThread()
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     // A run in progress is cancelled and waited for: its thread writes into the
-    // documents that are about to close. Events keep flowing meanwhile, since the
-    // thread waits for the dialog calls it sends to this thread.
-    if (m_pSearchThread) {
-        g_bCancelSearch = true;
-        while (m_pSearchThread)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
-    }
+    // documents that are about to close.
+    CancelAndWaitForSearch();
     CReelvoyagerApp* app = TheApp();
     if (app && !app->DocManager().SaveAllModified()) {
         event->ignore();
@@ -495,11 +500,15 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event)
 
 void CMainFrame::dropEvent(QDropEvent* event)
 {
+    OnDropFiles(event->mimeData()->urls());
+    event->acceptProposedAction();
+    activateWindow();
+}
+
+void CMainFrame::OnDropFiles(const QList<QUrl>& urls)
+{
     // Each dropped file is opened like File > Open.
-    const QList<QUrl> urls = event->mimeData()->urls();
     for (const QUrl& url : urls)
         if (url.isLocalFile() && TheApp())
             TheApp()->OpenDocumentFile(url.toLocalFile().toStdString());
-    event->acceptProposedAction();
-    activateWindow();
 }

@@ -5,7 +5,9 @@
 
 #include "shell/CmdUI.h"
 
+#include <QList>
 #include <QMainWindow>
+#include <QUrl>
 #include <map>
 #include <memory>
 
@@ -52,6 +54,10 @@ public:
     // True while a search thread or a Searching dialog exists.
     bool IsSearchRunning() const { return m_pSearchThread != nullptr || m_pSearchingDlg != nullptr; }
     CSearchingDlg* SearchingDialog() const { return m_pSearchingDlg; }
+    // Opens dropped files like File > Open.
+    void OnDropFiles(const QList<QUrl>& urls);
+    // Cancels a run in progress and returns once its thread has ended.
+    void CancelAndWaitForSearch();
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;

@@ -41,6 +41,8 @@ CReelvoyagerApp::CReelvoyagerApp(platform::IProfile& profile)
 CReelvoyagerApp::~CReelvoyagerApp()
 {
     if (m_mainFrame) {
+        // No document may go while the search thread still writes into it.
+        m_mainFrame->CancelAndWaitForSearch();
         m_docManager.CloseAllDocuments();
         m_mainFrame.reset();
     }

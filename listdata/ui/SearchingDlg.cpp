@@ -113,8 +113,10 @@ void CSearchingDlg::InsertStatusLine(int position, const std::string& text)
 
 void CSearchingDlg::SetProgressRange(int upper)
 {
-    // The progress control's bounds are 16-bit.
-    m_progressBar->setRange(0, upper < 0 ? 0 : (upper > 0xFFFF ? 0xFFFF : upper));
+    // The progress control's bounds are 16-bit. An empty range shows an empty bar (Qt
+    // would animate 0..0 as busy).
+    const int bounded = upper < 0 ? 0 : (upper > 0xFFFF ? 0xFFFF : upper);
+    m_progressBar->setRange(0, bounded == 0 ? 1 : bounded);
     m_progressBar->setValue(0);
 }
 

@@ -35,9 +35,8 @@ namespace guitest {
 // One started program on its own profile and lists.
 class Program {
 public:
-    Program()
+    explicit Program(listgen::GeneratorOptions options = {})
     {
-        listgen::GeneratorOptions options;
         generator = std::make_unique<listgen::ListGenerator>(options);
         std::filesystem::create_directories(Lists());
         generator->WriteSet(Lists());

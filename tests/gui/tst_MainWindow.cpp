@@ -2,9 +2,13 @@
 // opened, saved and reopened, printing, closing rules.
 
 #include "GuiFixture.h"
+#include "listdata/ui/SearchMessages.h"
 #include "resources/CommandIds.h"
 
+#include <QDropEvent>
 #include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QMenuBar>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -293,6 +297,52 @@ private slots:
         QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to Untitled1?"));
         platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
         Program::ViewOf(movie)->Frame()->close();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+    }
+
+    void droppedFileOpensLikeFileOpen()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const std::string path = m_program->dir.File("dropped.rvmtv");
+        QVERIFY(movie->DoSave(path));
+        m_program->app->DocManager().CloseAllDocuments();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+
+        QVERIFY(m_program->Frame().acceptDrops());
+        m_program->Frame().OnDropFiles({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(m_program->app->DocManager().GetDocuments().front()->GetPathName(), path);
+    }
+
+    void openDocumentMaximizedSetting()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        m_program->app->Settings.OpenMaximized = 0;
+        CRVMDoc* normal = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        QVERIFY(!Program::ViewOf(normal)->Frame()->isMaximized());
+        m_program->app->Settings.OpenMaximized = 1;
+        CRVMDoc* maximized = m_program->NewMovie(m_program->generator->FeaturedSeries());
+        QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
+    }
+
+    void getInformationWithoutADocumentDoesNothing()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().GetInformation(0); // a dialog would block here
+        QVERIFY(!m_program->Frame().IsSearchRunning());
+    }
+
+    void documentMessageAfterCloseIsIgnored()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        m_program->app->DocManager().CloseAllDocuments();
+        // The pointer is never followed once the document is gone.
+        QCoreApplication::postEvent(&m_program->Frame(),
+                                    new CSearchMessage(WM_SEARCH_DOC_CHANGED, 0, reinterpret_cast<std::uintptr_t>(movie)));
+        QCoreApplication::processEvents();
         QVERIFY(m_program->app->DocManager().GetDocuments().empty());
     }
 

@@ -161,8 +161,16 @@ private slots:
         QVERIFY(!film->IsModified());
     }
 
+    void cancelDuringTheSecondDocument_data()
+    {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Cancel Search") << false;
+        QTest::newRow("close box") << true;
+    }
+
     void cancelDuringTheSecondDocument()
     {
+        QFETCH(bool, closeBox);
         Program& p = *m_program;
         CRVMDoc* first = p.NewMovie(p.generator->FeaturedFilm());
         CRVMDoc* second = p.NewMovie(p.generator->FeaturedSeries());
@@ -175,8 +183,12 @@ private slots:
         // The caption is changed while the search thread waits for it: a click then lands
         // before the second document reads its first list.
         const QString secondCaption = QStringLiteral("Searching... ") + platform::ToQString(second->GetMovieTitle());
-        connect(dialog, &QWidget::windowTitleChanged, dialog, [dialog, secondCaption](const QString& title) {
-            if (title == secondCaption)
+        connect(dialog, &QWidget::windowTitleChanged, dialog, [dialog, secondCaption, closeBox](const QString& title) {
+            if (title != secondCaption)
+                return;
+            if (closeBox)
+                dialog->close();
+            else
                 Click(*dialog, IDCANCEL);
         });
         QTRY_VERIFY_WITH_TIMEOUT(!p.Frame().SearchingDialog(), 30000);
