@@ -296,12 +296,9 @@ public:
     FailingTitleSearch(IHost* host, std::string bytes) : CTitleSearch(host), m_bytes(std::move(bytes)) {}
 
 protected:
-    bool OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings) override
+    bool OpenListFile(CListFile& file, int listIndex, const CAppSettings&) override
     {
-        if (!file.Open(listIndex, settings))
-            return false;
-        file.OpenSource(std::make_unique<FailingSource>(m_bytes), "failing");
-        return true;
+        return file.OpenSource(listIndex, std::make_unique<FailingSource>(m_bytes), "failing");
     }
 
 private:
