@@ -228,6 +228,7 @@ private slots:
         dlg.show();
         dlg.Search().SetPumpInterval(std::chrono::microseconds(0));
         bool searchingStateSeen = false;
+        int linesWhileSearching = -1;
         QTimer::singleShot(0, &dlg, [&] {
             // Only the status lines, the results and Cancel Search are shown now.
             searchingStateSeen = dlg.Searching() && Control<QPushButton>(&dlg, IDC_NEWDOC_CANCELSEARCH)->isVisible() &&
@@ -236,6 +237,8 @@ private slots:
                                  !Control<QPushButton>(&dlg, IDCANCEL)->isVisible() &&
                                  Control<QLabel>(&dlg, IDC_NEWDOC_STATUS)->text() == "Searching - Movies" &&
                                  Control<QLabel>(&dlg, IDC_NEWDOC_WAIT)->text() == "Please Wait...";
+            // The first hit is in the list while the scan goes on.
+            linesWhileSearching = dlg.Results()->count();
             // A double-click while searching creates nothing and ends nothing.
             if (dlg.Results()->count() > 0)
                 emit dlg.Results()->itemDoubleClicked(dlg.Results()->item(0));
@@ -246,6 +249,7 @@ private slots:
         const int beeps = platform::BeepCount();
         dlg.OnSearch();
         QVERIFY(searchingStateSeen);
+        QCOMPARE(linesWhileSearching, 1);
         QVERIFY(dlg.Cancelled());
         QCOMPARE(Lines(dlg.Results()), QStringList{"Matrix, The (1999)"});
         QCOMPARE(platform::BeepCount(), beeps + 1);
