@@ -207,6 +207,9 @@ const char* TextFile::ReadBufferSlow(int maxChars, int* length)
     m_buffer[m_terminatorAt] = '\0';
     m_pos += raw;
     m_consumed += piece;
+    // Keep the newline cursor at the next unread newline, where the inline path looks.
+    while (m_nextNewline < m_newlines.size() && m_newlines[m_nextNewline] < m_pos)
+        ++m_nextNewline;
     *length = static_cast<int>(piece);
     return start;
 }

@@ -21,10 +21,11 @@ struct MenuEntry {
 };
 
 // Menu resource numbers.
-constexpr int IDR_MAINFRAME = 128;   // no document open
-constexpr int IDR_RVMTVTYPE = 129;   // Movie/TV document active
-constexpr int IDR_RVCCTYPE = 130;    // Cast/Crew document active
+constexpr int IDR_MAINFRAME = 128; // no document open
+constexpr int IDR_RVMTVTYPE = 129; // Movie/TV document active
+constexpr int IDR_RVCCTYPE = 130;  // Cast/Crew document active
 
+// clang-format off
 #define RV_MENU_FILE_HEAD                                                                      \
     {0, kPopup, "&File"}, {1, kPopup, "&New"}, {2, ID_FILE_NEW_MOVIETV, "&Movie/TV Document\tCtrl+M"}, \
         {2, ID_FILE_NEW_CASTCREW, "Cast/Cre&w Document\tCtrl+W"}, {1, ID_FILE_OPEN, "&Open...\tCtrl+O"}
@@ -125,6 +126,7 @@ inline constexpr MenuEntry kMenuCastCrew[] = {
 #undef RV_MENU_REST
 #undef RV_MENU_WINDOW
 #undef RV_MENU_HELP
+// clang-format on
 
 // The menu bar of a menu resource number (128, 129 or 130).
 constexpr std::span<const MenuEntry> MenuTable(int menuId)
@@ -142,6 +144,7 @@ struct Accelerator {
     int id;
 };
 
+// clang-format off
 inline constexpr Accelerator kAccelerators[] = {
     {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+F", ID_EDIT_FIND},        {"Ctrl+H", ID_EDIT_REPLACE},
     {"Ctrl+L", ID_OPTIONS_NOLINKS}, {"Ctrl+N", ID_FILE_NEW},         {"Ctrl+O", ID_FILE_OPEN},
@@ -157,5 +160,6 @@ inline constexpr int kToolbar[] = {
     ID_FILE_NEW_MOVIETV, ID_FILE_NEW_CASTCREW, ID_FILE_OPEN, ID_FILE_SAVE, kSeparator,
     ID_EDIT_CUT,         ID_EDIT_COPY,         ID_EDIT_PASTE, kSeparator,  ID_FILE_PRINT,
 };
+// clang-format on
 
 } // namespace resources

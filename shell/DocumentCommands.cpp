@@ -34,10 +34,17 @@ bool CDocumentCommands::CloseDocument(platform::CDocument& document)
 bool CDocumentCommands::OnCommand(platform::CDocument& document, int id)
 {
     switch (id) {
-    case ID_FILE_CLOSE: CloseDocument(document); return true;
-    case ID_FILE_SAVE: document.DoFileSave(); return true;
-    case ID_FILE_SAVE_AS: document.DoSave(std::string(), true); return true;
-    default: break;
+    case ID_FILE_CLOSE:
+        CloseDocument(document);
+        return true;
+    case ID_FILE_SAVE:
+        document.DoFileSave();
+        return true;
+    case ID_FILE_SAVE_AS:
+        document.DoSave(std::string(), true);
+        return true;
+    default:
+        break;
     }
     if (auto* movie = dynamic_cast<CRVMDoc*>(&document)) {
         if (id >= ID_MOVIETV_OVERVIEW && id <= ID_MOVIETV_COMPLETE) {
@@ -59,8 +66,11 @@ bool CDocumentCommands::OnUpdateCommand(platform::CDocument& document, CCmdUI& c
     switch (id) {
     case ID_FILE_CLOSE:
     case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS: cmdUI.Enable(true); return true;
-    default: break;
+    case ID_FILE_SAVE_AS:
+        cmdUI.Enable(true);
+        return true;
+    default:
+        break;
     }
     if (const auto* movie = dynamic_cast<const CRVMDoc*>(&document)) {
         if (id >= ID_MOVIETV_OVERVIEW && id <= ID_MOVIETV_COMPLETE) {

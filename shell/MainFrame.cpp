@@ -1,12 +1,12 @@
 #include "shell/MainFrame.h"
 
 #include "documents/ui/RichDocumentView.h"
+#include "listdata/SearchEngine.h"
 #include "listdata/ui/GetInformationDlg.h"
-#include "listdata/ui/SearchRun.h"
 #include "listdata/ui/SearchMessages.h"
+#include "listdata/ui/SearchRun.h"
 #include "listdata/ui/SearchThread.h"
 #include "listdata/ui/SearchingDlg.h"
-#include "listdata/SearchEngine.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/qt/QtText.h"
@@ -266,8 +266,8 @@ void CMainFrame::UpdateCommands()
     for (auto& [id, action] : m_actions) {
         CCmdUI cmdUI(id);
         bool handled = (view && view->OnUpdateCommand(cmdUI)) ||
-                       (document && CDocumentCommands::OnUpdateCommand(*document, cmdUI)) ||
-                       OnUpdateCommand(cmdUI) || (TheApp() && TheApp()->OnUpdateCommand(cmdUI));
+                       (document && CDocumentCommands::OnUpdateCommand(*document, cmdUI)) || OnUpdateCommand(cmdUI) ||
+                       (TheApp() && TheApp()->OnUpdateCommand(cmdUI));
         // A command without a handler or update rule is disabled.
         action->setEnabled(handled && cmdUI.m_enabled);
         action->setCheckable(cmdUI.m_checkSet);
@@ -283,23 +283,36 @@ void CMainFrame::UpdateCommands()
 bool CMainFrame::OnCommand(int id)
 {
     switch (id) {
-    case ID_MOVIETV_GETINFORMATION: OnMovieTVGetInformation(); return true;
-    case ID_CASTCREW_GETINFORMATION: OnCastCrewGetInformation(); return true;
+    case ID_MOVIETV_GETINFORMATION:
+        OnMovieTVGetInformation();
+        return true;
+    case ID_CASTCREW_GETINFORMATION:
+        OnCastCrewGetInformation();
+        return true;
     case ID_VIEW_TOOLBAR:
         if (m_toolBar)
             m_toolBar->setVisible(!m_toolBar->isVisible());
         return true;
-    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(!statusBar()->isVisible()); return true;
-    case ID_WINDOW_CASCADE: m_mdiArea->cascadeSubWindows(); return true;
-    case ID_WINDOW_TILE_HORZ: m_mdiArea->tileSubWindows(); return true;
+    case ID_VIEW_STATUS_BAR:
+        statusBar()->setVisible(!statusBar()->isVisible());
+        return true;
+    case ID_WINDOW_CASCADE:
+        m_mdiArea->cascadeSubWindows();
+        return true;
+    case ID_WINDOW_TILE_HORZ:
+        m_mdiArea->tileSubWindows();
+        return true;
     case ID_WINDOW_NEW: {
         CChildFrame* child = MDIGetActive();
         if (child && child->View() && TheApp())
             TheApp()->NewWindow(*child->View()->GetDocument());
         return true;
     }
-    case ID_APP_EXIT: close(); return true;
-    default: return false;
+    case ID_APP_EXIT:
+        close();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -309,7 +322,9 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_MOVIETV_GETINFORMATION:
     case ID_CASTCREW_GETINFORMATION:
     case ID_MOVIETV_MOVIELINKS:
-    case ID_CASTCREW_MOVIELINKS: cmdUI.Enable(!IsSearchRunning()); return true;
+    case ID_CASTCREW_MOVIELINKS:
+        cmdUI.Enable(!IsSearchRunning());
+        return true;
     case ID_VIEW_TOOLBAR:
         cmdUI.Enable(true);
         cmdUI.SetCheck(m_toolBar && !m_toolBar->isHidden());
@@ -320,9 +335,14 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE_HORZ:
-    case ID_WINDOW_NEW: cmdUI.Enable(MDIGetActive() != nullptr); return true;
-    case ID_APP_EXIT: cmdUI.Enable(true); return true;
-    default: return false;
+    case ID_WINDOW_NEW:
+        cmdUI.Enable(MDIGetActive() != nullptr);
+        return true;
+    case ID_APP_EXIT:
+        cmdUI.Enable(true);
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -336,11 +356,20 @@ bool CMainFrame::event(QEvent* event)
     }
     if (const auto* message = CSearchMessage::From(event)) {
         switch (message->message) {
-        case WM_SEARCH_STOP: OnSearchEnded(); break;
-        case WM_SEARCH_DONE: OnSearchDone(); break;
-        case WM_SEARCHDLG_CLOSED: OnCloseSearchDialog(static_cast<int>(message->lParam)); break;
-        case WM_SEARCH_DOC_CHANGED: OnUpdateDocument(reinterpret_cast<void*>(message->lParam)); break;
-        default: break;
+        case WM_SEARCH_STOP:
+            OnSearchEnded();
+            break;
+        case WM_SEARCH_DONE:
+            OnSearchDone();
+            break;
+        case WM_SEARCHDLG_CLOSED:
+            OnCloseSearchDialog(static_cast<int>(message->lParam));
+            break;
+        case WM_SEARCH_DOC_CHANGED:
+            OnUpdateDocument(reinterpret_cast<void*>(message->lParam));
+            break;
+        default:
+            break;
         }
         return true;
     }
@@ -412,7 +441,7 @@ void CMainFrame::GetInformation(int kind)
     for (const SearchDocEntry& entry : m_pSearchRequest->request.documents)
         if (entry.selected)
             if (auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(entry.document))
-                adapter->Document().UpdateAllViews(nullptr, 0);
+                adapter->GetDocument()->UpdateAllViews(nullptr, 0);
     m_pSearchThread->start();
     m_pSearchThread->PostStart(m_pSearchRequest.get());
     UpdateCommands();
@@ -434,8 +463,9 @@ void CMainFrame::OnSearchDone()
             button->setText(QStringLiteral("Done"));
         m_pSearchingDlg->searching = 0;
     }
-    m_pSearchRequest.reset();
+    // The request goes once the thread has ended, which can no longer read it.
     StopSearchThread();
+    m_pSearchRequest.reset();
     UpdateCommands();
 }
 
@@ -445,8 +475,8 @@ void CMainFrame::OnSearchEnded()
         m_pSearchingDlg->DestroyWindow();
         m_pSearchingDlg = nullptr;
     }
-    m_pSearchRequest.reset();
     StopSearchThread();
+    m_pSearchRequest.reset();
     UpdateCommands();
 }
 
@@ -465,7 +495,7 @@ void CMainFrame::StopSearchThread()
 {
     if (m_pSearchThread) {
         m_pSearchThread->PostStop();
-        m_pSearchThread->wait();
+        m_pSearchThread->WaitFinished();
         delete m_pSearchThread;
     }
     m_pSearchThread = nullptr;

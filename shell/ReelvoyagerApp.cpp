@@ -30,10 +30,12 @@ namespace {
 CReelvoyagerApp* g_app = nullptr;
 }
 
-CReelvoyagerApp* TheApp() { return g_app; }
+CReelvoyagerApp* TheApp()
+{
+    return g_app;
+}
 
-CReelvoyagerApp::CReelvoyagerApp(platform::IProfile& profile)
-    : m_profile(profile), m_docManager(kRecentFileCount)
+CReelvoyagerApp::CReelvoyagerApp(platform::IProfile& profile) : m_profile(profile), m_docManager(kRecentFileCount)
 {
     g_app = this;
 }
@@ -130,7 +132,10 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
     return true;
 }
 
-void CReelvoyagerApp::NewWindow(platform::CDocument& document) { CreateFrameFor(document); }
+void CReelvoyagerApp::NewWindow(platform::CDocument& document)
+{
+    CreateFrameFor(document);
+}
 
 platform::CDocument* CReelvoyagerApp::OpenDocumentFile(const std::string& path)
 {
@@ -161,7 +166,10 @@ void CReelvoyagerApp::UpdateAllDocuments()
                 document->UpdateAllViews(nullptr, 0);
 }
 
-void CReelvoyagerApp::SaveSettings() { Settings.Save(m_profile); }
+void CReelvoyagerApp::SaveSettings()
+{
+    Settings.Save(m_profile);
+}
 
 QPrinter& CReelvoyagerApp::Printer()
 {
@@ -175,13 +183,26 @@ QPrinter& CReelvoyagerApp::Printer()
 bool CReelvoyagerApp::OnCommand(int id)
 {
     switch (id) {
-    case ID_FILE_OPEN: OnFileOpen(); return true;
-    case ID_FILE_NEW: OnFileNew(); return true;
-    case ID_FILE_NEW_MOVIETV: OnFileNewMovieTV(); return true;
-    case ID_FILE_NEW_CASTCREW: OnFileNewCastCrew(); return true;
-    case ID_FILE_PRINT_SETUP: OnFilePrintSetup(); return true;
-    case ID_OPTIONS_NOLINKS: OnNoLinks(); return true;
-    default: break;
+    case ID_FILE_OPEN:
+        OnFileOpen();
+        return true;
+    case ID_FILE_NEW:
+        OnFileNew();
+        return true;
+    case ID_FILE_NEW_MOVIETV:
+        OnFileNewMovieTV();
+        return true;
+    case ID_FILE_NEW_CASTCREW:
+        OnFileNewCastCrew();
+        return true;
+    case ID_FILE_PRINT_SETUP:
+        OnFilePrintSetup();
+        return true;
+    case ID_OPTIONS_NOLINKS:
+        OnNoLinks();
+        return true;
+    default:
+        break;
     }
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         m_docManager.OpenRecentFile(id - ID_FILE_MRU_FILE1);
@@ -199,12 +220,15 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_NEW:
     case ID_FILE_NEW_MOVIETV:
     case ID_FILE_NEW_CASTCREW:
-    case ID_FILE_PRINT_SETUP: cmdUI.Enable(true); return true;
+    case ID_FILE_PRINT_SETUP:
+        cmdUI.Enable(true);
+        return true;
     case ID_OPTIONS_NOLINKS:
         cmdUI.Enable(true);
         cmdUI.SetCheck(Settings.NoLinks != 0);
         return true;
-    default: break;
+    default:
+        break;
     }
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         const int index = id - ID_FILE_MRU_FILE1;
@@ -224,8 +248,8 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
 
 void CReelvoyagerApp::OnFileOpen()
 {
-    const QString path = platform::FileDialog::GetOpenFileName(
-        m_mainFrame.get(), QStringLiteral("Open"), QDir::currentPath(), QString::fromLatin1(kOpenFilter));
+    const QString path = platform::FileDialog::GetOpenFileName(m_mainFrame.get(), QStringLiteral("Open"),
+                                                               QDir::currentPath(), QString::fromLatin1(kOpenFilter));
     if (path.isEmpty())
         return;
     OpenDocumentFile(path.toStdString());
@@ -236,8 +260,8 @@ void CReelvoyagerApp::OnFileNew()
     // The framework's New: the kinds by their New-list names.
     const QStringList kinds = {QStringLiteral("Movie/TV Document"), QStringLiteral("Cast/Crew Document")};
     bool ok = false;
-    const QString kind = QInputDialog::getItem(m_mainFrame.get(), QStringLiteral("New"), QStringLiteral("New"), kinds,
-                                               0, false, &ok);
+    const QString kind =
+        QInputDialog::getItem(m_mainFrame.get(), QStringLiteral("New"), QStringLiteral("New"), kinds, 0, false, &ok);
     if (!ok)
         return;
     const auto& templates = m_docManager.GetTemplates();

@@ -15,7 +15,10 @@ CRVCView::CRVCView(CRVCDoc& document, QWidget* parent)
     setObjectName(QStringLiteral("CRVCView"));
 }
 
-CRVCDoc* CRVCView::GetCastDocument() const { return GetDocument() ? &m_cast : nullptr; }
+CRVCDoc* CRVCView::GetCastDocument() const
+{
+    return GetDocument() ? &m_cast : nullptr;
+}
 
 void CRVCView::PrepareWriter()
 {
@@ -52,5 +55,11 @@ void CRVCView::WriteContent(const CRecordStore& records)
     }
 }
 
-int CRVCView::SearchState() const { return m_cast.GetSearchState(); }
-const CRecordStore& CRVCView::Records() const { return m_cast.GetRecords(); }
+int CRVCView::SearchState() const
+{
+    return m_cast.GetSearchState();
+}
+const CRecordStore& CRVCView::Records() const
+{
+    return m_cast.GetRecords();
+}

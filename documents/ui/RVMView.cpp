@@ -7,7 +7,10 @@ CRVMView::CRVMView(CRVMDoc& document, QWidget* parent) : CRichDocumentView(docum
     setObjectName(QStringLiteral("CRVMView"));
 }
 
-CRVMDoc* CRVMView::GetMovieDocument() const { return GetDocument() ? &m_movie : nullptr; }
+CRVMDoc* CRVMView::GetMovieDocument() const
+{
+    return GetDocument() ? &m_movie : nullptr;
+}
 
 void CRVMView::PrepareWriter()
 {
@@ -38,9 +41,20 @@ void CRVMView::WriteContent(const CRecordStore& records)
         WriteSection(mode, records);
 }
 
-int CRVMView::SearchState() const { return m_movie.GetSearchState(); }
-const CRecordStore& CRVMView::Records() const { return m_movie.GetRecords(); }
+int CRVMView::SearchState() const
+{
+    return m_movie.GetSearchState();
+}
+const CRecordStore& CRVMView::Records() const
+{
+    return m_movie.GetRecords();
+}
 
 // The episodes list and the sections are rendered by their own builders.
-bool CRVMView::WriteEpisodes(const CRecordStore&) { return false; }
-void CRVMView::WriteSection(int, const CRecordStore&) {}
+bool CRVMView::WriteEpisodes(const CRecordStore&)
+{
+    return false;
+}
+void CRVMView::WriteSection(int, const CRecordStore&)
+{
+}

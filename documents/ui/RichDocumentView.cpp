@@ -157,8 +157,8 @@ std::string CRichDocumentView::DocInfoText(const CRecordStore& records)
     auto low = [](std::int32_t version) { return static_cast<int>(version & 0xFF); };
     char buffer[256];
     std::string text;
-    std::snprintf(buffer, sizeof buffer, "Created in Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[0]), low(keys[0]),
-                  keys[2], keys[3], keys[4]);
+    std::snprintf(buffer, sizeof buffer, "Created in Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[0]),
+                  low(keys[0]), keys[2], keys[3], keys[4]);
     text += buffer;
     if (keys[1] >= 0x200) {
         std::snprintf(buffer, sizeof buffer, "Last Updated: Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[8]),
@@ -187,14 +187,29 @@ void CRichDocumentView::AddDocInfo(const CRecordStore& records)
 bool CRichDocumentView::OnCommand(int id)
 {
     switch (id) {
-    case ID_EDIT_COPY: copy(); return true;
-    case ID_EDIT_SELECT_ALL: selectAll(); return true;
-    case ID_EDIT_FIND: OnEditFind(); return true;
-    case ID_EDIT_REPEAT: OnEditFindNext(); return true;
-    case ID_FILE_PRINT: OnFilePrint(true); return true;
-    case ID_FILE_PRINT_DIRECT: OnFilePrint(false); return true;
-    case ID_FILE_PRINT_PREVIEW: OnFilePrintPreview(); return true;
-    default: return false;
+    case ID_EDIT_COPY:
+        copy();
+        return true;
+    case ID_EDIT_SELECT_ALL:
+        selectAll();
+        return true;
+    case ID_EDIT_FIND:
+        OnEditFind();
+        return true;
+    case ID_EDIT_REPEAT:
+        OnEditFindNext();
+        return true;
+    case ID_FILE_PRINT:
+        OnFilePrint(true);
+        return true;
+    case ID_FILE_PRINT_DIRECT:
+        OnFilePrint(false);
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -203,23 +218,32 @@ bool CRichDocumentView::OnUpdateCommand(CCmdUI& cmdUI)
     switch (cmdUI.m_nID) {
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:
-    case ID_EDIT_UNDO: cmdUI.Enable(false); return true;
-    case ID_EDIT_COPY: cmdUI.Enable(textCursor().hasSelection()); return true;
+    case ID_EDIT_UNDO:
+        cmdUI.Enable(false);
+        return true;
+    case ID_EDIT_COPY:
+        cmdUI.Enable(textCursor().hasSelection());
+        return true;
     case ID_EDIT_SELECT_ALL:
     case ID_EDIT_FIND:
     case ID_FILE_PRINT:
     case ID_FILE_PRINT_DIRECT:
-    case ID_FILE_PRINT_PREVIEW: cmdUI.Enable(true); return true;
-    case ID_EDIT_REPEAT: cmdUI.Enable(!m_findText.isEmpty()); return true;
-    default: return false;
+    case ID_FILE_PRINT_PREVIEW:
+        cmdUI.Enable(true);
+        return true;
+    case ID_EDIT_REPEAT:
+        cmdUI.Enable(!m_findText.isEmpty());
+        return true;
+    default:
+        return false;
     }
 }
 
 void CRichDocumentView::OnEditFind()
 {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find what:"), QLineEdit::Normal, m_findText, &ok);
+    const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find what:"),
+                                               QLineEdit::Normal, m_findText, &ok);
     if (!ok || text.isEmpty())
         return;
     m_findText = text;

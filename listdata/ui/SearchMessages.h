@@ -6,11 +6,11 @@
 #include <cstdint>
 
 constexpr int WM_APP = 0x8000;
-constexpr int WM_SEARCH_START = WM_APP + 1;       // frame -> thread: lParam the request
-constexpr int WM_SEARCH_STOP = WM_APP + 2;        // thread -> frame: run cancelled; frame -> thread: end
-constexpr int WM_SEARCH_DONE = WM_APP + 3;        // thread -> frame: every document searched
-constexpr int WM_SEARCH_DOC_CHANGED = 4;          // thread -> frame: lParam the document
-constexpr int WM_SEARCHDLG_CLOSED = WM_APP + 5;   // Searching dialog -> frame: lParam the dialog's serial
+constexpr int WM_SEARCH_START = WM_APP + 1;     // frame -> thread: lParam the request
+constexpr int WM_SEARCH_STOP = WM_APP + 2;      // thread -> frame: run cancelled; frame -> thread: end
+constexpr int WM_SEARCH_DONE = WM_APP + 3;      // thread -> frame: every document searched
+constexpr int WM_SEARCH_DOC_CHANGED = 4;        // thread -> frame: lParam the document
+constexpr int WM_SEARCHDLG_CLOSED = WM_APP + 5; // Searching dialog -> frame: lParam the dialog's serial
 
 class CSearchMessage : public QEvent {
 public:

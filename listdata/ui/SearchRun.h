@@ -2,8 +2,8 @@
 // One Get Information run as the main frame owns it: the request handed to the search
 // thread, the documents' adapters the request points into, and the run's dialog.
 
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/SearchRequest.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
 
 #include <memory>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "listdata/ui/SearchThread.h"
 
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
 #include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchRun.h"
 #include "listdata/ui/SearchingDlg.h"
@@ -10,10 +10,16 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QPointer>
+#include <condition_variable>
+#include <deque>
 #include <functional>
+#include <mutex>
 
-// Carries the engine's reports to the GUI thread.
-class CSearchThread::Sink : public ISearchSink {
+// Carries the engine's reports to the GUI thread. Everything that crosses goes through
+// one mailbox under a standard mutex; Qt's event queue only wakes the GUI side, which
+// then takes one item out. Each item has exactly one wake-up, so no wake-up outlives the
+// run it belongs to.
+class CSearchThread::Sink : public QObject, public ISearchSink {
 public:
     Sink(QObject* frame, CSearchingDlg* dialog) : m_frame(frame), m_dialog(dialog) {}
 
@@ -55,58 +61,120 @@ public:
         auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(document);
         if (!adapter)
             return;
-        Post(WM_SEARCH_DOC_CHANGED, reinterpret_cast<std::uintptr_t>(&adapter->Document()));
+        Post(WM_SEARCH_DOC_CHANGED, reinterpret_cast<std::uintptr_t>(adapter->GetDocument()));
     }
     void SearchDone() override { Post(WM_SEARCH_DONE, 0); }
     void SearchStopped() override { Post(WM_SEARCH_STOP, 0); }
 
+protected:
+    // GUI thread: one wake-up, one item.
+    bool event(QEvent* event) override
+    {
+        if (event->type() != WakeType())
+            return QObject::event(event);
+        Item item;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_items.empty())
+                return true;
+            item = std::move(m_items.front());
+            m_items.pop_front();
+        }
+        if (item.call) {
+            // The dialog may have gone meanwhile (only after a run, but be sure).
+            if (m_dialog)
+                item.call(*m_dialog);
+            std::lock_guard<std::mutex> lock(m_mutex);
+            *item.done = true;
+            m_carriedOut.notify_all();
+        } else {
+            QCoreApplication::postEvent(m_frame, new CSearchMessage(item.message, 0, item.lParam));
+        }
+        return true;
+    }
+
 private:
+    struct Item {
+        std::function<void(CSearchingDlg&)> call; // a sent call, or empty for a frame message
+        bool* done = nullptr;
+        int message = 0;
+        std::uintptr_t lParam = 0;
+    };
+
+    static QEvent::Type WakeType() { return static_cast<QEvent::Type>(QEvent::User + 0x7F00); }
+
     // A sent message: carried out on the GUI thread before the search goes on. From the
     // GUI thread itself (queueing) it runs at once.
     void Send(std::function<void(CSearchingDlg&)> call)
     {
-        QPointer<CSearchingDlg> dialog = m_dialog;
-        if (!dialog)
-            return;
-        if (QThread::currentThread() == dialog->thread()) {
-            call(*dialog);
+        if (QThread::currentThread() == thread()) {
+            if (m_dialog)
+                call(*m_dialog);
             return;
         }
-        QMetaObject::invokeMethod(
-            dialog.data(),
-            [dialog, call] {
-                if (dialog)
-                    call(*dialog);
-            },
-            Qt::BlockingQueuedConnection);
+        bool done = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_items.push_back(Item{std::move(call), &done, 0, 0});
+        }
+        QCoreApplication::postEvent(this, new QEvent(WakeType()));
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_carriedOut.wait(lock, [&done] { return done; });
     }
+    // A posted message to the frame.
     void Post(int message, std::uintptr_t lParam)
     {
-        QCoreApplication::postEvent(m_frame, new CSearchMessage(message, 0, lParam));
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_items.push_back(Item{{}, nullptr, message, lParam});
+        }
+        QCoreApplication::postEvent(this, new QEvent(WakeType()));
     }
 
     QObject* m_frame;
-    QPointer<CSearchingDlg> m_dialog;
+    QPointer<CSearchingDlg> m_dialog; // GUI thread only
+    std::mutex m_mutex;
+    std::condition_variable m_carriedOut;
+    std::deque<Item> m_items;
 };
 
-// Lives on the search thread and takes its messages.
+// Lives on the search thread and takes its messages: like the sink, the message itself
+// crosses in a mailbox under a standard mutex, and the event only wakes the thread.
 class CSearchThread::Receiver : public QObject {
 public:
     explicit Receiver(Sink& sink) : m_sink(sink) {}
 
+    void Put(int message, CSearchRun* run)
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_messages.emplace_back(message, run);
+        }
+        QCoreApplication::postEvent(this, new QEvent(WakeType()));
+    }
+
     bool event(QEvent* event) override
     {
-        const CSearchMessage* message = CSearchMessage::From(event);
-        if (!message)
+        if (event->type() != WakeType())
             return QObject::event(event);
-        if (message->message == WM_SEARCH_START)
-            OnStartSearch(reinterpret_cast<CSearchRun*>(message->lParam));
-        else if (message->message == WM_SEARCH_STOP)
+        std::pair<int, CSearchRun*> message{0, nullptr};
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_messages.empty())
+                return true;
+            message = m_messages.front();
+            m_messages.pop_front();
+        }
+        if (message.first == WM_SEARCH_START)
+            OnStartSearch(message.second);
+        else if (message.first == WM_SEARCH_STOP)
             OnStopSearch();
         return true;
     }
 
 private:
+    static QEvent::Type WakeType() { return static_cast<QEvent::Type>(QEvent::User + 0x7F01); }
+
     void OnStartSearch(CSearchRun* run)
     {
         if (!run)
@@ -117,6 +185,8 @@ private:
     void OnStopSearch() { QThread::currentThread()->exit(g_bCancelSearch ? 1 : 2); }
 
     Sink& m_sink;
+    std::mutex m_mutex;
+    std::deque<std::pair<int, CSearchRun*>> m_messages;
 };
 
 CSearchThread::CSearchThread(QObject* frame, CSearchingDlg* dialog)
@@ -130,7 +200,7 @@ CSearchThread::~CSearchThread()
 {
     if (isRunning()) {
         PostStop();
-        wait();
+        WaitFinished();
     }
     delete m_receiver;
 }
@@ -143,12 +213,27 @@ void CSearchThread::QueueDocuments(CSearchRun& run)
 
 void CSearchThread::PostStart(CSearchRun* run)
 {
-    QCoreApplication::postEvent(m_receiver, new CSearchMessage(WM_SEARCH_START, 0, reinterpret_cast<std::uintptr_t>(run)));
+    m_receiver->Put(WM_SEARCH_START, run);
 }
 
 void CSearchThread::PostStop()
 {
-    QCoreApplication::postEvent(m_receiver, new CSearchMessage(WM_SEARCH_STOP, 0, 0));
+    m_receiver->Put(WM_SEARCH_STOP, nullptr);
 }
 
-void CSearchThread::run() { exec(); }
+void CSearchThread::run()
+{
+    exec();
+    std::lock_guard<std::mutex> lock(m_finishedMutex);
+    m_finished = true;
+    m_finishedCondition.notify_all();
+}
+
+void CSearchThread::WaitFinished()
+{
+    wait();
+    // QThread's own wait is invisible to race checkers; this one says the same in
+    // standard terms: everything the thread did happened before this returns.
+    std::unique_lock<std::mutex> lock(m_finishedMutex);
+    m_finishedCondition.wait(lock, [this] { return m_finished; });
+}

@@ -6,7 +6,9 @@
 // messages) and posts the frame's notifications (its posted messages).
 
 #include <QThread>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class CSearchingDlg;
 class CSearchRun;
@@ -26,6 +28,8 @@ public:
     void PostStart(CSearchRun* run);
     // WM_SEARCH_STOP: the thread's loop ends, with exit code 1 after a cancel, else 2.
     void PostStop();
+    // Returns once the thread has ended (after PostStop).
+    void WaitFinished();
 
 protected:
     void run() override;
@@ -37,4 +41,7 @@ private:
     QObject* m_frame;
     std::unique_ptr<Sink> m_sink;
     Receiver* m_receiver = nullptr; // lives on the thread while it runs
+    std::mutex m_finishedMutex;
+    std::condition_variable m_finishedCondition;
+    bool m_finished = false;
 };

@@ -81,7 +81,8 @@ void CSearchingDlg::OnCancel()
     g_bCancelSearch = true;
     // Like the original, Cancel does not end the dialog: it closes it, and the close
     // either cancels the run or tells the frame.
-    QMetaObject::invokeMethod(this, [this] { close(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { close(); }, Qt::QueuedConnection);
 }
 
 void CSearchingDlg::closeEvent(QCloseEvent* event)
@@ -99,10 +100,22 @@ void CSearchingDlg::closeEvent(QCloseEvent* event)
     }
 }
 
-void CSearchingDlg::SetCaption(const std::string& text) { setWindowTitle(platform::ToQString(text)); }
-void CSearchingDlg::SetUpperStatus(const std::string& text) { m_upperStatus->setText(platform::ToQString(text)); }
-void CSearchingDlg::SetLowerStatus(const std::string& text) { m_lowerStatus->setText(platform::ToQString(text)); }
-void CSearchingDlg::ClearStatusList() { m_statusList->clear(); }
+void CSearchingDlg::SetCaption(const std::string& text)
+{
+    setWindowTitle(platform::ToQString(text));
+}
+void CSearchingDlg::SetUpperStatus(const std::string& text)
+{
+    m_upperStatus->setText(platform::ToQString(text));
+}
+void CSearchingDlg::SetLowerStatus(const std::string& text)
+{
+    m_lowerStatus->setText(platform::ToQString(text));
+}
+void CSearchingDlg::ClearStatusList()
+{
+    m_statusList->clear();
+}
 
 void CSearchingDlg::InsertStatusLine(int position, const std::string& text)
 {

@@ -58,7 +58,13 @@ QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getSaveFileName(parent, caption, proposedPath, ToQtFilter(filter));
 }
 
-void FileDialog::SetNextFileName(const QString& path) { NextFileNames().push_back(path); }
-int FileDialog::PendingFileNames() { return static_cast<int>(NextFileNames().size()); }
+void FileDialog::SetNextFileName(const QString& path)
+{
+    NextFileNames().push_back(path);
+}
+int FileDialog::PendingFileNames()
+{
+    return static_cast<int>(NextFileNames().size());
+}
 
 } // namespace platform

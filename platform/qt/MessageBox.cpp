@@ -38,30 +38,66 @@ int MessageBox::Show(QWidget* parent, const std::string& text, const std::string
     box.setWindowTitle(caption.empty() ? QApplication::applicationName() : ToQString(caption));
     box.setText(message);
     switch (type & 0xF0) {
-    case IconError: box.setIcon(QMessageBox::Critical); break;
-    case IconQuestion: box.setIcon(QMessageBox::Question); break;
-    case IconWarning: box.setIcon(QMessageBox::Warning); break;
-    case IconInformation: box.setIcon(QMessageBox::Information); break;
-    default: break;
+    case IconError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case IconQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case IconWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case IconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
     }
     switch (type & 0x0F) {
-    case OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case YesNoCancel: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
-    case YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    default: box.setStandardButtons(QMessageBox::Ok); break;
+    case OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
-    case QMessageBox::Ok: return IdOk;
-    case QMessageBox::Yes: return IdYes;
-    case QMessageBox::No: return IdNo;
-    default: return (type & 0x0F) == Ok ? IdOk : IdCancel;
+    case QMessageBox::Ok:
+        return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    default:
+        return (type & 0x0F) == Ok ? IdOk : IdCancel;
     }
 }
 
-void MessageBox::SetNextAnswer(int answer) { NextAnswers().push_back(answer); }
-void MessageBox::ClearAnswers() { NextAnswers().clear(); }
-int MessageBox::PendingAnswers() { return static_cast<int>(NextAnswers().size()); }
-const QStringList& MessageBox::Shown() { return ShownTexts(); }
-void MessageBox::ClearShown() { ShownTexts().clear(); }
+void MessageBox::SetNextAnswer(int answer)
+{
+    NextAnswers().push_back(answer);
+}
+void MessageBox::ClearAnswers()
+{
+    NextAnswers().clear();
+}
+int MessageBox::PendingAnswers()
+{
+    return static_cast<int>(NextAnswers().size());
+}
+const QStringList& MessageBox::Shown()
+{
+    return ShownTexts();
+}
+void MessageBox::ClearShown()
+{
+    ShownTexts().clear();
+}
 
 } // namespace platform

@@ -122,8 +122,7 @@ private:
 };
 
 // Runs `answer` on the next modal dialog of type T once it shows.
-template <typename T>
-void WhenModal(std::function<void(T&)> answer)
+template <typename T> void WhenModal(std::function<void(T&)> answer)
 {
     QTimer::singleShot(0, [answer] {
         auto attempt = std::make_shared<std::function<void()>>();

@@ -7,12 +7,13 @@
 
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QMimeData>
-#include <QUrl>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QUrl>
 
 using namespace guitest;
 using namespace resources;
@@ -36,6 +37,13 @@ private slots:
         QCOMPARE(menus, (QStringList{"&File", "&View", "&Specials", "&Browsers", "&Options", "&Help"}));
         QCOMPARE(frame.windowTitle(), QStringLiteral("Reelvoyager 3.5"));
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->statusTip(), QStringLiteral("Open an existing document"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->toolTip(), QStringLiteral("Open"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->shortcuts(),
+                 QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+O"))});
+        // The labels show Ctrl+M and Ctrl+W, but no key is bound to them.
+        QVERIFY(m_program->Action(ID_FILE_NEW_CASTCREW)->shortcuts().isEmpty());
+        QCOMPARE(m_program->Action(ID_EDIT_COPY)->shortcuts().size(), 2);
         // Every run starts with the same Credited With choices and the settings' list uses.
         QCOMPARE(m_program->app->CreditedWithOptions, (std::array<int, 9>{1, 1, 0, 0, 0, 1, 0, 0, 0}));
         QCOMPARE(m_program->app->ListChoices[kPlot].useMovieTV, 1);
@@ -54,8 +62,22 @@ private slots:
             menus << action->text();
         QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Movie/TV", "&Specials", "&Browsers", "&Options",
                                      "&Window", "&Help"}));
+        auto itemsOf = [](QMenu* menu) {
+            QStringList items;
+            for (QAction* action : menu->actions())
+                items << (action->isSeparator() ? QStringLiteral("|") : action->text());
+            return items;
+        };
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Overview", "&Credits", "&Fun Stuff", "&Plot && Quotes",
+                              "Other &Info", "Complet&e", "|", "Movie &Links"}));
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(0)->menu()).mid(2, 4),
+                 (QStringList{"&Close", "&Save\tCtrl+S", "Save &As...", "|"}));
         m_program->NewPerson(m_program->generator->FeaturedActor());
         QCOMPARE(frame.MenuResource(), 130);
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Categorized Filmography", "C&ombined Filmography", "|",
+                              "Credited &With...", "|", "Movie &Links"}));
         QCOMPARE(frame.menuBar()->actions().at(3)->text(), QStringLiteral("&Cast/Crew"));
         Program::ViewOf(movie)->Frame()->ActivateFrame(0);
         frame.UpdateCommands();
@@ -162,8 +184,9 @@ private slots:
         const QString text = Program::TextOf(movie);
         QVERIFY2(text.startsWith(QString::fromStdString(title) + QLatin1Char('\n')), qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("Zuvo URL: https://www.zuvo.example/Title?")));
-        QVERIFY2(text.trimmed().endsWith(QStringLiteral("Created in Reelvoyager 3.5 (2007.04.06) - Last Updated: Reelvoyager 3.5 "
-                                             "(2007.04.06) - DocVer 3.0")),
+        QVERIFY2(text.trimmed().endsWith(
+                     QStringLiteral("Created in Reelvoyager 3.5 (2007.04.06) - Last Updated: Reelvoyager 3.5 "
+                                    "(2007.04.06) - DocVer 3.0")),
                  qPrintable(text));
         // The rebuild leaves an unchanged document unchanged.
         QVERIFY(!movie->IsModified());
@@ -175,9 +198,11 @@ private slots:
     {
         QTest::addColumn<int>("docVersion");
         QTest::addColumn<QString>("footer");
-        QTest::newRow("0x200") << 0x200 << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: Reelvoyager 3.4 "
-                                           "(2002.03.04) - DocVer 2.0";
-        QTest::newRow("0x180") << 0x180 << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: 2002.03.04 - DocVer 1.128";
+        QTest::newRow("0x200") << 0x200
+                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: Reelvoyager 3.4 "
+                                  "(2002.03.04) - DocVer 2.0";
+        QTest::newRow("0x180") << 0x180
+                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: 2002.03.04 - DocVer 1.128";
         QTest::newRow("0x100") << 0x100 << "Created in Reelvoyager 3.5 (2001.02.03) - DocVer 1.0";
     }
 
@@ -340,8 +365,8 @@ private slots:
         CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
         m_program->app->DocManager().CloseAllDocuments();
         // The pointer is never followed once the document is gone.
-        QCoreApplication::postEvent(&m_program->Frame(),
-                                    new CSearchMessage(WM_SEARCH_DOC_CHANGED, 0, reinterpret_cast<std::uintptr_t>(movie)));
+        QCoreApplication::postEvent(
+            &m_program->Frame(), new CSearchMessage(WM_SEARCH_DOC_CHANGED, 0, reinterpret_cast<std::uintptr_t>(movie)));
         QCoreApplication::processEvents();
         QVERIFY(m_program->app->DocManager().GetDocuments().empty());
     }

@@ -2,9 +2,9 @@
 // thread and the views through a whole run, a cancelled run and the rules around a run.
 
 #include "GuiFixture.h"
+#include "documents/SearchDocumentAdapter.h"
 #include "listdata/SearchEngine.h"
 #include "listdata/ui/GetInformationDlg.h"
-#include "listdata/ui/SearchDocumentAdapter.h"
 #include "listdata/ui/SearchMessages.h"
 #include "listdata/ui/SearchingDlg.h"
 #include "resources/CommandIds.h"
@@ -49,12 +49,21 @@ QStringList StatusLines(CSearchingDlg& dialog)
     return lines;
 }
 
-QString Label(CSearchingDlg& dialog, int id) { return dialog.findChild<QLabel*>(QString::number(id))->text(); }
+QString Label(CSearchingDlg& dialog, int id)
+{
+    return dialog.findChild<QLabel*>(QString::number(id))->text();
+}
 
 // Answers the Get Information dialog: unfolded (every document) or folded (the current one).
-void AnswerGetInformation(bool batch)
+// `seen` (optional) receives the documents' rows and the current entry as shown.
+void AnswerGetInformation(bool batch, QStringList* seen = nullptr, int* current = nullptr)
 {
-    WhenModal<CGetInformationDlg>([batch](CGetInformationDlg& dialog) {
+    WhenModal<CGetInformationDlg>([batch, seen, current](CGetInformationDlg& dialog) {
+        if (seen)
+            for (int i = 0; i < dialog.DocumentsBox()->count(); ++i)
+                seen->append(dialog.DocumentsBox()->item(i)->text());
+        if (current)
+            *current = dialog.CurrentEntry;
         if (batch)
             Click(dialog, IDC_GI_BATCH);
         Click(dialog, IDOK);
@@ -81,12 +90,19 @@ private slots:
         CRVMDoc* series = p.NewMovie(p.generator->FeaturedSeries());
         CRVCDoc* actor = p.NewPerson(p.generator->FeaturedActor());
         ViewTexts filmTexts(film), seriesTexts(series), actorTexts(actor);
-        Program::ViewOf(film)->Frame()->ActivateFrame(0);
+        Program::ViewOf(series)->Frame()->ActivateFrame(0);
 
-        AnswerGetInformation(true);
+        QStringList rows;
+        int current = -1;
+        AnswerGetInformation(true, &rows, &current);
         p.Action(ID_MOVIETV_GETINFORMATION)->trigger();
         CSearchingDlg* dialog = p.Frame().SearchingDialog();
         QVERIFY(dialog);
+        // Movie/TV documents first, each kind in its order; the active one is current.
+        QCOMPARE(rows,
+                 (QStringList{platform::ToQString(film->GetMovieTitle()), platform::ToQString(series->GetMovieTitle()),
+                              platform::ToQString(actor->GetPersonName())}));
+        QCOMPARE(current, 1);
         // Queued on this thread before the run began: no view can show a document idle.
         QCOMPARE(film->GetSearchState() + series->GetSearchState() + actor->GetSearchState() > 0, true);
         QVERIFY(!p.Action(ID_MOVIETV_GETINFORMATION)->isEnabled());
@@ -197,8 +213,9 @@ private slots:
         QVERIFY(Program::ListRecordCount(first->GetRecords()) > 0);
         QCOMPARE(Program::ListRecordCount(second->GetRecords()), 0);
         QCOMPARE(Program::ListRecordCount(third->GetRecords()), 0);
-        for (platform::CDocument* document : {static_cast<platform::CDocument*>(first), static_cast<platform::CDocument*>(second),
-                                              static_cast<platform::CDocument*>(third)})
+        for (platform::CDocument* document :
+             {static_cast<platform::CDocument*>(first), static_cast<platform::CDocument*>(second),
+              static_cast<platform::CDocument*>(third)})
             QVERIFY(!Program::TextOf(document).contains(QStringLiteral("...")));
         QCOMPARE(third->GetSearchState(), 0);
         // The cancelled run left nothing that stops the next.
@@ -260,11 +277,15 @@ private slots:
         CSearchingDlg* dialog = p.Frame().SearchingDialog();
         QVERIFY(dialog);
         CMainFrame* frame = &p.Frame();
-        connect(dialog, &QWidget::windowTitleChanged, frame, [frame] {
-            for (int i = 0; i < 3; ++i)
-                platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
-            QMetaObject::invokeMethod(frame, [frame] { frame->close(); }, Qt::QueuedConnection);
-        }, Qt::SingleShotConnection);
+        connect(
+            dialog, &QWidget::windowTitleChanged, frame,
+            [frame] {
+                for (int i = 0; i < 3; ++i)
+                    platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
+                QMetaObject::invokeMethod(
+                    frame, [frame] { frame->close(); }, Qt::QueuedConnection);
+            },
+            Qt::SingleShotConnection);
         QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 30000);
         QVERIFY(!frame->IsSearchRunning());
         QVERIFY(p.app->DocManager().GetDocuments().empty());

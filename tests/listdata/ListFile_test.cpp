@@ -270,6 +270,21 @@ TEST_F(ListFileTest, RatingsTablesAreReachedOneAfterAnother)
     EXPECT_FALSE(reader.FindNextRatingsTable());
 }
 
+TEST_F(ListFileTest, ALineSplitBeforeAWholeLineReadLeavesNoContinuationBehind)
+{
+    // The top table ends inside an over-long line; the next table's first line is a
+    // record of its own, not the continuation of that line.
+    const std::string heading = std::string(CListFile::kRatingsTableHeading) + "\n";
+    Start(kRatings, std::string(1500, 'x') + "\n\nBOTTOM\n" + heading + "  1  2  3  Bottom\n\n");
+    ASSERT_TRUE(reader.NextRecord());
+    EXPECT_EQ(reader.GetLineLength(), 1023);
+    const std::string piece = Line();
+    ASSERT_TRUE(reader.FindNextRatingsTable());
+    EXPECT_EQ(Line(), piece); // whole-line reads leave the current line alone
+    ASSERT_TRUE(reader.NextRecord());
+    EXPECT_EQ(Line(), "  1  2  3  Bottom\n");
+}
+
 TEST_F(ListFileTest, FindNextRatingsTableReadsNothingOnOtherLists)
 {
     Start(kMovies, "A\t1\n" + std::string(CListFile::kRatingsTableHeading) + "\nB\t2\n");
