@@ -129,8 +129,7 @@ int main(int argc, char** argv)
                 static_cast<unsigned long long>(result.checksum));
     std::printf("wc -l:                      %.3f s\n", wcBest);
     std::printf("ratio walk / wc -l:         %.2f (target <= 2.5)\n", walkBest / wcBest);
-    std::printf("cpu time walk %.3f s, wc -l %.3f s, ratio %.2f\n", walkCpuBest, wcCpuBest,
-                walkCpuBest / wcCpuBest);
+    std::printf("cpu time walk %.3f s, wc -l %.3f s, ratio %.2f\n", walkCpuBest, wcCpuBest, walkCpuBest / wcCpuBest);
     if (!keep)
         std::remove(path.c_str());
     return 0;

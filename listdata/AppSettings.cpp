@@ -29,7 +29,10 @@ int InRange(int value, int low, int high, int defaultValue)
     return value < low || value > high ? defaultValue : value;
 }
 
-std::uint8_t LowByte(int value) { return static_cast<std::uint8_t>(value & 0xFF); }
+std::uint8_t LowByte(int value)
+{
+    return static_cast<std::uint8_t>(value & 0xFF);
+}
 
 } // namespace
 
@@ -154,7 +157,8 @@ void CAppSettings::Save(platform::IProfile& p) const
     p.WriteProfileInt(s, "Font ClipPrecision", Font.lfClipPrecision);
     p.WriteProfileInt(s, "Font Quality", Font.lfQuality);
     p.WriteProfileInt(s, "Font PitchAndFamily", Font.lfPitchAndFamily);
-    p.WriteProfileString(s, "Font FaceName", std::string(Font.lfFaceName, strnlen(Font.lfFaceName, platform::kFaceNameSize)));
+    p.WriteProfileString(s, "Font FaceName",
+                         std::string(Font.lfFaceName, strnlen(Font.lfFaceName, platform::kFaceNameSize)));
     p.WriteProfileInt(s, "Font Color", static_cast<int>(FontColor));
     p.WriteProfileInt(s, "Link Color", static_cast<int>(LinkColor));
     p.WriteProfileInt(s, "Name Output", NameOutput);

@@ -6,7 +6,10 @@
 
 CListFile::CListFile() = default;
 
-CListFile::~CListFile() { Close(); }
+CListFile::~CListFile()
+{
+    Close();
+}
 
 bool CListFile::Open(int index, const CAppSettings& settings)
 {
@@ -144,14 +147,20 @@ void CListFile::HoldLine()
     }
 }
 
-bool CListFile::IsBlank() const { return !continuation && (line[0] == '\n' || line[0] == '\0'); }
+bool CListFile::IsBlank() const
+{
+    return !continuation && (line[0] == '\n' || line[0] == '\0');
+}
 
 bool CListFile::BeginsWith(const char* prefix, std::size_t length) const
 {
     return !continuation && static_cast<std::size_t>(lineLength) >= length && std::memcmp(line, prefix, length) == 0;
 }
 
-bool CListFile::BeginsWithDashes() const { return BeginsWith("---", 3); }
+bool CListFile::BeginsWithDashes() const
+{
+    return BeginsWith("---", 3);
+}
 
 bool CListFile::NextRecord()
 {
@@ -257,7 +266,10 @@ bool CListFile::NextLine()
     }
 }
 
-bool CListFile::NextLineUntilBlank() { return ReadPiece() && !IsBlank(); }
+bool CListFile::NextLineUntilBlank()
+{
+    return ReadPiece() && !IsBlank();
+}
 
 bool CListFile::NextLineUntilTwoBlanks()
 {
@@ -282,4 +294,7 @@ bool CListFile::NextLineUntilDashes()
     return false;
 }
 
-bool CListFile::NextAnyLine() { return ReadPiece(); }
+bool CListFile::NextAnyLine()
+{
+    return ReadPiece();
+}

@@ -6,14 +6,17 @@
 
 namespace platform {
 
-ArchiveException::ArchiveException(int cause, const std::string& what)
-    : std::runtime_error(what), m_cause(cause)
+ArchiveException::ArchiveException(int cause, const std::string& what) : std::runtime_error(what), m_cause(cause)
 {
 }
 
-Archive::Archive() : m_mode(store) {}
+Archive::Archive() : m_mode(store)
+{
+}
 
-Archive::Archive(std::vector<unsigned char> bytes) : m_mode(load), m_data(std::move(bytes)) {}
+Archive::Archive(std::vector<unsigned char> bytes) : m_mode(load), m_data(std::move(bytes))
+{
+}
 
 void Archive::Write(const void* data, std::size_t count)
 {
@@ -50,7 +53,10 @@ void Archive::WriteUInt32(std::uint32_t value)
     Write(b, 4);
 }
 
-void Archive::WriteInt32(std::int32_t value) { WriteUInt32(static_cast<std::uint32_t>(value)); }
+void Archive::WriteInt32(std::int32_t value)
+{
+    WriteUInt32(static_cast<std::uint32_t>(value));
+}
 
 void Archive::WriteInt16(std::int16_t value)
 {
@@ -59,7 +65,10 @@ void Archive::WriteInt16(std::int16_t value)
     Write(b, 2);
 }
 
-void Archive::WriteByte(std::uint8_t value) { Write(&value, 1); }
+void Archive::WriteByte(std::uint8_t value)
+{
+    Write(&value, 1);
+}
 
 std::uint32_t Archive::ReadUInt32()
 {
@@ -69,7 +78,10 @@ std::uint32_t Archive::ReadUInt32()
            static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
 }
 
-std::int32_t Archive::ReadInt32() { return static_cast<std::int32_t>(ReadUInt32()); }
+std::int32_t Archive::ReadInt32()
+{
+    return static_cast<std::int32_t>(ReadUInt32());
+}
 
 std::int16_t Archive::ReadInt16()
 {

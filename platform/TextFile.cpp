@@ -6,8 +6,8 @@
 #endif
 #include <cstring>
 #include <fcntl.h>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 

@@ -64,7 +64,8 @@ public:
         if (m_nextNewline < m_newlines.size()) {
             const std::size_t at = m_newlines[m_nextNewline];
             char* const buf = m_buffer.get();
-            if (at >= m_pos && at - m_pos + 1 < static_cast<std::size_t>(maxChars) && (at == m_pos || buf[at - 1] != '\r')) {
+            if (at >= m_pos && at - m_pos + 1 < static_cast<std::size_t>(maxChars) &&
+                (at == m_pos || buf[at - 1] != '\r')) {
                 const std::size_t take = at - m_pos + 1;
                 char* const start = buf + m_pos;
                 m_terminatorAt = at + 1;

@@ -1,19 +1,33 @@
 // Title-keyed lists with a title line and indented further lines up to a blank line:
 // the three alternative-title lists and Movie-Links.
 
-#include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "tools/ListShapes.h"
 
 namespace listgen {
 
 namespace {
 const char* const kAkaNotes[] = {"(USA)", "(France)", "(Norway)", "(working title)", "(Germany) (TV title)"};
 const char* const kAkaWords[] = {"Die lange Nacht", "La Nuit longue", "Den lange natten", "La notte lunga",
-                                 "Stra\xDF" "e der Tr\xE4ume"};
+                                 "Stra\xDF"
+                                 "e der Tr\xE4ume"};
 const char* const kRelations[] = {
-    "alternate language version of", "referenced in", "spin off from", "followed by", "featured in",
-    "edited into", "edited from", "version of", "references", "spoofed in", "remade as", "remake of",
-    "features", "spin off", "follows", "spoofs",
+    "alternate language version of",
+    "referenced in",
+    "spin off from",
+    "followed by",
+    "featured in",
+    "edited into",
+    "edited from",
+    "version of",
+    "references",
+    "spoofed in",
+    "remade as",
+    "remake of",
+    "features",
+    "spin off",
+    "follows",
+    "spoofs",
 };
 } // namespace
 

@@ -2,8 +2,8 @@
 // prefixed title line: Business, Mpaa-Ratings-Reasons and Plot ("MV: "), Laserdisc
 // ("OT: ", the disc's fields behind it) and Literature ("MOVI: ").
 
-#include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "tools/ListShapes.h"
 
 namespace listgen {
 
@@ -18,9 +18,15 @@ std::string Date(Rng& rng, int year)
     return std::to_string(1 + rng.Below(28)) + " " + kMonths[rng.Below(12)] + " " + std::to_string(year);
 }
 
-std::string Money(Rng& rng) { return "USD " + std::to_string(1 + rng.Below(90)) + ",000,000"; }
+std::string Money(Rng& rng)
+{
+    return "USD " + std::to_string(1 + rng.Below(90)) + ",000,000";
+}
 
-void Separator(std::string& out) { out += kDashes + "\n"; }
+void Separator(std::string& out)
+{
+    out += kDashes + "\n";
+}
 
 } // namespace
 
@@ -164,7 +170,8 @@ bool WriteLiteratureRecord(const ShapeContext& c, std::uint64_t group, std::stri
         out += "MOVI: " + u.Title(t) + "\n\n";
         const int items = 1 + static_cast<int>(rng.Below(3));
         for (int i = 0; i < items; ++i) {
-            out += std::string(rng.Pick(kCodes)) + ": " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) +
+            out += std::string(rng.Pick(kCodes)) + ": " +
+                   u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) +
                    ". \"The Long Harbour\". Northgate Press, Boston 1988, ISBN 0-12-345678-9\n";
             if (rng.Percent(30))
                 out += "      (second edition, revised)\n";

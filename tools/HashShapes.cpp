@@ -2,8 +2,8 @@
 // (Alternate-Versions, Crazy-Credits, Trivia), goofs with their kind codes, quotes,
 // soundtracks and taglines. A series has records of its own and for some episodes.
 
-#include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "tools/ListShapes.h"
 
 namespace listgen {
 
@@ -16,16 +16,21 @@ const char* const kItems[] = {
     "The director appears in the crowd at the station.",
     "The credits thank \"everyone who lent us a boat\".",
 };
-const char* const kGoofCodes[] = {"CONT", "PLOT", "FACT", "DATE", "FAKE", "BOOM", "CREW",
-                                  "SYNC", "GEOG", "FAIR", "MISC", "CHAR"};
+const char* const kGoofCodes[] = {"CONT", "PLOT", "FACT", "DATE", "FAKE", "BOOM",
+                                  "CREW", "SYNC", "GEOG", "FAIR", "MISC", "CHAR"};
 const char* const kSpeakers[] = {"Arlo", "Mrs. Halvorsen", "The Stranger", "Nurse", "Captain Vold"};
 const char* const kQuoteLines[] = {
-    "I told you the tide would turn.", "Nobody leaves this town before the train does.",
-    "Is that a threat or a promise?", "We'll need a bigger lighthouse.", "Keep the change.",
+    "I told you the tide would turn.",
+    "Nobody leaves this town before the train does.",
+    "Is that a threat or a promise?",
+    "We'll need a bigger lighthouse.",
+    "Keep the change.",
 };
 const char* const kSongs[] = {"Harbour Lights", "Blue Avenue", "S\xE9r\xE9nade du Soir", "Last Train Home"};
 const char* const kTaglines[] = {
-    "Some secrets never sleep.", "One town. One night. No way out.", "The tide is turning.",
+    "Some secrets never sleep.",
+    "One town. One night. No way out.",
+    "The tide is turning.",
     "Love is the longest journey.",
 };
 

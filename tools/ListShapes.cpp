@@ -24,8 +24,17 @@ std::size_t ShapeContext::HostileLength(Rng& rng) const
 
 void PadLine(std::string& line, std::size_t length)
 {
-    static const char* const kWords[] = {"lorem", "ipsum", "caf\xE9", "dolor", "\xA9" "2001", "sit",
-                                         "amet", "na\xEFve", "\xBD", "consectetur"};
+    static const char* const kWords[] = {"lorem",
+                                         "ipsum",
+                                         "caf\xE9",
+                                         "dolor",
+                                         "\xA9"
+                                         "2001",
+                                         "sit",
+                                         "amet",
+                                         "na\xEFve",
+                                         "\xBD",
+                                         "consectetur"};
     std::size_t i = 0;
     while (line.size() < length) {
         if (!line.empty() && line.back() != ' ')
@@ -144,6 +153,9 @@ const ListShape& ShapeOf(int listIndex)
     }
 }
 
-bool IsPersonKeyed(int listIndex) { return ShapeOf(listIndex).personKeyed; }
+bool IsPersonKeyed(int listIndex)
+{
+    return ShapeOf(listIndex).personKeyed;
+}
 
 } // namespace listgen

@@ -17,7 +17,10 @@ struct ShapeContext {
     const GeneratorOptions& options;
     int listIndex;
 
-    Rng RecordRng(std::uint64_t key) const { return universe.RngFor(1000 + static_cast<std::uint64_t>(listIndex), key); }
+    Rng RecordRng(std::uint64_t key) const
+    {
+        return universe.RngFor(1000 + static_cast<std::uint64_t>(listIndex), key);
+    }
     // Whether the list has a record for `key`: the featured titles and people always,
     // others by `percent`.
     bool Covers(std::uint64_t key, std::uint32_t percent) const;

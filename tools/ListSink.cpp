@@ -25,7 +25,10 @@ std::array<std::uint32_t, 256> MakeTable()
 
 const std::array<std::uint32_t, 256> kTable = MakeTable();
 
-inline std::uint32_t Step(std::uint32_t crc, unsigned char b) { return (crc >> 8) ^ kTable[(crc ^ b) & 0xFF]; }
+inline std::uint32_t Step(std::uint32_t crc, unsigned char b)
+{
+    return (crc >> 8) ^ kTable[(crc ^ b) & 0xFF];
+}
 
 } // namespace
 
@@ -45,7 +48,10 @@ ListSink::ListSink(std::FILE* file, bool crlf) : m_file(file), m_crlf(crlf)
         m_buffer.reserve(kBufferSize + 4096);
 }
 
-ListSink::~ListSink() { Flush(); }
+ListSink::~ListSink()
+{
+    Flush();
+}
 
 void ListSink::Write(std::string_view text)
 {

@@ -1,8 +1,8 @@
 // Person-keyed lists: the filmography lists (cast, crew, writers), Aka-Names and
 // Biographies. Records are written in person order, which is the lists' name order.
 
-#include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "tools/ListShapes.h"
 
 #include <algorithm>
 
@@ -11,18 +11,19 @@ namespace listgen {
 namespace {
 
 const char* const kRoles[] = {
-    "Himself", "Herself", "Detective Arlo Brenn", "Mrs. Halvorsen", "Narrator", "Young Pilot",
-    "Bartender", "Dr. K\xE4stner", "The Stranger", "Nurse", "Captain Vold", "Guest",
+    "Himself",   "Herself",        "Detective Arlo Brenn", "Mrs. Halvorsen", "Narrator",     "Young Pilot",
+    "Bartender", "Dr. K\xE4stner", "The Stranger",         "Nurse",          "Captain Vold", "Guest",
 };
-const char* const kCastNotes[] = {"(voice)", "(uncredited)", "(archive footage)", "(as Bud Winter)", "(scenes deleted)"};
+const char* const kCastNotes[] = {"(voice)", "(uncredited)", "(archive footage)", "(as Bud Winter)",
+                                  "(scenes deleted)"};
 const char* const kCrewNotes[] = {
-    "(producer)", "(executive producer)", "(co-producer)", "(uncredited)", "(second unit)", "(assistant)",
-    "(as J. Halloway)", "(supervising editor)", "(costume supervisor)", "(music)", "(orchestrator)",
+    "(producer)",       "(executive producer)", "(co-producer)",        "(uncredited)", "(second unit)",  "(assistant)",
+    "(as J. Halloway)", "(supervising editor)", "(costume supervisor)", "(music)",      "(orchestrator)",
 };
 const char* const kWriterNotes[] = {"(screenplay)", "(story)", "(novel)", "(written by)", "(teleplay)", "(characters)"};
 const char* const kPlaces[] = {
-    "Springfield, Ohio, USA", "Lyon, Rh\xF4ne, France", "Bergen, Norway", "Leeds, West Yorkshire, England, UK",
-    "Graz, Austria", "Toronto, Ontario, Canada", "Valpara\xEDso, Chile",
+    "Springfield, Ohio, USA", "Lyon, Rh\xF4ne, France",   "Bergen, Norway",       "Leeds, West Yorkshire, England, UK",
+    "Graz, Austria",          "Toronto, Ontario, Canada", "Valpara\xEDso, Chile",
 };
 const char* const kCauses[] = {"(heart attack)", "(natural causes)", "(pneumonia)", "(car accident)"};
 const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
@@ -246,8 +247,8 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
             out += std::string(" ") + rng.Pick(kCauses);
         out += '\n';
     }
-    out += "\nBG: " + std::string(female ? "She" : "He") + " was born in " + rng.Pick(kPlaces) +
-           " and worked with " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) + " (qv) on\n";
+    out += "\nBG: " + std::string(female ? "She" : "He") + " was born in " + rng.Pick(kPlaces) + " and worked with " +
+           u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) + " (qv) on\n";
     std::string line = "BG: " + u.Title(rng.Below(static_cast<std::uint32_t>(u.TitleGroups()))) + " (qv).";
     if (const std::size_t length = c.HostileLength(rng); length > line.size())
         PadLine(line, length);
@@ -261,8 +262,8 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
         out += "TR: * Speaks three languages.\n";
     }
     if (person < 2 || rng.Percent(40)) {
-        out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" +
-               DateText(rng, born + 25) + " - " + DateText(rng, born + 31) + ") (divorced)\n";
+        out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" + DateText(rng, born + 25) +
+               " - " + DateText(rng, born + 31) + ") (divorced)\n";
         out += "SP: Kaspar Linde (" + DateText(rng, born + 33) + " - present)\n";
     }
     if (rng.Percent(25))
@@ -270,8 +271,7 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
     if (rng.Percent(20))
         out += "QU: * \"I never read the script twice.\"\n";
     if (rng.Percent(20))
-        out += "GA: " + u.Title(1, 0) + " (qv), as " + std::string(female ? "herself" : "himself") +
-               " (episode 1.1)\n";
+        out += "GA: " + u.Title(1, 0) + " (qv), as " + std::string(female ? "herself" : "himself") + " (episode 1.1)\n";
     if (rng.Percent(15))
         out += "SA: " + u.Title(0) + " (qv) -> $" + std::to_string(10 + rng.Below(900)) + ",000\n";
     if (rng.Percent(15))

@@ -1,9 +1,9 @@
 // The Ratings list: three tables (the best films, the worst films, every rated title in
 // title order), each opened by the column heading line and ended by a blank line.
 
+#include "listdata/ListCatalog.h"
 #include "tools/ListShapes.h"
 #include "tools/ListSink.h"
-#include "listdata/ListCatalog.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,8 +1,8 @@
 // Title-keyed lists whose records are single lines: title, tabs, value and sometimes a
 // note. A series is followed by lines for some of its episodes.
 
-#include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "tools/ListShapes.h"
 
 namespace listgen {
 
@@ -15,13 +15,21 @@ struct ValueTable {
 };
 
 const ValueTable kValueTables[] = {
-    {kCertificates, {"USA:PG-13", "USA:R", "UK:15", "Germany:12", "Norway:11", "France:U"}, {"(certificate #31337)", "(re-rating)"}},
+    {kCertificates,
+     {"USA:PG-13", "USA:R", "UK:15", "Germany:12", "Norway:11", "France:U"},
+     {"(certificate #31337)", "(re-rating)"}},
     {kColorInfo, {"Color", "Black and White"}, {"(Technicolor)", "(Eastmancolor)", "(colorized)"}},
-    {kDistributors, {"Northgate Pictures [us]", "Alder Films [gb]", "Kinowelt Nord [de]"}, {"(1999) (USA) (theatrical)", "(2001) (worldwide) (video)"}},
+    {kDistributors,
+     {"Northgate Pictures [us]", "Alder Films [gb]", "Kinowelt Nord [de]"},
+     {"(1999) (USA) (theatrical)", "(2001) (worldwide) (video)"}},
     {kLanguage, {"English", "German", "French", "Norwegian", "Spanish"}, {"(a few lines)"}},
-    {kLocations, {"Bergen, Norway", "Lyon, Rh\xF4ne, France", "Soundstage 4, Burbank, California, USA"}, {"(harbour scenes)", "(studio)"}},
+    {kLocations,
+     {"Bergen, Norway", "Lyon, Rh\xF4ne, France", "Soundstage 4, Burbank, California, USA"},
+     {"(harbour scenes)", "(studio)"}},
     {kMiscellaneousCompanies, {"Lumen Labs [us]", "Frameworks Titles [gb]"}, {"(titles)", "(catering)"}},
-    {kProductionCompanies, {"Northgate Pictures [us]", "Vindfall Film [no]", "Studio Caf\xE9 [fr]"}, {"(as Northgate)", "(in association with)"}},
+    {kProductionCompanies,
+     {"Northgate Pictures [us]", "Vindfall Film [no]", "Studio Caf\xE9 [fr]"},
+     {"(as Northgate)", "(in association with)"}},
     {kRunningTimes, {"95", "101", "USA:88", "30"}, {"(director's cut)", "(TV version)"}},
     {kSoundMix, {"Mono", "Dolby", "Stereo", "DTS"}, {"(RCA Sound Recording)", "(re-release)"}},
     {kSpecialEffectsCompanies, {"Pixelworks [gb]", "Stormlight FX [us]"}, {"(visual effects)", "(miniatures)"}},
@@ -29,7 +37,8 @@ const ValueTable kValueTables[] = {
 
 const char* const kCountryWords[] = {"USA", "France", "Norway", "UK", "Germany", "Canada", "Italy"};
 const char* const kGenreWords[] = {"Drama", "Comedy", "Thriller", "Western", "Romance", "Horror", "Mystery"};
-const char* const kKeywordWords[] = {"small-town", "revenge", "based-on-novel", "train", "lighthouse", "amnesia", "heist"};
+const char* const kKeywordWords[] = {"small-town", "revenge", "based-on-novel", "train",
+                                     "lighthouse", "amnesia", "heist"};
 const char* const kReleaseCountries[] = {"USA", "France", "Norway", "UK", "West Germany", "Japan"};
 const char* const kReleaseNotes[] = {"(premiere)", "(limited)", "(TV premiere)", "(Cannes Film Festival)"};
 const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
@@ -119,7 +128,9 @@ bool WriteTitleWordRecord(const ShapeContext& c, std::uint64_t group, std::strin
         return false;
     const Universe& u = c.universe;
     Rng rng = c.RecordRng(group);
-    const char* const* words = c.listIndex == kCountries ? kCountryWords : c.listIndex == kGenres ? kGenreWords : kKeywordWords;
+    const char* const* words = c.listIndex == kCountries ? kCountryWords
+                               : c.listIndex == kGenres  ? kGenreWords
+                                                         : kKeywordWords;
     const std::uint32_t wordCount = 7;
     const std::vector<TitleRef> titles = LinedTitles(c, group, rng);
     const std::uint32_t shared = rng.Below(wordCount);
@@ -161,8 +172,14 @@ bool WriteReleaseDatesRecord(const ShapeContext& c, std::uint64_t group, std::st
 bool WriteTechnicalRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
     static const char* const kValues[] = {
-        "CAM:Panavision Cameras and Lenses", "MET:2,700 m", "OFM:35 mm", "PFM:35 mm", "RAT:1.85 : 1",
-        "PCS:Spherical", "LAB:Deluxe, Hollywood (CA), USA", "ZZZ:an unknown kind of value",
+        "CAM:Panavision Cameras and Lenses",
+        "MET:2,700 m",
+        "OFM:35 mm",
+        "PFM:35 mm",
+        "RAT:1.85 : 1",
+        "PCS:Spherical",
+        "LAB:Deluxe, Hollywood (CA), USA",
+        "ZZZ:an unknown kind of value",
     };
     static const char* const kNotes[] = {"(negative)", "(prints)", "(blow-up)"};
     if (!c.Covers(group, 55))

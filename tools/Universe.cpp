@@ -13,23 +13,42 @@ constexpr char kVowels[] = "aeiou";
 constexpr std::uint64_t kSyllables = (sizeof kConsonants - 1) * (sizeof kVowels - 1); // 70
 
 const char* const kTitleWords[] = {
-    "Nights", "of the River", "Returns", "Forever", "Caf\xE9", "Express", "in Paris", "Story", "Blues",
-    "No\xEBl", "Affair", "Sunrise", "Reckoning", "and the Stranger", "Avenue", "Se\xF1ora",
+    "Nights", "of the River", "Returns", "Forever", "Caf\xE9",   "Express",          "in Paris", "Story",
+    "Blues",  "No\xEBl",      "Affair",  "Sunrise", "Reckoning", "and the Stranger", "Avenue",   "Se\xF1ora",
 };
 const char* const kFirstNames[] = {
-    "Adam", "Bruno", "Carl", "Dmitri", "Emil", "Frank", "Gustav", "Hugo", "Ivan", "J\xF6rg", "Karl", "Leon",
-    "Marco", "Nils", "Oskar", "Pavel", "Rafael", "Sven", "Tom\xE1s", "Viktor",
+    "Adam", "Bruno", "Carl",  "Dmitri", "Emil",  "Frank", "Gustav", "Hugo", "Ivan",     "J\xF6rg",
+    "Karl", "Leon",  "Marco", "Nils",   "Oskar", "Pavel", "Rafael", "Sven", "Tom\xE1s", "Viktor",
 };
 const char* const kFemaleNames[] = {
-    "Anna", "Beatrice", "Clara", "Dora", "Elena", "Fiona", "Greta", "Helga", "Ines", "Julia", "Katrin",
-    "Lena", "Marta", "Nora", "Olga", "Petra", "Ren\xE9" "e", "Sofia", "Tess", "Zo\xEB",
+    "Anna",
+    "Beatrice",
+    "Clara",
+    "Dora",
+    "Elena",
+    "Fiona",
+    "Greta",
+    "Helga",
+    "Ines",
+    "Julia",
+    "Katrin",
+    "Lena",
+    "Marta",
+    "Nora",
+    "Olga",
+    "Petra",
+    "Ren\xE9"
+    "e",
+    "Sofia",
+    "Tess",
+    "Zo\xEB",
 };
 const char* const kNameSuffixes[] = {"", "", "", "son", "ez", "ini", "ova", "berg", "ski", "ard"};
 const char* const kRomans[] = {"I", "II", "III", "IV"};
 // Episode names in byte order, so a series' episodes sort by their index.
 const char* const kEpisodeNames[] = {
     "Arrival", "Beginnings", "Crossroads", "Departures", "Echoes",
-    "Fallout", "Gambit", "Homecoming", "Intervals", "Junction",
+    "Fallout", "Gambit",     "Homecoming", "Intervals",  "Junction",
 };
 constexpr int kMaxEpisodes = sizeof kEpisodeNames / sizeof kEpisodeNames[0];
 
@@ -64,16 +83,21 @@ bool operator<(const TitleRef& a, const TitleRef& b)
     return std::make_tuple(!as, a.group, a.episode) < std::make_tuple(!bs, b.group, b.episode);
 }
 
-bool operator==(const TitleRef& a, const TitleRef& b) { return a.group == b.group && a.episode == b.episode; }
+bool operator==(const TitleRef& a, const TitleRef& b)
+{
+    return a.group == b.group && a.episode == b.episode;
+}
 
 Universe::Universe(std::uint64_t seed, std::uint64_t titleGroups, std::uint64_t people)
-    : m_seed(seed), m_titleGroups(std::max<std::uint64_t>(titleGroups, 2)),
-      m_people(std::max<std::uint64_t>(people, 2))
+    : m_seed(seed), m_titleGroups(std::max<std::uint64_t>(titleGroups, 2)), m_people(std::max<std::uint64_t>(people, 2))
 {
     m_seriesCount = (m_titleGroups + 2) / 4;
 }
 
-bool Universe::IsSeries(std::uint64_t group) const { return group % 4 == 1; }
+bool Universe::IsSeries(std::uint64_t group) const
+{
+    return group % 4 == 1;
+}
 
 int Universe::EpisodeCount(std::uint64_t group) const
 {
@@ -125,7 +149,10 @@ std::string Universe::Core(std::uint64_t index, std::uint64_t count, std::uint64
     return core;
 }
 
-int Universe::Year(std::uint64_t group) const { return 1925 + static_cast<int>(Mix(m_seed, 12, group) % 80); }
+int Universe::Year(std::uint64_t group) const
+{
+    return 1925 + static_cast<int>(Mix(m_seed, 12, group) % 80);
+}
 
 std::string Universe::YearText(std::uint64_t group) const
 {

@@ -60,16 +60,16 @@ TEST(AppSettings, AnEmptyProfileGivesTheDefaults)
     EXPECT_EQ(s.Font.lfPitchAndFamily, 1);
     EXPECT_EQ(s.FontColor, 8u);
     EXPECT_EQ(s.LinkColor, 0u);
-    const int ones[] = {s.CastCrewSearchActors, s.CastCrewSearchActresses, s.CastCrewSearchDirectors,
-                        s.CastCrewSearchOtherCrew, s.CastCrewDefaultView, s.MovieTVDefaultView,
-                        s.RemoveNameNumber, s.UnderlineLinks, s.DisableLinkColor};
+    const int ones[] = {s.CastCrewSearchActors,    s.CastCrewSearchActresses, s.CastCrewSearchDirectors,
+                        s.CastCrewSearchOtherCrew, s.CastCrewDefaultView,     s.MovieTVDefaultView,
+                        s.RemoveNameNumber,        s.UnderlineLinks,          s.DisableLinkColor};
     for (int v : ones)
         EXPECT_EQ(v, 1);
-    const int zeros[] = {s.SumwatchNoStats, s.SumwatchQuiet, s.SumwatchLogfile, s.DeltamendSumwatch,
-                         s.DeltamendForce, s.DeltamendKeep, s.DeltamendLogfile, s.DeltamendNoStats,
-                         s.DeltamendQuiet, s.CastCrewAlsoAka, s.MovieTVAlsoAka, s.SelectedList,
-                         s.FilmographySort, s.CastCrewSearchType, s.MovieTVSearchType, s.CastOrder,
-                         s.NameOutput, s.NoLinks, s.AlwaysShowHeaders, s.OpenMaximized};
+    const int zeros[] = {
+        s.SumwatchNoStats, s.SumwatchQuiet,    s.SumwatchLogfile,  s.DeltamendSumwatch,  s.DeltamendForce,
+        s.DeltamendKeep,   s.DeltamendLogfile, s.DeltamendNoStats, s.DeltamendQuiet,     s.CastCrewAlsoAka,
+        s.MovieTVAlsoAka,  s.SelectedList,     s.FilmographySort,  s.CastCrewSearchType, s.MovieTVSearchType,
+        s.CastOrder,       s.NameOutput,       s.NoLinks,          s.AlwaysShowHeaders,  s.OpenMaximized};
     for (int v : zeros)
         EXPECT_EQ(v, 0);
     for (int f : s.BrowserFilter)
@@ -103,20 +103,69 @@ TEST(AppSettings, ValuesAreReadInTheirOrderUnderTheirNames)
             expected.push_back(section + ":Use Cast/Crew");
     }
     const char* const general[] = {
-        "Font Height", "Font Width", "Font Escapement", "Font Orientation", "Font Weight", "Font Italic",
-        "Font Underline", "Font StrikeOut", "Font CharSet", "Font OutPrecision", "Font ClipPrecision",
-        "Font Quality", "Font PitchAndFamily", "Font FaceName", "Font Color", "Link Color", "Name Output",
-        "Remove Name Number", "Underline Links", "Disable Link Color", "No Links", "Always Show Headers",
-        "Open Document Maximized", "Movie/TV Cast Order", "Movie/TV Default View", "Movie/TV Search Type",
-        "Movie/TV Also Aka", "Cast/Crew Search Type", "Cast/Crew Also Aka", "Cast/Crew Search Actors",
-        "Cast/Crew Search Actresses", "Cast/Crew Search Directors", "Cast/Crew Search OtherCrew",
-        "Cast/Crew Filmography Sort", "Cast/Crew Default View", "Vald Lista", "Default Open/Save Directory",
-        "Lists Path", "Alternate Versions - Browser", "Business - Browser", "Crazy Credits - Browser",
-        "Goofs - Browser", "Movie Links - Browser", "Plot - Browser", "Quotes - Browser", "Rating - Browser",
-        "Soundtracks - Browser", "Taglines - Browser", "Trivia - Browser", "Deltamend Sumwatch",
-        "Deltamend Force", "Deltamend Keep", "Deltamend Logfile", "Deltamend NoStats", "Deltamend Quiet",
-        "Deltamend Diffiles Path", "Deltamend Logfile Path", "Deltamend Deltamend Path", "Sumwatch Logfile",
-        "Sumwatch NoStats", "Sumwatch Quiet", "Sumwatch Logfile Path", "Sumwatch Sumwatch Path",
+        "Font Height",
+        "Font Width",
+        "Font Escapement",
+        "Font Orientation",
+        "Font Weight",
+        "Font Italic",
+        "Font Underline",
+        "Font StrikeOut",
+        "Font CharSet",
+        "Font OutPrecision",
+        "Font ClipPrecision",
+        "Font Quality",
+        "Font PitchAndFamily",
+        "Font FaceName",
+        "Font Color",
+        "Link Color",
+        "Name Output",
+        "Remove Name Number",
+        "Underline Links",
+        "Disable Link Color",
+        "No Links",
+        "Always Show Headers",
+        "Open Document Maximized",
+        "Movie/TV Cast Order",
+        "Movie/TV Default View",
+        "Movie/TV Search Type",
+        "Movie/TV Also Aka",
+        "Cast/Crew Search Type",
+        "Cast/Crew Also Aka",
+        "Cast/Crew Search Actors",
+        "Cast/Crew Search Actresses",
+        "Cast/Crew Search Directors",
+        "Cast/Crew Search OtherCrew",
+        "Cast/Crew Filmography Sort",
+        "Cast/Crew Default View",
+        "Vald Lista",
+        "Default Open/Save Directory",
+        "Lists Path",
+        "Alternate Versions - Browser",
+        "Business - Browser",
+        "Crazy Credits - Browser",
+        "Goofs - Browser",
+        "Movie Links - Browser",
+        "Plot - Browser",
+        "Quotes - Browser",
+        "Rating - Browser",
+        "Soundtracks - Browser",
+        "Taglines - Browser",
+        "Trivia - Browser",
+        "Deltamend Sumwatch",
+        "Deltamend Force",
+        "Deltamend Keep",
+        "Deltamend Logfile",
+        "Deltamend NoStats",
+        "Deltamend Quiet",
+        "Deltamend Diffiles Path",
+        "Deltamend Logfile Path",
+        "Deltamend Deltamend Path",
+        "Sumwatch Logfile",
+        "Sumwatch NoStats",
+        "Sumwatch Quiet",
+        "Sumwatch Logfile Path",
+        "Sumwatch Sumwatch Path",
     };
     for (const char* name : general)
         expected.push_back(std::string("Settings:") + name);
@@ -198,12 +247,30 @@ TEST(AppSettings, EveryValueRoundTripsThroughTheProfile)
     CAppSettings a = Loaded(empty);
     // Every field away from its default.
     int n = 2;
-    for (int* f : {&a.SumwatchNoStats, &a.SumwatchQuiet, &a.SumwatchLogfile, &a.DeltamendSumwatch, &a.DeltamendForce,
-                   &a.DeltamendKeep, &a.DeltamendLogfile, &a.DeltamendNoStats, &a.DeltamendQuiet,
-                   &a.CastCrewSearchActors, &a.CastCrewSearchActresses, &a.CastCrewSearchDirectors,
-                   &a.CastCrewSearchOtherCrew, &a.CastCrewAlsoAka, &a.MovieTVAlsoAka, &a.FilmographySort,
-                   &a.CastOrder, &a.NameOutput, &a.RemoveNameNumber, &a.UnderlineLinks, &a.DisableLinkColor,
-                   &a.NoLinks, &a.AlwaysShowHeaders, &a.OpenMaximized})
+    for (int* f : {&a.SumwatchNoStats,
+                   &a.SumwatchQuiet,
+                   &a.SumwatchLogfile,
+                   &a.DeltamendSumwatch,
+                   &a.DeltamendForce,
+                   &a.DeltamendKeep,
+                   &a.DeltamendLogfile,
+                   &a.DeltamendNoStats,
+                   &a.DeltamendQuiet,
+                   &a.CastCrewSearchActors,
+                   &a.CastCrewSearchActresses,
+                   &a.CastCrewSearchDirectors,
+                   &a.CastCrewSearchOtherCrew,
+                   &a.CastCrewAlsoAka,
+                   &a.MovieTVAlsoAka,
+                   &a.FilmographySort,
+                   &a.CastOrder,
+                   &a.NameOutput,
+                   &a.RemoveNameNumber,
+                   &a.UnderlineLinks,
+                   &a.DisableLinkColor,
+                   &a.NoLinks,
+                   &a.AlwaysShowHeaders,
+                   &a.OpenMaximized})
         *f = n++;
     a.SelectedList = 41;
     a.CastCrewDefaultView = 2;

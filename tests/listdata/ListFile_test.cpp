@@ -106,7 +106,7 @@ TEST_F(ListFileTest, MvRecordsPassOneLineOfDashesButNotTwo)
     ASSERT_TRUE(reader.NextRecord());
     EXPECT_EQ(Line(), "MV: A\n");
     ASSERT_TRUE(reader.NextLine());
-    EXPECT_EQ(Line(), "BT: 1\n"); // blank lines passed over
+    EXPECT_EQ(Line(), "BT: 1\n");    // blank lines passed over
     EXPECT_FALSE(reader.NextLine()); // the dashes end the record and are consumed
     ASSERT_TRUE(reader.NextRecord());
     EXPECT_EQ(Line(), "MV: B\n");
@@ -255,8 +255,8 @@ TEST_F(ListFileTest, FilmographyHeaderSkipsBlankLinesBeforeTheColumnHeadings)
 TEST_F(ListFileTest, RatingsTablesAreReachedOneAfterAnother)
 {
     const std::string heading = std::string(CListFile::kRatingsTableHeading) + "\n";
-    Start(kRatings, "  1  2  3  Top\n\nBOTTOM\n" + heading + "  1  2  3  Bottom\n\nALL\n\n" + heading +
-                        "  1  2  3  All\n\n");
+    Start(kRatings,
+          "  1  2  3  Top\n\nBOTTOM\n" + heading + "  1  2  3  Bottom\n\nALL\n\n" + heading + "  1  2  3  All\n\n");
     ASSERT_TRUE(reader.NextRecord());
     EXPECT_EQ(Line(), "  1  2  3  Top\n");
     EXPECT_FALSE(reader.NextRecord());

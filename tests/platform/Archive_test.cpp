@@ -26,8 +26,8 @@ TEST(Archive, NumbersRoundTripLittleEndian)
     out.WriteInt16(-300);
     out.WriteByte(0xAB);
     out.Write("xyz", 3);
-    const std::vector<unsigned char> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02, 0x01,
-                                                 0xD4, 0xFE, 0xAB, 'x',  'y',  'z'};
+    const std::vector<unsigned char> expected = {0xFE, 0xFF, 0xFF, 0xFF, 0x04, 0x03, 0x02,
+                                                 0x01, 0xD4, 0xFE, 0xAB, 'x',  'y',  'z'};
     EXPECT_EQ(out.Data(), expected);
 
     Archive in(out.Data());

@@ -45,6 +45,8 @@ TEST(CodePage, EveryByteSurvivesUtf8AndBack)
     EXPECT_EQ(platform::Cp1252ToUtf8("\x80\xE9"), "\xE2\x82\xAC\xC3\xA9");
     // Malformed and unmappable input becomes '?'.
     EXPECT_EQ(platform::Utf8ToCp1252("a\xC3"), "a?");
-    EXPECT_EQ(platform::Utf8ToCp1252("\xFF" "b"), "?b");
+    EXPECT_EQ(platform::Utf8ToCp1252("\xFF"
+                                     "b"),
+              "?b");
     EXPECT_EQ(platform::Utf8ToCp1252("\xE4\xB8\xAD"), "?");
 }

@@ -60,10 +60,9 @@ TEST(QtProfile, MissingOrMistypedValuesReadAsTheDefault)
 TEST(QtProfile, ReadsTheProfileThatTheRunScriptWrites)
 {
     testsupport::TempDir dir;
-    testsupport::WriteFile(dir.File("Reelvoyager.conf"),
-                           "[Settings]\n"
-                           "Lists%20Path=/tmp/sample lists/\n"
-                           "Default%20Open%252FSave%20Directory=/tmp/run/\n");
+    testsupport::WriteFile(dir.File("Reelvoyager.conf"), "[Settings]\n"
+                                                         "Lists%20Path=/tmp/sample lists/\n"
+                                                         "Default%20Open%252FSave%20Directory=/tmp/run/\n");
     platform::QtProfile profile(QString::fromStdString(dir.File("Reelvoyager.conf")));
     EXPECT_EQ(profile.GetProfileString("Settings", "Lists Path", ""), "/tmp/sample lists/");
     EXPECT_EQ(profile.GetProfileString("Settings", "Default Open/Save Directory", ""), "/tmp/run/");

@@ -36,7 +36,10 @@ std::uint32_t CheckerChecksum(const std::string& bytes)
     return crc;
 }
 
-std::string StoredChecksumText(const std::string& bytes) { return bytes.substr(0, 15); }
+std::string StoredChecksumText(const std::string& bytes)
+{
+    return bytes.substr(0, 15);
+}
 
 std::string ChecksumText(std::uint32_t crc)
 {
