@@ -1,7 +1,6 @@
 #include "listdata/ui/NewCastCrewDlg.h"
 
 #include "documents/NewDocument.h"
-#include "platform/qt/DialogUnits.h"
 #include "resources/NewDocumentIds.h"
 
 #include <QCheckBox>
@@ -21,10 +20,9 @@ CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
                       kRadioTexts, IDC_NEWCAST_ALSOAKA, "Also search in &Aka-Names", 0),
       m_search(this)
 {
-    const platform::DialogUnits units(this);
     auto* group = new QGroupBox(QStringLiteral("Listfiles Selection"), this);
     group->setObjectName(QString::number(IDC_NEWCAST_LISTGROUP));
-    units.Place(group, 168, 111, 107, 36);
+    Place(group, 168, 111, 107, 36);
     const struct {
         int id;
         const char* text;
@@ -39,9 +37,10 @@ CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         m_listChecks[i] = new QCheckBox(QString::fromLatin1(checks[i].text), this);
         m_listChecks[i]->setObjectName(QString::number(checks[i].id));
-        units.Place(m_listChecks[i], checks[i].x, checks[i].y, 48, 10);
+        Place(m_listChecks[i], checks[i].x, checks[i].y, 48, 10, true);
         m_extraSearchControls.push_back(m_listChecks[i]);
     }
+    ApplyLayout();
 }
 
 CNewCastCrewDlg::~CNewCastCrewDlg() = default;

@@ -79,6 +79,11 @@ protected:
     // The dialog's own data of the derived class, moved with UpdateData.
     virtual void ExchangeExtra(bool) {}
 
+    // Records the place of a control in the template's dialog units; `fitText` marks a
+    // control whose text must fit it. ApplyLayout places them all.
+    void Place(QWidget* control, int x, int y, int width, int height, bool fitText = false);
+    void ApplyLayout();
+
     void OnInitDialog();
     void OnOK();
     void OnCancel();
@@ -109,6 +114,14 @@ protected:
     QPushButton* m_okButton;
 
 private:
+    static constexpr int kTemplateWidth = 281;
+    static constexpr int kTemplateHeight = 176;
+    struct Placement {
+        QWidget* control;
+        int x, y, width, height;
+        bool fitText;
+    };
+    std::vector<Placement> m_placements;
     const CAppSettings* m_settings = nullptr;
     platform::CDocManager* m_docManager = nullptr;
     bool m_initialised = false;
