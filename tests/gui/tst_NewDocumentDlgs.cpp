@@ -258,6 +258,29 @@ private slots:
         QVERIFY(m_manager->GetDocuments().empty());
     }
 
+    void cancelSearchBeforeAnyHitShowsNoNothingFoundBox()
+    {
+        CNewMovieTVDlg dlg;
+        dlg.SetContext(&m_settings, m_manager.get());
+        dlg.SearchText = "star wars";
+        dlg.SearchType = 1;
+        dlg.AlsoAka = 1;
+        dlg.show();
+        dlg.Search().SetPumpInterval(std::chrono::microseconds(0));
+        QTimer::singleShot(
+            0, &dlg, [&] { QTest::mouseClick(Control<QPushButton>(&dlg, IDC_NEWDOC_CANCELSEARCH), Qt::LeftButton); });
+        const int beeps = platform::BeepCount();
+        // An answer waits in case the box comes, so a fault fails here instead of waiting.
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        QTest::mouseClick(Control<QPushButton>(&dlg, IDC_NEWDOC_SEARCH), Qt::LeftButton);
+        QCOMPARE(platform::MessageBox::PendingAnswers(), 1);
+        platform::MessageBox::ClearAnswers();
+        QCOMPARE(dlg.Results()->count(), 0);
+        QVERIFY(platform::MessageBox::Shown().isEmpty());
+        QCOMPARE(platform::BeepCount(), beeps + 1);
+        QVERIFY(!Control<QPushButton>(&dlg, IDOK)->isEnabled());
+    }
+
     void cancelDuringASearchEndsTheDialog()
     {
         CNewMovieTVDlg dlg;
