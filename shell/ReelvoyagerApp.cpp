@@ -56,6 +56,12 @@ CReelvoyagerApp::~CReelvoyagerApp()
 
 bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::string& executablePath)
 {
+    // A path named relative to where the program was started keeps meaning that place
+    // after step 13 changes the current directory.
+    QStringList paths;
+    for (const QString& argument : arguments)
+        paths.append(QFileInfo(argument).absoluteFilePath());
+
     // 1-2. OLE and control containment: nothing to initialise here.
     // 3. The profile comes keyed "Tolvik-Software" / "Reelvoyager".
     platform::SetAppName(kAppTitle);
@@ -105,11 +111,8 @@ bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::stri
 
     // 14. A plain start opens nothing; a path opens that document.
     m_mainFrame->UpdateCommands();
-    if (!arguments.isEmpty()) {
-        const QString path = QFileInfo(arguments.first()).absoluteFilePath();
-        if (!OpenDocumentFile(path.toStdString()))
-            return false;
-    }
+    if (!paths.isEmpty() && !OpenDocumentFile(paths.first().toStdString()))
+        return false;
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "listdata/ui/SearchMessages.h"
 #include "resources/CommandIds.h"
 
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -263,8 +264,14 @@ private slots:
         QVERIFY(person->DoSave(path));
         m_program->app->DocManager().CloseAllDocuments();
 
+        // Named relative to the directory the program starts in, which start-up then
+        // changes to the default open/save directory.
         auto second = std::make_unique<Program>();
-        QVERIFY(second->Start({QString::fromStdString(path)}));
+        const QString startDirectory = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(m_program->dir.Path()));
+        const bool started = second->Start({QStringLiteral("person.rvcc")});
+        QDir::setCurrent(startDirectory);
+        QVERIFY(started);
         QCOMPARE(second->app->DocManager().GetDocuments().size(), std::size_t(1));
         QCOMPARE(second->Frame().MenuResource(), 130);
         second.reset();
