@@ -192,6 +192,12 @@ bool CReelvoyagerApp::OnCommand(int id)
     case ID_FILE_NEW:
         OnFileNew();
         return true;
+    case ID_FILE_NEW_MOVIETV:
+        OnFileNewMovieTV();
+        return true;
+    case ID_FILE_NEW_CASTCREW:
+        OnFileNewCastCrew();
+        return true;
     case ID_FILE_PRINT_SETUP:
         OnFilePrintSetup();
         return true;
@@ -215,6 +221,8 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     switch (id) {
     case ID_FILE_OPEN:
     case ID_FILE_NEW:
+    case ID_FILE_NEW_MOVIETV:
+    case ID_FILE_NEW_CASTCREW:
     case ID_FILE_PRINT_SETUP:
         cmdUI.Enable(true);
         return true;

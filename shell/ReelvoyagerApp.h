@@ -58,6 +58,15 @@ public:
     // Another window on `document` (Window > New Window).
     void NewWindow(platform::CDocument& document);
 
+    // File > New > Movie/TV Document and Cast/Crew Document: the New-document dialogs
+    // pre-filled with the last search text.
+    void OnFileNewMovieTV();
+    void OnFileNewCastCrew();
+    // The New-document dialogs pre-filled with `text` (the last search text when it is
+    // empty); on OK the text and the dialog's options are kept and the settings saved.
+    void NewMovieTVDocument(std::string text);
+    void NewCastCrewDocument(std::string text);
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 

@@ -99,7 +99,8 @@ private slots:
             bool checked;
         } rows[] = {
             {"none", ID_FILE_OPEN, true, false},
-            {"none", ID_FILE_NEW_MOVIETV, false, false}, // its dialog comes later
+            {"none", ID_FILE_NEW_MOVIETV, true, false},
+            {"none", ID_FILE_NEW_CASTCREW, true, false},
             {"none", ID_OPTIONS_NOLINKS, true, false},
             {"none", ID_FILE_SAVE, false, false},
             {"none", ID_EDIT_COPY, false, false},
