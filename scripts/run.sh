@@ -21,4 +21,8 @@ if [ ! -f "$profile" ]; then
   # the profile adapter, whose '%' the INI file escapes again as %25.
   printf '[Settings]\nLists%%20Path=%s/\nDefault%%20Open%%252FSave%%20Directory=%s/\n' "$lists" "$root/.run" > "$profile"
 fi
+# Three documents about titles and a person of the sample lists, to open with File > Open.
+if [ ! -f "$root/.run/film.rvmtv" ]; then
+  cp docs/samples/*.rv* "$root/.run/"
+fi
 exec build/shell/reelvoyager "$@"

@@ -1,15 +1,21 @@
-#include "shell/MainFrame.h"
+#include "platform/qt/QtProfile.h"
+#include "shell/ReelvoyagerApp.h"
 
 #include <QApplication>
 #include <clocale>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("Tolvik-Software"));
     QApplication::setApplicationName(QStringLiteral("Reelvoyager"));
     std::setlocale(LC_NUMERIC, "C");
-    CMainFrame frame;
-    frame.show();
-    return app.exec();
+
+    platform::QtProfile profile;
+    CReelvoyagerApp app(profile);
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    if (!app.InitInstance(arguments, QApplication::applicationFilePath().toStdString()))
+        return 1;
+    return QApplication::exec();
 }

@@ -1,0 +1,302 @@
+#include "documents/ui/RichDocumentView.h"
+
+#include "listdata/RecordStore.h"
+#include "platform/Document.h"
+#include "platform/qt/MessageBox.h"
+#include "resources/CommandIds.h"
+#include "shell/ChildFrame.h"
+#include "shell/MainFrame.h"
+#include "shell/ReelvoyagerApp.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QInputDialog>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
+#include <cstdio>
+
+using namespace resources;
+
+namespace {
+
+const CAppSettings* SettingsOfApp()
+{
+    static const CAppSettings defaults;
+    return TheApp() ? &TheApp()->Settings : &defaults;
+}
+
+} // namespace
+
+CRichDocumentView::CRichDocumentView(platform::CDocument& document, QWidget* parent)
+    : platform::CRichTextView(parent), m_document(&document), m_writer(SettingsOfApp())
+{
+    setObjectName(QStringLiteral("View"));
+    // Copy follows the selection.
+    connect(this, &QTextEdit::copyAvailable, this, [] {
+        if (TheApp() && TheApp()->MainFrame())
+            TheApp()->MainFrame()->UpdateCommands();
+    });
+}
+
+CRichDocumentView::~CRichDocumentView()
+{
+    if (m_document)
+        m_document->RemoveView(this);
+}
+
+void CRichDocumentView::OnInitialUpdate()
+{
+    m_writer.Attach(this);
+    OnUpdate(nullptr, 0);
+}
+
+void CRichDocumentView::DetachFromDocument()
+{
+    if (m_document)
+        m_document->RemoveView(this);
+    m_document = nullptr;
+}
+
+void CRichDocumentView::OnUpdate(platform::IView*, std::intptr_t)
+{
+    if (m_document)
+        Rebuild();
+}
+
+void CRichDocumentView::ActivateFrame()
+{
+    if (m_frame)
+        m_frame->ActivateFrame(0);
+}
+
+void CRichDocumentView::OnCloseDocument()
+{
+    m_document = nullptr;
+    if (m_frame)
+        m_frame->DestroyForDocument();
+}
+
+void CRichDocumentView::Rebuild()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    setUpdatesEnabled(false);
+    {
+        // The search thread may be adding records meanwhile; the store stays still while
+        // the text is built. The modified flag is not touched: the rebuild changes
+        // nothing, and restoring an old value could hide the search's own change.
+        const CRecordStore& records = Records();
+        auto lock = records.Lock();
+        PrepareWriter();
+        m_writer.BeginDocument();
+        if (WriteHeading(records))
+            m_writer.NewLine();
+        const int state = SearchState();
+        if (state == 1 || state == 2) {
+            m_writer.Paragraph(-1, 1, true);
+            m_writer.WriteText(state == 1 ? "Queued..." : "Search in progress...", kRtfStyleBold, false);
+            m_writer.NewLine();
+            m_writer.NewLine();
+        } else {
+            WriteContent(records);
+        }
+        WriteWebAddress(records);
+        AddDocInfo(records);
+        m_writer.EndDocument();
+    }
+    m_writer.StreamIn();
+    setUpdatesEnabled(true);
+    viewport()->update();
+    QApplication::restoreOverrideCursor();
+    emit Rebuilt();
+}
+
+bool CRichDocumentView::BeginBlock(const char* heading, bool hasRecords)
+{
+    if (!hasRecords && !SettingsOfApp()->AlwaysShowHeaders)
+        return false;
+    m_writer.Paragraph(-1, 1, true);
+    m_writer.WriteText(heading, kRtfStyleBold, false);
+    m_writer.NewLine();
+    return true;
+}
+
+void CRichDocumentView::WriteWebAddress(const CRecordStore& records)
+{
+    const int index = records.FindFirst(kRecordWebAddress);
+    if (index < 0)
+        return;
+    const InfoRecord record = records.GetRecord(index);
+    const std::string address(record.GetText(), record.GetTextLength());
+    m_writer.Paragraph(-1, 1, true);
+    m_writer.WriteText("Zuvo URL: ", kRtfStyleBold, false);
+    m_writer.WriteLink(address, address, std::string_view(), 0, RtfLinkKind::WebAddress, true);
+    m_writer.NewLine();
+    m_writer.NewLine();
+}
+
+std::string CRichDocumentView::DocInfoText(const CRecordStore& records)
+{
+    // Keys 0-8, a later record of the same key winning. A key that a document lacks
+    // shows as 0 (documents made by this program always hold all nine).
+    std::int32_t keys[9] = {};
+    bool any = false;
+    for (int index = records.FindFirst(kRecordDocInfo); index >= 0; index = records.FindNext(index, kRecordDocInfo)) {
+        const InfoRecord record = records.GetRecord(index);
+        std::int32_t value = 0;
+        if (record.key < 0 || record.key > 8 || !record.GetInt(value))
+            continue;
+        keys[record.key] = value;
+        any = true;
+    }
+    if (!any)
+        return {};
+    auto high = [](std::int32_t version) { return static_cast<int>((version >> 8) & 0xFF); };
+    auto low = [](std::int32_t version) { return static_cast<int>(version & 0xFF); };
+    char buffer[256];
+    std::string text;
+    std::snprintf(buffer, sizeof buffer, "Created in Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[0]),
+                  low(keys[0]), keys[2], keys[3], keys[4]);
+    text += buffer;
+    if (keys[1] >= 0x200) {
+        std::snprintf(buffer, sizeof buffer, "Last Updated: Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[8]),
+                      low(keys[8]), keys[5], keys[6], keys[7]);
+        text += buffer;
+    } else if (keys[1] > 0x100) {
+        std::snprintf(buffer, sizeof buffer, "Last Updated: %04i.%02i.%02i - ", keys[5], keys[6], keys[7]);
+        text += buffer;
+    }
+    std::snprintf(buffer, sizeof buffer, "DocVer %i.%i", high(keys[1]), low(keys[1]));
+    text += buffer;
+    return text;
+}
+
+void CRichDocumentView::AddDocInfo(const CRecordStore& records)
+{
+    const std::string text = DocInfoText(records);
+    if (text.empty())
+        return;
+    m_writer.Paragraph(-1, 1, true);
+    m_writer.WriteText(text, 0, false);
+}
+
+// --- Commands -----------------------------------------------------------------------
+
+bool CRichDocumentView::OnCommand(int id)
+{
+    switch (id) {
+    case ID_EDIT_COPY:
+        copy();
+        return true;
+    case ID_EDIT_SELECT_ALL:
+        selectAll();
+        return true;
+    case ID_EDIT_FIND:
+        OnEditFind();
+        return true;
+    case ID_EDIT_REPEAT:
+        OnEditFindNext();
+        return true;
+    case ID_FILE_PRINT:
+        OnFilePrint(true);
+        return true;
+    case ID_FILE_PRINT_DIRECT:
+        OnFilePrint(false);
+        return true;
+    case ID_FILE_PRINT_PREVIEW:
+        OnFilePrintPreview();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CRichDocumentView::OnUpdateCommand(CCmdUI& cmdUI)
+{
+    switch (cmdUI.m_nID) {
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_UNDO:
+        cmdUI.Enable(false);
+        return true;
+    case ID_EDIT_COPY:
+        cmdUI.Enable(textCursor().hasSelection());
+        return true;
+    case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_FIND:
+    case ID_FILE_PRINT:
+    case ID_FILE_PRINT_DIRECT:
+    case ID_FILE_PRINT_PREVIEW:
+        cmdUI.Enable(true);
+        return true;
+    case ID_EDIT_REPEAT:
+        cmdUI.Enable(!m_findText.isEmpty());
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CRichDocumentView::OnEditFind()
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(this, QStringLiteral("Find"), QStringLiteral("Find what:"),
+                                               QLineEdit::Normal, m_findText, &ok);
+    if (!ok || text.isEmpty())
+        return;
+    m_findText = text;
+    OnEditFindNext();
+}
+
+void CRichDocumentView::OnEditFindNext()
+{
+    if (m_findText.isEmpty())
+        return;
+    if (!find(m_findText)) {
+        // From the top once more before giving up.
+        QTextCursor cursor = textCursor();
+        cursor.movePosition(QTextCursor::Start);
+        setTextCursor(cursor);
+        if (!find(m_findText))
+            QApplication::beep();
+    }
+}
+
+void CRichDocumentView::PrintTo(QPrinter& printer)
+{
+    const double margin = kPrintMarginTwips / 1440.0 * 25.4; // millimetres
+    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
+    document()->print(&printer);
+}
+
+void CRichDocumentView::OnFilePrint(bool withDialog)
+{
+    if (!TheApp())
+        return;
+    QPrinter& printer = TheApp()->Printer();
+    if (withDialog) {
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    PrintTo(printer);
+}
+
+void CRichDocumentView::OnFilePrintPreview()
+{
+    if (!TheApp())
+        return;
+    QPrintPreviewDialog preview(&TheApp()->Printer(), this);
+    preview.setObjectName(QStringLiteral("PrintPreview"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
+    preview.exec();
+}
+
+void CRichDocumentView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The link popups come with their own commands; the editor's own menu would offer
+    // editing.
+    event->accept();
+}

@@ -1,0 +1,98 @@
+#pragma once
+// What the Movie/TV and Cast/Crew views share: a read-only rich-text view of one
+// document that rebuilds its whole text through its RTF writer on every update (heading,
+// search state, the mode-dependent content, web address, footer), never edits, and
+// takes the copy, find, select-all and print commands.
+
+#include "documents/RtfWriter.h"
+#include "platform/View.h"
+#include "platform/qt/RichTextView.h"
+#include "shell/CmdUI.h"
+
+#include <QString>
+#include <string>
+
+class CChildFrame;
+class CRecordStore;
+class QPrinter;
+
+namespace platform {
+class CDocument;
+}
+
+class CRichDocumentView : public platform::CRichTextView, public platform::IView, public ICommandTarget {
+    Q_OBJECT
+public:
+    // Print margins on all four sides.
+    static constexpr int kPrintMarginTwips = 720;
+
+    explicit CRichDocumentView(platform::CDocument& document, QWidget* parent = nullptr);
+    ~CRichDocumentView() override;
+
+    platform::CDocument* GetDocument() const { return m_document; }
+    CRtfWriter& Writer() { return m_writer; }
+    const CRtfWriter& Writer() const { return m_writer; }
+    void SetFrame(CChildFrame* frame) { m_frame = frame; }
+    CChildFrame* Frame() const { return m_frame; }
+    // Index of the link under the last right-button click; -1 for none.
+    int ClickedLink() const { return m_clickedLink; }
+
+    // Attaches the writer, builds the text the first time, sets the print margins.
+    void OnInitialUpdate();
+    // The window closes while the document stays open in another window.
+    void DetachFromDocument();
+
+    // platform::IView
+    void OnUpdate(platform::IView* sender, std::intptr_t hint) override;
+    void ActivateFrame() override;
+    void OnCloseDocument() override;
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    // Printing to `printer` with the view's margins.
+    void PrintTo(QPrinter& printer);
+    // The text searched for by Find and Find Next.
+    void SetFindText(const QString& text) { m_findText = text; }
+
+    // The footer text of the document-information records; empty when there are none.
+    static std::string DocInfoText(const CRecordStore& records);
+
+signals:
+    // The text has been built anew.
+    void Rebuilt();
+
+protected:
+    // The whole rebuild; the two kinds fill in the steps that differ.
+    void Rebuild();
+    // Writer preparation: SetupFont and Reset in the kind's order.
+    virtual void PrepareWriter() = 0;
+    // The heading lines (and for Movie/TV the episodes list); true when anything was written.
+    virtual bool WriteHeading(const CRecordStore& records) = 0;
+    // The content of the current view mode.
+    virtual void WriteContent(const CRecordStore& records) = 0;
+    virtual int SearchState() const = 0;
+    virtual const CRecordStore& Records() const = 0;
+
+    // The block convention: without records and with "Always Show Headers" off nothing is
+    // written (false); otherwise the bold heading in its own paragraph and a new line
+    // (true). The builder then writes its lines when it has records.
+    bool BeginBlock(const char* heading, bool hasRecords);
+
+    void WriteWebAddress(const CRecordStore& records);
+    void AddDocInfo(const CRecordStore& records);
+
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void OnEditFind();
+    void OnEditFindNext();
+    void OnFilePrint(bool withDialog);
+    void OnFilePrintPreview();
+
+    platform::CDocument* m_document;
+    CRtfWriter m_writer;
+    CChildFrame* m_frame = nullptr;
+    int m_clickedLink = -1;
+    QString m_findText;
+};

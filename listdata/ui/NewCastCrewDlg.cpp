@@ -1,0 +1,96 @@
+#include "listdata/ui/NewCastCrewDlg.h"
+
+#include "documents/NewDocument.h"
+#include "resources/NewDocumentIds.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+
+using namespace resources;
+
+namespace {
+
+const int kRadioIds[4] = {IDC_NEWCAST_EXACT, IDC_NEWCAST_WHOLENAMES, IDC_NEWCAST_BEGINNING, IDC_NEWCAST_INSIDE};
+const char* const kRadioTexts[4] = {"&Exact Name", "&Whole Names", "&Begining of Names", "&Inside Names"};
+
+} // namespace
+
+CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
+    : CNewDocumentDlg(parent, IDD_NEWCASTCREW, "New Cast/Crew Document", "Found &Names", IDC_NEWCAST_RESULTS, kRadioIds,
+                      kRadioTexts, IDC_NEWCAST_ALSOAKA, "Also search in &Aka-Names", 0),
+      m_search(this)
+{
+    auto* group = new QGroupBox(QStringLiteral("Listfiles Selection"), this);
+    group->setObjectName(QString::number(IDC_NEWCAST_LISTGROUP));
+    Place(group, 168, 111, 107, 36);
+    const struct {
+        int id;
+        const char* text;
+        int x, y;
+    } checks[4] = {
+        {IDC_NEWCAST_ACTORS, "A&ctors", 173, 120},
+        {IDC_NEWCAST_ACTRESSES, "Ac&tresses", 222, 120},
+        {IDC_NEWCAST_DIRECTORS, "&Directors", 173, 132},
+        {IDC_NEWCAST_OTHERCREW, "&Other Crew", 222, 132},
+    };
+    m_extraSearchControls.push_back(group);
+    for (int i = 0; i < 4; ++i) {
+        m_listChecks[i] = new QCheckBox(QString::fromLatin1(checks[i].text), this);
+        m_listChecks[i]->setObjectName(QString::number(checks[i].id));
+        Place(m_listChecks[i], checks[i].x, checks[i].y, 48, 10, true);
+        m_extraSearchControls.push_back(m_listChecks[i]);
+    }
+    ApplyLayout();
+}
+
+CNewCastCrewDlg::~CNewCastCrewDlg() = default;
+
+void CNewCastCrewDlg::ExchangeExtra(bool saveAndValidate)
+{
+    int* values[4] = {&SearchActors, &SearchActresses, &SearchDirectors, &SearchOtherCrew};
+    for (int i = 0; i < 4; ++i) {
+        if (saveAndValidate)
+            *values[i] = m_listChecks[i]->isChecked() ? 1 : 0;
+        else
+            m_listChecks[i]->setChecked(*values[i] != 0);
+    }
+}
+
+bool CNewCastCrewDlg::RunSearch()
+{
+    if (!Settings())
+        return true;
+    CNameSearch::ListSelection lists;
+    lists.actors = SearchActors != 0;
+    lists.actresses = SearchActresses != 0;
+    lists.directors = SearchDirectors != 0;
+    lists.otherCrew = SearchOtherCrew != 0;
+    return m_search.Run(*Settings(), SearchText, AlsoAka != 0, lists);
+}
+
+bool CNewCastCrewDlg::SearchList(int entry)
+{
+    return Settings() ? m_search.SearchList(*Settings(), entry) : true;
+}
+
+bool CNewCastCrewDlg::SearchAkaNames()
+{
+    return Settings() ? m_search.SearchAkaNames(*Settings()) : true;
+}
+
+const char* CNewCastCrewDlg::NothingFoundText() const
+{
+    return "No Names Found!\nCheck the spelling or try another 'Search Type'.";
+}
+
+void CNewCastCrewDlg::CreateFromLine(const std::string& mainLine, const std::string& heading)
+{
+    CreateDocument(CNameSearch::WithoutRoles(mainLine), CNameSearch::WithoutRoles(heading));
+}
+
+CRVCDoc* CNewCastCrewDlg::CreateDocument(std::string mainName, std::string heading)
+{
+    if (!DocManager())
+        return nullptr;
+    return CreateCastCrewDocument(*DocManager(), mainName, heading);
+}

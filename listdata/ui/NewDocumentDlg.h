@@ -1,0 +1,128 @@
+#pragma once
+// What the New Movie/TV and New Cast/Crew Document dialogs share: the search text, the
+// search type, the aka check box, the found lines, the idle and searching control
+// states, and the search run in place on the GUI thread. While a scan runs, the queued
+// events are dispatched between records, so these handlers can be re-entered; only
+// Cancel Search and Cancel act then, and they only stop the scan.
+
+#include "listdata/NewDocumentSearch.h"
+
+#include <QDialog>
+#include <string>
+#include <vector>
+
+class CAppSettings;
+class CWideListBox;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace platform {
+class CDocManager;
+}
+
+class CNewDocumentDlg : public QDialog, protected CNewDocumentSearch::IHost {
+    Q_OBJECT
+public:
+    ~CNewDocumentDlg() override;
+
+    // Dialog data, set before exec() and read after IDOK.
+    std::string SearchText;
+    int AlsoAka = 0;
+    int SearchType = -1;
+
+    // Where the lists are read and where the documents go (not owned); the running
+    // application's unless set.
+    void SetContext(const CAppSettings* settings, platform::CDocManager* docManager);
+    const CAppSettings* Settings() const { return m_settings; }
+    platform::CDocManager* DocManager() const { return m_docManager; }
+
+    // Copies the controls into the members (true) or the members into the controls.
+    void UpdateData(bool saveAndValidate);
+
+    void OnSearch();
+    void OnCancelSearch();
+    void OnSearchTextChange();
+    void OnResultDblClk();
+    void SetIdleState();
+    void SetSearchingState();
+    void PumpMessages() override;
+
+    CWideListBox* Results() const { return m_results; }
+    bool Searching() const { return Search().Searching(); }
+    bool Cancelled() const { return Search().Cancelled(); }
+    virtual CNewDocumentSearch& Search() = 0;
+    virtual const CNewDocumentSearch& Search() const = 0;
+
+public slots:
+    void accept() override { OnOK(); }
+    void reject() override { OnCancel(); }
+
+protected:
+    // The controls of both templates; `listTitle` names the results group box.
+    CNewDocumentDlg(QWidget* parent, int templateId, const char* caption, const char* listTitle, int resultsId,
+                    const int radioIds[4], const char* const radioTexts[4], int akaId, const char* akaText,
+                    int maxTextLength);
+
+    // The scan itself; true when it stopped on a reported error or an overflow.
+    virtual bool RunSearch() = 0;
+    // Text of the box after a search that found nothing.
+    virtual const char* NothingFoundText() const = 0;
+    // Makes the document for a chosen line.
+    virtual void CreateFromLine(const std::string& mainLine, const std::string& heading) = 0;
+    // Controls of the derived dialog that belong with the search controls.
+    std::vector<QWidget*> m_extraSearchControls;
+    // The dialog's own data of the derived class, moved with UpdateData.
+    virtual void ExchangeExtra(bool) {}
+
+    // Records the place of a control in the template's dialog units; `fitText` marks a
+    // control whose text must fit it. ApplyLayout places them all.
+    void Place(QWidget* control, int x, int y, int width, int height, bool fitText = false);
+    void ApplyLayout();
+
+    void OnInitDialog();
+    void OnOK();
+    void OnCancel();
+
+    void showEvent(QShowEvent* event) override;
+
+    // IHost
+    void ResultInserted(int index, const std::string& line) override;
+    void ResultDeleted(int index) override;
+    void ResultsCleared() override;
+    void SearchStatus(const std::string& status, const std::string& wait) override;
+    void ShowError(const std::string& message) override;
+    void ShowOverflow(const std::string& message) override;
+
+    CWideListBox* m_results;
+    QGroupBox* m_resultsGroup;
+    QLabel* m_stringLabel;
+    QLineEdit* m_edit;
+    QPushButton* m_searchButton;
+    QLabel* m_status;
+    QLabel* m_wait;
+    QGroupBox* m_typeGroup;
+    QRadioButton* m_radios[4];
+    QButtonGroup* m_radioGroup;
+    QPushButton* m_cancelSearchButton;
+    QCheckBox* m_akaCheck;
+    QPushButton* m_cancelButton;
+    QPushButton* m_okButton;
+
+private:
+    static constexpr int kTemplateWidth = 281;
+    static constexpr int kTemplateHeight = 176;
+    struct Placement {
+        QWidget* control;
+        int x, y, width, height;
+        bool fitText;
+    };
+    std::vector<Placement> m_placements;
+    const CAppSettings* m_settings = nullptr;
+    platform::CDocManager* m_docManager = nullptr;
+    bool m_initialised = false;
+};

@@ -1,0 +1,103 @@
+#include "platform/qt/MessageBox.h"
+
+#include "platform/qt/QtText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+std::deque<int>& NextAnswers()
+{
+    static std::deque<int> answers;
+    return answers;
+}
+
+QStringList& ShownTexts()
+{
+    static QStringList texts;
+    return texts;
+}
+
+} // namespace
+
+int MessageBox::Show(QWidget* parent, const std::string& text, const std::string& caption, int type)
+{
+    const QString message = ToQString(text);
+    ShownTexts().append(message);
+    if (!NextAnswers().empty()) {
+        const int answer = NextAnswers().front();
+        NextAnswers().pop_front();
+        return answer;
+    }
+
+    QMessageBox box(parent);
+    box.setWindowTitle(caption.empty() ? QApplication::applicationName() : ToQString(caption));
+    box.setText(message);
+    switch (type & 0xF0) {
+    case IconError:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case IconQuestion:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case IconWarning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case IconInformation:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        break;
+    }
+    switch (type & 0x0F) {
+    case OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    default:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return IdOk;
+    case QMessageBox::Yes:
+        return IdYes;
+    case QMessageBox::No:
+        return IdNo;
+    default:
+        return (type & 0x0F) == Ok ? IdOk : IdCancel;
+    }
+}
+
+void MessageBox::SetNextAnswer(int answer)
+{
+    NextAnswers().push_back(answer);
+}
+void MessageBox::ClearAnswers()
+{
+    NextAnswers().clear();
+}
+int MessageBox::PendingAnswers()
+{
+    return static_cast<int>(NextAnswers().size());
+}
+const QStringList& MessageBox::Shown()
+{
+    return ShownTexts();
+}
+void MessageBox::ClearShown()
+{
+    ShownTexts().clear();
+}
+
+} // namespace platform

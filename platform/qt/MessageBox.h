@@ -1,0 +1,42 @@
+#pragma once
+// Message boxes in the framework's terms (button and icon flags in, the pressed
+// button's id out). Tests queue the answers of the next boxes; a queued answer is
+// returned without showing anything, and the box's text is kept for inspection.
+
+#include <QString>
+#include <QStringList>
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+class MessageBox {
+public:
+    // Buttons (low nibble) and icons, as the framework numbers them.
+    enum Type {
+        Ok = 0x0,
+        OkCancel = 0x1,
+        YesNoCancel = 0x3,
+        YesNo = 0x4,
+        IconError = 0x10,
+        IconQuestion = 0x20,
+        IconWarning = 0x30,
+        IconInformation = 0x40,
+    };
+    // Answers.
+    enum Answer { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
+
+    // Shows `text` (Windows-1252) with `caption` (the application's title when empty).
+    static int Show(QWidget* parent, const std::string& text, const std::string& caption = {}, int type = Ok);
+
+    // Test hooks.
+    static void SetNextAnswer(int answer);
+    static int PendingAnswers();
+    static void ClearAnswers();
+    // Texts of the boxes shown or answered since the last ClearShown, oldest first.
+    static const QStringList& Shown();
+    static void ClearShown();
+};
+
+} // namespace platform

@@ -1,0 +1,72 @@
+#include "platform/qt/ShellOpen.h"
+
+#include "platform/qt/QtText.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+std::deque<int>& NextResults()
+{
+    static std::deque<int> results;
+    return results;
+}
+
+QStringList& OpenedTargets()
+{
+    static QStringList targets;
+    return targets;
+}
+
+int g_beeps = 0;
+
+} // namespace
+
+int ShellOpen::Open(const std::string& target)
+{
+    const QString text = ToQString(target);
+    OpenedTargets().append(text);
+    if (!NextResults().empty()) {
+        const int result = NextResults().front();
+        NextResults().pop_front();
+        return result;
+    }
+    // A bare path is a file; anything with a scheme ("https:", "mailto:") is a URL.
+    const QUrl url = QUrl::fromUserInput(text);
+    return url.isValid() && QDesktopServices::openUrl(url) ? kSuccess : kNoAssociation;
+}
+
+void ShellOpen::SetNextResult(int result)
+{
+    NextResults().push_back(result);
+}
+int ShellOpen::PendingResults()
+{
+    return static_cast<int>(NextResults().size());
+}
+const QStringList& ShellOpen::Opened()
+{
+    return OpenedTargets();
+}
+void ShellOpen::ClearOpened()
+{
+    OpenedTargets().clear();
+}
+
+void MessageBeep(unsigned)
+{
+    ++g_beeps;
+    QApplication::beep();
+}
+
+int BeepCount()
+{
+    return g_beeps;
+}
+
+} // namespace platform

@@ -1,0 +1,419 @@
+// The main window driven as a user would: start-up, menus and command states, documents
+// opened, saved and reopened, printing, closing rules.
+
+#include "GuiFixture.h"
+#include "listdata/ui/SearchMessages.h"
+#include "resources/CommandIds.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStatusBar>
+#include <QUrl>
+
+using namespace guitest;
+using namespace resources;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<Program>(); }
+    void cleanup() { m_program.reset(); }
+
+    void plainStartShowsNoDocumentAndMenu128()
+    {
+        QVERIFY(m_program->Start());
+        CMainFrame& frame = m_program->Frame();
+        QCOMPARE(frame.MenuResource(), 128);
+        QVERIFY(frame.MdiArea()->subWindowList().isEmpty());
+        QStringList menus;
+        for (QAction* action : frame.menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, (QStringList{"&File", "&View", "&Specials", "&Browsers", "&Options", "&Help"}));
+        QCOMPARE(frame.windowTitle(), QStringLiteral("Reelvoyager 3.5"));
+        QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->statusTip(), QStringLiteral("Open an existing document"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->toolTip(), QStringLiteral("Open"));
+        QCOMPARE(m_program->Action(ID_FILE_OPEN)->shortcuts(),
+                 QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+O"))});
+        // The labels show Ctrl+M and Ctrl+W, but no key is bound to them.
+        QVERIFY(m_program->Action(ID_FILE_NEW_CASTCREW)->shortcuts().isEmpty());
+        QCOMPARE(m_program->Action(ID_EDIT_COPY)->shortcuts().size(), 2);
+        // Every run starts with the same Credited With choices and the settings' list uses.
+        QCOMPARE(m_program->app->CreditedWithOptions, (std::array<int, 9>{1, 1, 0, 0, 0, 1, 0, 0, 0}));
+        QCOMPARE(m_program->app->ListChoices[kPlot].useMovieTV, 1);
+        QCOMPARE(m_program->app->ListChoices[kPlot].useCastCrew, 0);
+        QVERIFY(m_program->app->GetProgramDir().back() == '/');
+    }
+
+    void menusFollowTheActiveDocumentKind()
+    {
+        QVERIFY(m_program->Start());
+        CMainFrame& frame = m_program->Frame();
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        QCOMPARE(frame.MenuResource(), 129);
+        QStringList menus;
+        for (QAction* action : frame.menuBar()->actions())
+            menus << action->text();
+        QCOMPARE(menus, (QStringList{"&File", "&Edit", "&View", "&Movie/TV", "&Specials", "&Browsers", "&Options",
+                                     "&Window", "&Help"}));
+        auto itemsOf = [](QMenu* menu) {
+            QStringList items;
+            for (QAction* action : menu->actions())
+                items << (action->isSeparator() ? QStringLiteral("|") : action->text());
+            return items;
+        };
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Overview", "&Credits", "&Fun Stuff", "&Plot && Quotes",
+                              "Other &Info", "Complet&e", "|", "Movie &Links"}));
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(0)->menu()).mid(2, 4),
+                 (QStringList{"&Close", "&Save\tCtrl+S", "Save &As...", "|"}));
+        m_program->NewPerson(m_program->generator->FeaturedActor());
+        QCOMPARE(frame.MenuResource(), 130);
+        QCOMPARE(itemsOf(frame.menuBar()->actions().at(3)->menu()),
+                 (QStringList{"&Get Information", "|", "&Categorized Filmography", "C&ombined Filmography", "|",
+                              "Credited &With...", "|", "Movie &Links"}));
+        QCOMPARE(frame.menuBar()->actions().at(3)->text(), QStringLiteral("&Cast/Crew"));
+        Program::ViewOf(movie)->Frame()->ActivateFrame(0);
+        frame.UpdateCommands();
+        QCOMPARE(frame.MenuResource(), 129);
+        QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Reelvoyager 3.5 - Untitled")));
+    }
+
+    void commandStatesPerMode_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("checked");
+        const struct {
+            const char* mode;
+            int id;
+            bool enabled;
+            bool checked;
+        } rows[] = {
+            {"none", ID_FILE_OPEN, true, false},
+            {"none", ID_FILE_NEW_MOVIETV, true, false},
+            {"none", ID_FILE_NEW_CASTCREW, true, false},
+            {"none", ID_OPTIONS_NOLINKS, true, false},
+            {"none", ID_FILE_SAVE, false, false},
+            {"none", ID_EDIT_COPY, false, false},
+            {"movie0", ID_MOVIETV_OVERVIEW, false, false},
+            {"movie0", ID_MOVIETV_COMPLETE, false, false},
+            {"movie0", ID_MOVIETV_GETINFORMATION, true, false},
+            {"movie0", ID_FILE_SAVE, true, false},
+            {"movie0", ID_FILE_CLOSE, true, false},
+            {"movie0", ID_EDIT_CUT, false, false},
+            {"movie0", ID_EDIT_PASTE, false, false},
+            {"movie0", ID_EDIT_UNDO, false, false},
+            {"movie0", ID_EDIT_SELECT_ALL, true, false},
+            {"movie0", ID_FILE_PRINT, true, false},
+            {"movie0", ID_FILE_PRINT_PREVIEW, true, false},
+            {"movie3", ID_MOVIETV_OVERVIEW, true, false},
+            {"movie3", ID_MOVIETV_FUNSTUFF, true, true},
+            {"movie3", ID_MOVIETV_COMPLETE, true, false},
+            {"movie3", ID_MOVIETV_MOVIELINKS, true, false},
+            {"cast0", ID_CASTCREW_CATEGORIZED, false, false},
+            {"cast0", ID_CASTCREW_COMBINED, false, false},
+            {"cast0", ID_CASTCREW_CREDITEDWITH, false, false},
+            {"cast0", ID_CASTCREW_GETINFORMATION, true, false},
+            {"cast2", ID_CASTCREW_CATEGORIZED, true, false},
+            {"cast2", ID_CASTCREW_COMBINED, true, true},
+            {"cast2", ID_CASTCREW_CREDITEDWITH, true, false},
+            {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+        };
+        for (const auto& row : rows)
+            QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
+    }
+
+    void commandStatesPerMode()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, id);
+        QFETCH(bool, enabled);
+        QFETCH(bool, checked);
+        QVERIFY(m_program->Start());
+        if (mode.startsWith(QStringLiteral("movie"))) {
+            CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+            const int section = mode.back().digitValue();
+            if (section > 0) {
+                movie->SetDefaultSectionMode(section);
+            }
+        } else if (mode.startsWith(QStringLiteral("cast"))) {
+            CRVCDoc* cast = m_program->NewPerson(m_program->generator->FeaturedActor());
+            const int filmography = mode.back().digitValue();
+            if (filmography > 0)
+                cast->SetDefaultFilmographyMode(filmography);
+        }
+        m_program->Frame().UpdateCommands();
+        QAction* action = m_program->Action(id);
+        QVERIFY(action);
+        QCOMPARE(action->objectName(), QString::number(id));
+        QCOMPARE(action->isEnabled(), enabled);
+        QCOMPARE(action->isChecked(), checked);
+    }
+
+    void sectionModeCommandRedrawsOnlyOnChange()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        movie->SetDefaultSectionMode(1);
+        m_program->Frame().UpdateCommands();
+        int rebuilds = 0;
+        connect(Program::ViewOf(movie), &QTextEdit::textChanged, this, [&rebuilds] { ++rebuilds; });
+        m_program->Action(ID_MOVIETV_COMPLETE)->trigger();
+        QCOMPARE(movie->GetSectionMode(), 6);
+        const int afterFirst = rebuilds;
+        QVERIFY(afterFirst > 0);
+        m_program->Action(ID_MOVIETV_COMPLETE)->trigger();
+        QCOMPARE(rebuilds, afterFirst);
+        QVERIFY(m_program->Action(ID_MOVIETV_COMPLETE)->isChecked());
+        QVERIFY(!m_program->Action(ID_MOVIETV_OVERVIEW)->isChecked());
+    }
+
+    void viewShowsHeadingWebAddressAndFooter()
+    {
+        QVERIFY(m_program->Start());
+        const std::string title = m_program->generator->FeaturedFilm();
+        CRVMDoc* movie = m_program->NewMovie(title);
+        const QString text = Program::TextOf(movie);
+        QVERIFY2(text.startsWith(QString::fromStdString(title) + QLatin1Char('\n')), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("Zuvo URL: https://www.zuvo.example/Title?")));
+        QVERIFY2(text.trimmed().endsWith(
+                     QStringLiteral("Created in Reelvoyager 3.5 (2007.04.06) - Last Updated: Reelvoyager 3.5 "
+                                    "(2007.04.06) - DocVer 3.0")),
+                 qPrintable(text));
+        // The rebuild leaves an unchanged document unchanged.
+        QVERIFY(!movie->IsModified());
+        movie->UpdateAllViews(nullptr);
+        QVERIFY(!movie->IsModified());
+    }
+
+    void footerForms_data()
+    {
+        QTest::addColumn<int>("docVersion");
+        QTest::addColumn<QString>("footer");
+        QTest::newRow("0x200") << 0x200
+                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: Reelvoyager 3.4 "
+                                  "(2002.03.04) - DocVer 2.0";
+        QTest::newRow("0x180") << 0x180
+                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: 2002.03.04 - DocVer 1.128";
+        QTest::newRow("0x100") << 0x100 << "Created in Reelvoyager 3.5 (2001.02.03) - DocVer 1.0";
+    }
+
+    void footerForms()
+    {
+        QFETCH(int, docVersion);
+        QFETCH(QString, footer);
+        CRecordStore records;
+        records.Init(10, 10);
+        const int values[9] = {0x305, docVersion, 2001, 2, 3, 2002, 3, 4, 0x304};
+        for (int key = 0; key < 9; ++key)
+            records.AddInt(kRecordDocInfo, key, values[key]);
+        QCOMPARE(QString::fromStdString(CRichDocumentView::DocInfoText(records)), footer);
+        CRecordStore empty;
+        QVERIFY(CRichDocumentView::DocInfoText(empty).empty());
+    }
+
+    void openSaveReopenRoundTrip()
+    {
+        QVERIFY(m_program->Start());
+        const std::string title = m_program->generator->FeaturedFilm();
+        CRVMDoc* movie = m_program->NewMovie(title);
+        movie->SetDefaultSectionMode(4);
+        const QString path = QString::fromStdString(m_program->dir.File("film.rvmtv"));
+        platform::FileDialog::SetNextFileName(path);
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QVERIFY(QFileInfo::exists(path));
+        QCOMPARE(QString::fromStdString(movie->GetTitle()), QStringLiteral("film.rvmtv"));
+        QCOMPARE(Program::ViewOf(movie)->Frame()->windowTitle(), QStringLiteral("film.rvmtv"));
+        const int recordCount = movie->GetRecords().GetCount();
+
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+        QTRY_VERIFY(m_program->Frame().MdiArea()->subWindowList().isEmpty());
+
+        platform::FileDialog::SetNextFileName(path);
+        m_program->Action(ID_FILE_OPEN)->trigger();
+        const auto documents = m_program->app->DocManager().GetDocuments();
+        QCOMPARE(documents.size(), std::size_t(1));
+        auto* reopened = dynamic_cast<CRVMDoc*>(documents.front());
+        QVERIFY(reopened);
+        QCOMPARE(reopened->GetMovieTitle(), title);
+        QCOMPARE(reopened->GetSectionMode(), 4);
+        QCOMPARE(reopened->GetRecords().GetCount(), recordCount);
+        QVERIFY(Program::TextOf(reopened).startsWith(QString::fromStdString(title)));
+        // The recent-file list has it, and opening it again activates the same document.
+        QCOMPARE(m_program->Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 ") + path);
+        m_program->Action(ID_FILE_MRU_FILE1)->trigger();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+    }
+
+    void commandLineOpensADocument()
+    {
+        // Save one with a first program, start a second on its path.
+        QVERIFY(m_program->Start());
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActress());
+        const std::string path = m_program->dir.File("person.rvcc");
+        QVERIFY(person->DoSave(path));
+        m_program->app->DocManager().CloseAllDocuments();
+
+        // Named relative to the directory the program starts in, which start-up then
+        // changes to the default open/save directory.
+        auto second = std::make_unique<Program>();
+        const QString startDirectory = QDir::currentPath();
+        QDir::setCurrent(QString::fromStdString(m_program->dir.Path()));
+        const bool started = second->Start({QStringLiteral("person.rvcc")});
+        QDir::setCurrent(startDirectory);
+        QVERIFY(started);
+        QCOMPARE(second->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(second->Frame().MenuResource(), 130);
+        second.reset();
+
+        auto third = std::make_unique<Program>();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        QVERIFY(!third->Start({QString::fromStdString(m_program->dir.File("missing.rvcc"))}));
+    }
+
+    void printsToPdfWithMarginsAndPreviews()
+    {
+        QVERIFY(m_program->Start());
+        m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString pdf = QString::fromStdString(m_program->dir.File("print.pdf"));
+        QPrinter& printer = m_program->app->Printer();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        m_program->Frame().RouteCommand(ID_FILE_PRINT_DIRECT);
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+        QVERIFY(qAbs(margins.left() - 12.7) < 0.1 && qAbs(margins.bottom() - 12.7) < 0.1);
+
+        bool previewShown = false;
+        WhenModal<QPrintPreviewDialog>([&previewShown](QPrintPreviewDialog& dialog) {
+            previewShown = true;
+            dialog.reject();
+        });
+        m_program->Action(ID_FILE_PRINT_PREVIEW)->trigger();
+        QVERIFY(previewShown);
+    }
+
+    void ctrlWNeverClosesADocument()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        m_program->Frame().show();
+        QWidget* view = Program::ViewOf(movie);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_W, Qt::ControlModifier);
+        QTest::keyClick(&m_program->Frame(), Qt::Key_W, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(m_program->Frame().MdiArea()->subWindowList().size(), 1);
+    }
+
+    void closingAModifiedDocumentAsks()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        movie->SetModifiedFlag(true);
+        platform::MessageBox::ClearShown();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdCancel);
+        Program::ViewOf(movie)->Frame()->close();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to Untitled1?"));
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
+        Program::ViewOf(movie)->Frame()->close();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+    }
+
+    void selectAllEnablesCopyAndFindNextFindsAgain()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRichDocumentView* view = Program::ViewOf(movie);
+        QVERIFY(!m_program->Action(ID_EDIT_COPY)->isEnabled());
+        QVERIFY(!m_program->Action(ID_EDIT_REPEAT)->isEnabled());
+        m_program->Action(ID_EDIT_SELECT_ALL)->trigger();
+        QVERIFY(m_program->Action(ID_EDIT_COPY)->isEnabled());
+
+        view->SetFindText(QStringLiteral("Reelvoyager"));
+        m_program->Frame().UpdateCommands();
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QCOMPARE(view->textCursor().selectedText(), QStringLiteral("Reelvoyager"));
+        const int first = view->textCursor().selectionStart();
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QVERIFY(view->textCursor().selectionStart() > first);
+        // Past the last one it starts again from the top.
+        m_program->Action(ID_EDIT_REPEAT)->trigger();
+        QCOMPARE(view->textCursor().selectionStart(), first);
+        QVERIFY(view->isReadOnly());
+    }
+
+    void droppedFileOpensLikeFileOpen()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const std::string path = m_program->dir.File("dropped.rvmtv");
+        QVERIFY(movie->DoSave(path));
+        m_program->app->DocManager().CloseAllDocuments();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+
+        QVERIFY(m_program->Frame().acceptDrops());
+        m_program->Frame().OnDropFiles({QUrl::fromLocalFile(QString::fromStdString(path))});
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(m_program->app->DocManager().GetDocuments().front()->GetPathName(), path);
+    }
+
+    void openDocumentMaximizedSetting()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        m_program->app->Settings.OpenMaximized = 0;
+        CRVMDoc* normal = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        QVERIFY(!Program::ViewOf(normal)->Frame()->isMaximized());
+        m_program->app->Settings.OpenMaximized = 1;
+        CRVMDoc* maximized = m_program->NewMovie(m_program->generator->FeaturedSeries());
+        QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
+    }
+
+    void getInformationWithoutADocumentDoesNothing()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().GetInformation(0); // a dialog would block here
+        QVERIFY(!m_program->Frame().IsSearchRunning());
+    }
+
+    void documentMessageAfterCloseIsIgnored()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        m_program->app->DocManager().CloseAllDocuments();
+        // The pointer is never followed once the document is gone.
+        QCoreApplication::postEvent(
+            &m_program->Frame(), new CSearchMessage(WM_SEARCH_DOC_CHANGED, 0, reinterpret_cast<std::uintptr_t>(movie)));
+        QCoreApplication::processEvents();
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+    }
+
+    void noLinksTogglesAndIsSaved()
+    {
+        QVERIFY(m_program->Start());
+        m_program->NewMovie(m_program->generator->FeaturedFilm());
+        QVERIFY(!m_program->Action(ID_OPTIONS_NOLINKS)->isChecked());
+        m_program->Action(ID_OPTIONS_NOLINKS)->trigger();
+        QVERIFY(m_program->Action(ID_OPTIONS_NOLINKS)->isChecked());
+        QCOMPARE(m_program->profile->GetProfileInt("Settings", "No Links", 0), 1);
+    }
+
+private:
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_MainWindow.moc"

@@ -1,0 +1,43 @@
+#pragma once
+// Small list files for tests: the header block that the list-file reader skips for the
+// list's header kind, followed by the records a test needs.
+
+#include "listdata/AppSettings.h"
+#include "listdata/ListCatalog.h"
+#include "support/TestSupport.h"
+
+#include <string>
+
+namespace testsupport {
+
+// The whole file of list `listIndex` with `body` after its header block. Plain lists end
+// their header at the underline, filmography lists after the column headings.
+inline std::string ListFileText(int listIndex, const std::string& body)
+{
+    const ListCatalogEntry& entry = ListCatalog[listIndex];
+    std::string text =
+        "CRC: 0x12345678  File: " + DefaultListFileName(listIndex) + "  Date: Fri Mar  1 00:00:00 2024\n\n";
+    text += "Copyright notice of the fixture.\n\n";
+    text += std::string(entry.header) + "\n" + std::string(std::string(entry.header).size(), '=') + "\n";
+    if (entry.kind == 1)
+        text += "\nName\t\t\tTitles\n----\t\t\t------\n";
+    return text + body;
+}
+
+// Writes list `listIndex` under its default file name into `directory`.
+inline void WriteList(const std::string& directory, int listIndex, const std::string& body)
+{
+    WriteFile(directory + DefaultListFileName(listIndex), ListFileText(listIndex, body));
+}
+
+// Settings whose lists path is `directory` and whose list files have their default names.
+inline CAppSettings ListSettings(const std::string& directory)
+{
+    CAppSettings settings;
+    settings.ListsPath = directory;
+    for (int i = 0; i < kListCount; ++i)
+        settings.Lists[i].FileName = DefaultListFileName(i);
+    return settings;
+}
+
+} // namespace testsupport
