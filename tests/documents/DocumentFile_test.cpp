@@ -2,6 +2,7 @@
 #include "documents/RVMDoc.h"
 #include "listdata/RecordStore.h"
 #include "platform/Archive.h"
+#include "support/ByteBuilder.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
@@ -14,24 +15,7 @@ using platform::ArchiveException;
 
 namespace {
 
-struct Bytes {
-    std::vector<unsigned char> b;
-    Bytes& I32(std::int32_t v)
-    {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i)
-            b.push_back(static_cast<unsigned char>(u >> (8 * i)));
-        return *this;
-    }
-    Bytes& Raw(const void* p, std::size_t n)
-    {
-        const auto* c = static_cast<const unsigned char*>(p);
-        b.insert(b.end(), c, c + n);
-        return *this;
-    }
-    Bytes& Text(const char* s) { return Raw(s, std::strlen(s)); }
-    Bytes& Str(const char* s) { return Raw(s, std::strlen(s) + 1); }
-};
+using testsupport::Bytes;
 
 template <class Doc> std::vector<unsigned char> Save(Doc& doc)
 {

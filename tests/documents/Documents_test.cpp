@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/Prompt.h"
 #include "platform/View.h"
+#include "support/LocalClock.h"
 #include "support/ScriptedPrompt.h"
 #include "support/TestSupport.h"
 
@@ -21,26 +22,8 @@ struct CountingView : platform::IView {
     void OnUpdate(platform::IView*, std::intptr_t) override { ++updates; }
 };
 
-std::time_t LocalTime(int year, int month, int day)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = 12;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
-class ClockScope {
-public:
-    explicit ClockScope(std::time_t now) : m_clock(now) { platform::SetClock(&m_clock); }
-    ~ClockScope() { platform::SetClock(nullptr); }
-    void Set(std::time_t now) { m_clock.Set(now); }
-
-private:
-    platform::FixedClock m_clock;
-};
+using testsupport::ClockScope;
+using testsupport::LocalNoon;
 
 struct KeyValue {
     int key;
@@ -94,7 +77,7 @@ TEST(Documents, CreditedWithIsDisabledWhileTheDocumentIsSearched)
 
 TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
 {
-    ClockScope clock(LocalTime(2026, 12, 9));
+    ClockScope clock(LocalNoon(2026, 12, 9));
     CRVCDoc doc;
     CRecordStore& records = doc.GetRecords();
     records.AddString(kRecordHeading, 0, "Doe, Jane");
@@ -117,7 +100,7 @@ TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
     EXPECT_EQ(doc.GetProgramVersion(), 0x305);
 
     // A second search a day later changes only the date of the last update.
-    clock.Set(LocalTime(2027, 1, 10));
+    clock.Set(LocalNoon(2027, 1, 10));
     doc.StampDocInfo();
     EXPECT_EQ(DocInfo(records),
               (std::vector<KeyValue>{
@@ -126,7 +109,7 @@ TEST(Documents, StampKeepsCreationDateAndWritesKeysInOrder)
 
 TEST(Documents, StampWithoutRecordsCreatesToday)
 {
-    ClockScope clock(LocalTime(2024, 2, 29));
+    ClockScope clock(LocalNoon(2024, 2, 29));
     CRVMDoc doc;
     doc.StampDocInfo();
     EXPECT_EQ(DocInfo(doc.GetRecords()),

@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DocManager.h"
 #include "platform/View.h"
+#include "support/LocalClock.h"
 
 #include <ctime>
 #include <gtest/gtest.h>
@@ -17,16 +18,7 @@
 
 namespace {
 
-std::time_t LocalNoon(int year, int month, int day)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = 12;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
+using testsupport::LocalNoon;
 
 class ClockFixture : public ::testing::Test {
 protected:

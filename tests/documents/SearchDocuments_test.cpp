@@ -5,6 +5,7 @@
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
 #include "platform/Clock.h"
+#include "support/LocalClock.h"
 #include "support/TestSupport.h"
 
 #include <atomic>
@@ -17,26 +18,8 @@
 
 namespace {
 
-std::time_t LocalNoon(int year, int month, int day)
-{
-    std::tm t{};
-    t.tm_year = year - 1900;
-    t.tm_mon = month - 1;
-    t.tm_mday = day;
-    t.tm_hour = 12;
-    t.tm_isdst = -1;
-    return std::mktime(&t);
-}
-
-class ClockScope {
-public:
-    explicit ClockScope(std::time_t now) : m_clock(now) { platform::SetClock(&m_clock); }
-    ~ClockScope() { platform::SetClock(nullptr); }
-    void Set(std::time_t now) { m_clock.Set(now); }
-
-private:
-    platform::FixedClock m_clock;
-};
+using testsupport::ClockScope;
+using testsupport::LocalNoon;
 
 // Keeps the status lines and the frame notifications.
 class LineSink : public ISearchSink {

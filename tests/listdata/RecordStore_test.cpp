@@ -1,6 +1,7 @@
 #include "listdata/RecordStore.h"
 
 #include "platform/Archive.h"
+#include "support/ByteBuilder.h"
 
 #include <atomic>
 #include <chrono>
@@ -15,24 +16,7 @@ using platform::ArchiveException;
 
 namespace {
 
-// Little-endian byte builder for expected blocks.
-struct Bytes {
-    std::vector<unsigned char> b;
-    Bytes& I32(std::int32_t v)
-    {
-        const auto u = static_cast<std::uint32_t>(v);
-        for (int i = 0; i < 4; ++i)
-            b.push_back(static_cast<unsigned char>(u >> (8 * i)));
-        return *this;
-    }
-    Bytes& Raw(const void* p, std::size_t n)
-    {
-        const auto* c = static_cast<const unsigned char*>(p);
-        b.insert(b.end(), c, c + n);
-        return *this;
-    }
-    Bytes& Str(const char* s) { return Raw(s, std::strlen(s) + 1); }
-};
+using testsupport::Bytes;
 
 std::vector<unsigned char> Stored(const CRecordStore& store, int docVersion = kMovieTVDocVersion)
 {
