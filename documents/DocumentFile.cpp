@@ -3,6 +3,7 @@
 #include "listdata/RecordStore.h"
 #include "platform/Archive.h"
 #include "platform/Clock.h"
+#include "platform/Prompt.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,6 +13,22 @@
 namespace documentfile {
 
 using platform::ArchiveException;
+
+namespace {
+
+// Calls `visit(key, value)` for each type-50 record of `store` in order; records that do
+// not hold 4 bytes are passed over.
+template <class Visit> void ForEachDocInfoInt(const CRecordStore& store, Visit visit)
+{
+    for (int i = store.FindFirst(kRecordDocInfo); i >= 0; i = store.FindNext(i, kRecordDocInfo)) {
+        const InfoRecord r = store.GetRecord(i);
+        std::int32_t value;
+        if (r.GetInt(value))
+            visit(r.key, value);
+    }
+}
+
+} // namespace
 
 void Today(int& year, int& month, int& day)
 {
@@ -30,16 +47,12 @@ void StampDocInfo(CRecordStore& store, std::int32_t docVersion)
 
     std::int32_t creator = kProgramVersion;
     std::int32_t created[3] = {year, month, day};
-    for (int i = store.FindFirst(kRecordDocInfo); i >= 0; i = store.FindNext(i, kRecordDocInfo)) {
-        const InfoRecord r = store.GetRecord(i);
-        std::int32_t value;
-        if (!r.GetInt(value))
-            continue;
-        if (r.key == kDocInfoCreatorVersion)
+    ForEachDocInfoInt(store, [&](std::int32_t key, std::int32_t value) {
+        if (key == kDocInfoCreatorVersion)
             creator = value;
-        else if (r.key >= kDocInfoCreatedYear && r.key <= kDocInfoCreatedDay)
-            created[r.key - kDocInfoCreatedYear] = value;
-    }
+        else if (key >= kDocInfoCreatedYear && key <= kDocInfoCreatedDay)
+            created[key - kDocInfoCreatedYear] = value;
+    });
     store.RemoveType(kRecordDocInfo);
 
     store.AddInt(kRecordDocInfo, kDocInfoCreatorVersion, creator);
@@ -57,16 +70,12 @@ void Store(platform::Archive& archive, const Kind& kind, Fields& fields, const C
 {
     archive.Write(kind.header, std::strlen(kind.header));
 
-    for (int i = store.FindFirst(kRecordDocInfo); i >= 0; i = store.FindNext(i, kRecordDocInfo)) {
-        const InfoRecord r = store.GetRecord(i);
-        std::int32_t value;
-        if (!r.GetInt(value))
-            continue;
-        if (r.key == kDocInfoCreatorVersion)
+    ForEachDocInfoInt(store, [&](std::int32_t key, std::int32_t value) {
+        if (key == kDocInfoCreatorVersion)
             fields.programVersion = value;
-        else if (r.key == kDocInfoDocVersion)
+        else if (key == kDocInfoDocVersion)
             fields.docVersion = value;
-    }
+    });
     if (fields.programVersion == 0)
         fields.programVersion = kProgramVersion;
     if (fields.docVersion == 0)
@@ -114,6 +123,13 @@ void Load(platform::Archive& archive, const Kind& kind, Fields& fields, CRecordS
 
     if (!store.Load(archive, fields.programVersion, fields.docVersion))
         throw ArchiveException(ArchiveException::genericException, "not enough memory for the document's records");
+}
+
+bool RefusedWhileSearching(bool searching)
+{
+    if (searching)
+        platform::AppMessageBox("First cancel the search operation.", platform::MB_OK);
+    return searching;
 }
 
 } // namespace documentfile

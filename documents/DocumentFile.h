@@ -50,4 +50,8 @@ void Store(platform::Archive& archive, const Kind& kind, Fields& fields, const C
 // endOfFile or badIndex for a truncated or damaged file.
 void Load(platform::Archive& archive, const Kind& kind, Fields& fields, CRecordStore& store);
 
+// Save, Save As and the save question are refused while a search is writing the
+// document's records: says "First cancel the search operation." and returns true then.
+bool RefusedWhileSearching(bool searching);
+
 } // namespace documentfile

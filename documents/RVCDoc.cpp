@@ -2,7 +2,6 @@
 
 #include "documents/DocumentFile.h"
 #include "platform/Archive.h"
-#include "platform/Prompt.h"
 
 #include <mutex>
 
@@ -95,18 +94,10 @@ void CRVCDoc::DeleteContents()
 
 bool CRVCDoc::SaveModified()
 {
-    if (IsSearching()) {
-        platform::AppMessageBox("First cancel the search operation.", platform::MB_OK);
-        return false;
-    }
-    return CDocument::SaveModified();
+    return !documentfile::RefusedWhileSearching(IsSearching()) && CDocument::SaveModified();
 }
 
 bool CRVCDoc::DoSave(const std::string& path, bool replace)
 {
-    if (IsSearching()) {
-        platform::AppMessageBox("First cancel the search operation.", platform::MB_OK);
-        return false;
-    }
-    return CDocument::DoSave(path, replace);
+    return !documentfile::RefusedWhileSearching(IsSearching()) && CDocument::DoSave(path, replace);
 }

@@ -2,7 +2,6 @@
 
 #include "documents/DocumentFile.h"
 #include "platform/Archive.h"
-#include "platform/Prompt.h"
 
 namespace {
 
@@ -74,18 +73,10 @@ void CRVMDoc::DeleteContents()
 
 bool CRVMDoc::SaveModified()
 {
-    if (IsSearching()) {
-        platform::AppMessageBox("First cancel the search operation.", platform::MB_OK);
-        return false;
-    }
-    return CDocument::SaveModified();
+    return !documentfile::RefusedWhileSearching(IsSearching()) && CDocument::SaveModified();
 }
 
 bool CRVMDoc::DoSave(const std::string& path, bool replace)
 {
-    if (IsSearching()) {
-        platform::AppMessageBox("First cancel the search operation.", platform::MB_OK);
-        return false;
-    }
-    return CDocument::DoSave(path, replace);
+    return !documentfile::RefusedWhileSearching(IsSearching()) && CDocument::DoSave(path, replace);
 }
