@@ -343,27 +343,25 @@ template <class Find> std::size_t CListFile::ListEndAhead(std::string_view unrea
     return at;
 }
 
-// Lands behind an empty line: whatever the walk did with the lines before it (record
-// lines, or lines NextRecord passes over), the empty line ends a record's lines or is
-// passed over by NextRecord, so the walk's next step there is NextRecord. The lines
-// passed hold no `text`, so no record among them acts, and no line among them begins
-// with "---" at a line start, so NextRecord could not have ended the list there.
-void CListFile::PassRecordsWithout(std::string_view text)
+// Moves over the raw bytes ahead in whole buffers, up to the first line holding `text` or
+// the first line start where the list could end (`endAhead(unread)`, npos for none),
+// landing each time at `landing(unread, limit)`, a line start before `limit` that the
+// caller's walk may go on from (0: none in these bytes).
+template <class EndAhead, class Landing>
+void CListFile::PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing)
 {
-    if (!CanPass(text) || ListCatalog[listIndex].startKind != 1 || ListCatalog[listIndex].bodyKind != 1)
-        return;
     HoldLine();
     for (;;) {
         const std::uint64_t base = RawOffset();
         const std::string_view bytes = UnreadRaw();
-        std::size_t limit = ListEndAhead(bytes, bytescan::FindDashesLineStart);
+        std::size_t limit = endAhead(bytes);
         const std::size_t hit = bytescan::FindText(bytes.substr(0, limit), text);
         if (hit < limit)
             limit = hit;
         const bool stopped = limit != bytescan::npos;
         if (!stopped)
             limit = bytes.size();
-        const std::size_t to = bytescan::AfterLastEmptyLine(bytes, limit, !midLine);
+        const std::size_t to = landing(bytes, limit);
         if (to > 0) {
             SkipRaw(to);
             midLine = false;
@@ -375,6 +373,20 @@ void CListFile::PassRecordsWithout(std::string_view text)
         if (to > 0 && !ReadMoreRaw())
             return;
     }
+}
+
+// Lands behind an empty line: whatever the walk did with the lines before it (record
+// lines, or lines NextRecord passes over), the empty line ends a record's lines or is
+// passed over by NextRecord, so the walk's next step there is NextRecord. The lines
+// passed hold no `text`, so no record among them acts, and no line among them begins
+// with "---" at a line start, so NextRecord could not have ended the list there.
+void CListFile::PassRecordsWithout(std::string_view text)
+{
+    if (!CanPass(text) || ListCatalog[listIndex].startKind != 1 || ListCatalog[listIndex].bodyKind != 1)
+        return;
+    PassRawWithout(
+        text, [&](std::string_view bytes) { return ListEndAhead(bytes, bytescan::FindDashesLineStart); },
+        [&](std::string_view bytes, std::size_t limit) { return bytescan::AfterLastEmptyLine(bytes, limit, !midLine); });
 }
 
 // Any line start can be landed on: NextRecord judges every line from its start, and the
@@ -389,31 +401,14 @@ void CListFile::PassRecordStartsWithout(std::string_view text)
     // over, which this does not follow.
     if (kind < 0 || kind > 6 || (kind == 0 && !started))
         return;
-    HoldLine();
-    for (;;) {
-        const std::uint64_t base = RawOffset();
-        const std::string_view bytes = UnreadRaw();
-        std::size_t limit = bytescan::npos;
-        if (kind == 0)
-            limit = ListEndAhead(bytes, bytescan::FindEmptyishLineStart);
-        else if (kind != 4 && kind != 6)
-            limit = ListEndAhead(bytes, bytescan::FindDashesLineStart);
-        const std::size_t hit = bytescan::FindText(bytes.substr(0, limit), text);
-        if (hit < limit)
-            limit = hit;
-        const bool stopped = limit != bytescan::npos;
-        if (!stopped)
-            limit = bytes.size();
-        const std::size_t to = bytescan::AfterLastLineFeed(bytes, limit);
-        if (to > 0) {
-            SkipRaw(to);
-            midLine = false;
-        }
-        if (stopped || (to == 0 && !ReadMoreRaw())) {
-            noPassBefore = base + limit;
-            return;
-        }
-        if (to > 0 && !ReadMoreRaw())
-            return;
-    }
+    PassRawWithout(
+        text,
+        [&](std::string_view bytes) {
+            if (kind == 0)
+                return ListEndAhead(bytes, bytescan::FindEmptyishLineStart);
+            if (kind != 4 && kind != 6)
+                return ListEndAhead(bytes, bytescan::FindDashesLineStart);
+            return bytescan::npos;
+        },
+        [](std::string_view bytes, std::size_t limit) { return bytescan::AfterLastLineFeed(bytes, limit); });
 }

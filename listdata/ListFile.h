@@ -73,6 +73,8 @@ private:
 
     bool CanPass(std::string_view text) const;
     template <class Find> std::size_t ListEndAhead(std::string_view unread, Find&& find);
+    template <class EndAhead, class Landing>
+    void PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing);
     bool IsBlank() const;
     bool BeginsWithDashes() const;
     bool BeginsWith(const char* prefix, std::size_t length) const;
