@@ -3,6 +3,7 @@
 #include "platform/Paths.h"
 
 #include <cstring>
+#include <limits>
 
 const char* const BrowserFilterNames[kBrowserCount] = {
     "Alternate Versions - Browser", "Business - Browser", "Crazy Credits - Browser", "Goofs - Browser",
@@ -32,6 +33,69 @@ int InRange(int value, int low, int high, int defaultValue)
 std::uint8_t LowByte(int value)
 {
     return static_cast<std::uint8_t>(value & 0xFF);
+}
+
+// An int setting of the "Settings" section; a loaded value outside [low, high] loads as
+// its default.
+struct IntSetting {
+    const char* key;
+    int CAppSettings::*member;
+    int defaultValue;
+    int low = std::numeric_limits<int>::min();
+    int high = std::numeric_limits<int>::max();
+};
+
+const IntSetting kViewInts[] = {
+    {"Name Output", &CAppSettings::NameOutput, 0},
+    {"Remove Name Number", &CAppSettings::RemoveNameNumber, 1},
+    {"Underline Links", &CAppSettings::UnderlineLinks, 1},
+    {"Disable Link Color", &CAppSettings::DisableLinkColor, 1},
+    {"No Links", &CAppSettings::NoLinks, 0},
+    {"Always Show Headers", &CAppSettings::AlwaysShowHeaders, 0},
+    {"Open Document Maximized", &CAppSettings::OpenMaximized, 0},
+    {"Movie/TV Cast Order", &CAppSettings::CastOrder, 0},
+    {"Movie/TV Default View", &CAppSettings::MovieTVDefaultView, 1, 1, 6},
+    {"Movie/TV Search Type", &CAppSettings::MovieTVSearchType, 0, 0, 3},
+    {"Movie/TV Also Aka", &CAppSettings::MovieTVAlsoAka, 0},
+    {"Cast/Crew Search Type", &CAppSettings::CastCrewSearchType, 0, 0, 3},
+    {"Cast/Crew Also Aka", &CAppSettings::CastCrewAlsoAka, 0},
+    {"Cast/Crew Search Actors", &CAppSettings::CastCrewSearchActors, 1},
+    {"Cast/Crew Search Actresses", &CAppSettings::CastCrewSearchActresses, 1},
+    {"Cast/Crew Search Directors", &CAppSettings::CastCrewSearchDirectors, 1},
+    {"Cast/Crew Search OtherCrew", &CAppSettings::CastCrewSearchOtherCrew, 1},
+    {"Cast/Crew Filmography Sort", &CAppSettings::FilmographySort, 0},
+    {"Cast/Crew Default View", &CAppSettings::CastCrewDefaultView, 1, 1, 2},
+    {"Vald Lista", &CAppSettings::SelectedList, 0, 0, kListCount - 1},
+};
+
+const IntSetting kDeltamendInts[] = {
+    {"Deltamend Sumwatch", &CAppSettings::DeltamendSumwatch, 0},
+    {"Deltamend Force", &CAppSettings::DeltamendForce, 0},
+    {"Deltamend Keep", &CAppSettings::DeltamendKeep, 0},
+    {"Deltamend Logfile", &CAppSettings::DeltamendLogfile, 0},
+    {"Deltamend NoStats", &CAppSettings::DeltamendNoStats, 0},
+    {"Deltamend Quiet", &CAppSettings::DeltamendQuiet, 0},
+};
+
+const IntSetting kSumwatchInts[] = {
+    {"Sumwatch Logfile", &CAppSettings::SumwatchLogfile, 0},
+    {"Sumwatch NoStats", &CAppSettings::SumwatchNoStats, 0},
+    {"Sumwatch Quiet", &CAppSettings::SumwatchQuiet, 0},
+};
+
+template <std::size_t N>
+void LoadInts(platform::IProfile& p, const std::string& section, CAppSettings& settings, const IntSetting (&table)[N])
+{
+    for (const IntSetting& e : table)
+        settings.*e.member = InRange(p.GetProfileInt(section, e.key, e.defaultValue), e.low, e.high, e.defaultValue);
+}
+
+template <std::size_t N>
+void SaveInts(platform::IProfile& p, const std::string& section, const CAppSettings& settings,
+              const IntSetting (&table)[N])
+{
+    for (const IntSetting& e : table)
+        p.WriteProfileInt(section, e.key, settings.*e.member);
 }
 
 } // namespace
@@ -90,26 +154,7 @@ void CAppSettings::Load(platform::IProfile& p)
 
     FontColor = static_cast<platform::ColorRef>(p.GetProfileInt(s, "Font Color", 8));
     LinkColor = static_cast<platform::ColorRef>(p.GetProfileInt(s, "Link Color", 0));
-    NameOutput = p.GetProfileInt(s, "Name Output", 0);
-    RemoveNameNumber = p.GetProfileInt(s, "Remove Name Number", 1);
-    UnderlineLinks = p.GetProfileInt(s, "Underline Links", 1);
-    DisableLinkColor = p.GetProfileInt(s, "Disable Link Color", 1);
-    NoLinks = p.GetProfileInt(s, "No Links", 0);
-    AlwaysShowHeaders = p.GetProfileInt(s, "Always Show Headers", 0);
-    OpenMaximized = p.GetProfileInt(s, "Open Document Maximized", 0);
-    CastOrder = p.GetProfileInt(s, "Movie/TV Cast Order", 0);
-    MovieTVDefaultView = InRange(p.GetProfileInt(s, "Movie/TV Default View", 1), 1, 6, 1);
-    MovieTVSearchType = InRange(p.GetProfileInt(s, "Movie/TV Search Type", 0), 0, 3, 0);
-    MovieTVAlsoAka = p.GetProfileInt(s, "Movie/TV Also Aka", 0);
-    CastCrewSearchType = InRange(p.GetProfileInt(s, "Cast/Crew Search Type", 0), 0, 3, 0);
-    CastCrewAlsoAka = p.GetProfileInt(s, "Cast/Crew Also Aka", 0);
-    CastCrewSearchActors = p.GetProfileInt(s, "Cast/Crew Search Actors", 1);
-    CastCrewSearchActresses = p.GetProfileInt(s, "Cast/Crew Search Actresses", 1);
-    CastCrewSearchDirectors = p.GetProfileInt(s, "Cast/Crew Search Directors", 1);
-    CastCrewSearchOtherCrew = p.GetProfileInt(s, "Cast/Crew Search OtherCrew", 1);
-    FilmographySort = p.GetProfileInt(s, "Cast/Crew Filmography Sort", 0);
-    CastCrewDefaultView = InRange(p.GetProfileInt(s, "Cast/Crew Default View", 1), 1, 2, 1);
-    SelectedList = InRange(p.GetProfileInt(s, "Vald Lista", 0), 0, kListCount - 1, 0);
+    LoadInts(p, s, *this, kViewInts);
 
     DefaultDirectoryPath = p.GetProfileString(s, "Default Open/Save Directory", DefaultDirectory());
     ListsPath = p.GetProfileString(s, "Lists Path", DefaultDirectory());
@@ -117,19 +162,12 @@ void CAppSettings::Load(platform::IProfile& p)
     for (int i = 0; i < kBrowserCount; ++i)
         BrowserFilter[i] = InRange(p.GetProfileInt(s, BrowserFilterNames[i], 0), 0, 26, 0);
 
-    DeltamendSumwatch = p.GetProfileInt(s, "Deltamend Sumwatch", 0);
-    DeltamendForce = p.GetProfileInt(s, "Deltamend Force", 0);
-    DeltamendKeep = p.GetProfileInt(s, "Deltamend Keep", 0);
-    DeltamendLogfile = p.GetProfileInt(s, "Deltamend Logfile", 0);
-    DeltamendNoStats = p.GetProfileInt(s, "Deltamend NoStats", 0);
-    DeltamendQuiet = p.GetProfileInt(s, "Deltamend Quiet", 0);
+    LoadInts(p, s, *this, kDeltamendInts);
     DiffilesPath = p.GetProfileString(s, "Deltamend Diffiles Path", DefaultDirectory());
     DeltamendLogfilePath = p.GetProfileString(s, "Deltamend Logfile Path", DefaultDirectory() + kLogfileName);
     DeltamendPath = p.GetProfileString(s, "Deltamend Deltamend Path", m_programDir + kDeltamendProgram);
 
-    SumwatchLogfile = p.GetProfileInt(s, "Sumwatch Logfile", 0);
-    SumwatchNoStats = p.GetProfileInt(s, "Sumwatch NoStats", 0);
-    SumwatchQuiet = p.GetProfileInt(s, "Sumwatch Quiet", 0);
+    LoadInts(p, s, *this, kSumwatchInts);
     SumwatchLogfilePath = p.GetProfileString(s, "Sumwatch Logfile Path", DefaultDirectory() + kLogfileName);
     SumwatchPath = p.GetProfileString(s, "Sumwatch Sumwatch Path", m_programDir + kSumwatchProgram);
 }
@@ -161,26 +199,7 @@ void CAppSettings::Save(platform::IProfile& p) const
                          std::string(Font.lfFaceName, strnlen(Font.lfFaceName, platform::kFaceNameSize)));
     p.WriteProfileInt(s, "Font Color", static_cast<int>(FontColor));
     p.WriteProfileInt(s, "Link Color", static_cast<int>(LinkColor));
-    p.WriteProfileInt(s, "Name Output", NameOutput);
-    p.WriteProfileInt(s, "Remove Name Number", RemoveNameNumber);
-    p.WriteProfileInt(s, "Underline Links", UnderlineLinks);
-    p.WriteProfileInt(s, "Disable Link Color", DisableLinkColor);
-    p.WriteProfileInt(s, "No Links", NoLinks);
-    p.WriteProfileInt(s, "Always Show Headers", AlwaysShowHeaders);
-    p.WriteProfileInt(s, "Open Document Maximized", OpenMaximized);
-    p.WriteProfileInt(s, "Movie/TV Cast Order", CastOrder);
-    p.WriteProfileInt(s, "Movie/TV Default View", MovieTVDefaultView);
-    p.WriteProfileInt(s, "Movie/TV Search Type", MovieTVSearchType);
-    p.WriteProfileInt(s, "Movie/TV Also Aka", MovieTVAlsoAka);
-    p.WriteProfileInt(s, "Cast/Crew Search Type", CastCrewSearchType);
-    p.WriteProfileInt(s, "Cast/Crew Also Aka", CastCrewAlsoAka);
-    p.WriteProfileInt(s, "Cast/Crew Search Actors", CastCrewSearchActors);
-    p.WriteProfileInt(s, "Cast/Crew Search Actresses", CastCrewSearchActresses);
-    p.WriteProfileInt(s, "Cast/Crew Search Directors", CastCrewSearchDirectors);
-    p.WriteProfileInt(s, "Cast/Crew Search OtherCrew", CastCrewSearchOtherCrew);
-    p.WriteProfileInt(s, "Cast/Crew Filmography Sort", FilmographySort);
-    p.WriteProfileInt(s, "Cast/Crew Default View", CastCrewDefaultView);
-    p.WriteProfileInt(s, "Vald Lista", SelectedList);
+    SaveInts(p, s, *this, kViewInts);
 
     p.WriteProfileString(s, "Default Open/Save Directory", DefaultDirectoryPath);
     p.WriteProfileString(s, "Lists Path", ListsPath);
@@ -188,19 +207,12 @@ void CAppSettings::Save(platform::IProfile& p) const
     for (int i = 0; i < kBrowserCount; ++i)
         p.WriteProfileInt(s, BrowserFilterNames[i], BrowserFilter[i]);
 
-    p.WriteProfileInt(s, "Deltamend Sumwatch", DeltamendSumwatch);
-    p.WriteProfileInt(s, "Deltamend Force", DeltamendForce);
-    p.WriteProfileInt(s, "Deltamend Keep", DeltamendKeep);
-    p.WriteProfileInt(s, "Deltamend Logfile", DeltamendLogfile);
-    p.WriteProfileInt(s, "Deltamend NoStats", DeltamendNoStats);
-    p.WriteProfileInt(s, "Deltamend Quiet", DeltamendQuiet);
+    SaveInts(p, s, *this, kDeltamendInts);
     p.WriteProfileString(s, "Deltamend Diffiles Path", DiffilesPath);
     p.WriteProfileString(s, "Deltamend Logfile Path", DeltamendLogfilePath);
     p.WriteProfileString(s, "Deltamend Deltamend Path", DeltamendPath);
 
-    p.WriteProfileInt(s, "Sumwatch Logfile", SumwatchLogfile);
-    p.WriteProfileInt(s, "Sumwatch NoStats", SumwatchNoStats);
-    p.WriteProfileInt(s, "Sumwatch Quiet", SumwatchQuiet);
+    SaveInts(p, s, *this, kSumwatchInts);
     p.WriteProfileString(s, "Sumwatch Logfile Path", SumwatchLogfilePath);
     p.WriteProfileString(s, "Sumwatch Sumwatch Path", SumwatchPath);
 }
