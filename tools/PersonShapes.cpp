@@ -67,6 +67,25 @@ void MaybeHostile(const ShapeContext& c, Rng& rng, std::string& credit, std::siz
     }
 }
 
+// The record of `person` in a filmography list, one line per credit as `credit(rng, title,
+// name, first)` appends it; false when the person has no credits in the list.
+template <class Credit>
+bool WriteCreditsRecord(const ShapeContext& c, std::uint64_t person, std::string& out, Credit credit)
+{
+    const std::vector<TitleRef> credits = CreditsOf(c, person);
+    if (credits.empty())
+        return false;
+    const std::string name = c.universe.PersonName(person);
+    Rng rng = c.RecordRng(person);
+    bool first = true;
+    for (const TitleRef& t : credits) {
+        credit(rng, t, name, first);
+        first = false;
+    }
+    out += '\n';
+    return true;
+}
+
 } // namespace
 
 std::vector<TitleRef> CreditsOf(const ShapeContext& c, std::uint64_t person)
@@ -105,14 +124,8 @@ std::vector<TitleRef> CreditsOf(const ShapeContext& c, std::uint64_t person)
 
 bool WriteCastRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
 {
-    const std::vector<TitleRef> credits = CreditsOf(c, person);
-    if (credits.empty())
-        return false;
     const Universe& u = c.universe;
-    const std::string name = u.PersonName(person);
-    Rng rng = c.RecordRng(person);
-    bool first = true;
-    for (const TitleRef& t : credits) {
+    return WriteCreditsRecord(c, person, out, [&](Rng& rng, const TitleRef& t, const std::string& name, bool first) {
         std::string credit = u.Title(t);
         if (person < 2 && t.group == 1) {
             // Two roles over the series' episodes, billed on some of them.
@@ -133,22 +146,13 @@ bool WriteCastRecord(const ShapeContext& c, std::uint64_t person, std::string& o
             MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
         }
         AppendCreditLine(out, first, name, credit);
-        first = false;
-    }
-    out += '\n';
-    return true;
+    });
 }
 
 bool WriteCrewRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
 {
-    const std::vector<TitleRef> credits = CreditsOf(c, person);
-    if (credits.empty())
-        return false;
     const Universe& u = c.universe;
-    const std::string name = u.PersonName(person);
-    Rng rng = c.RecordRng(person);
-    bool first = true;
-    for (const TitleRef& t : credits) {
+    return WriteCreditsRecord(c, person, out, [&](Rng& rng, const TitleRef& t, const std::string& name, bool first) {
         std::string credit = u.Title(t);
         if (person < 2 && t.group == 1) {
             // Episodes without a note, then a group sharing one.
@@ -159,29 +163,19 @@ bool WriteCrewRecord(const ShapeContext& c, std::uint64_t person, std::string& o
         }
         MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
         AppendCreditLine(out, first, name, credit);
-        first = false;
-    }
-    out += '\n';
-    return true;
+    });
 }
 
 bool WriteWritersRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
 {
-    const std::vector<TitleRef> credits = CreditsOf(c, person);
-    if (credits.empty())
-        return false;
     const Universe& u = c.universe;
-    const std::string name = u.PersonName(person);
-    Rng rng = c.RecordRng(person);
-    bool first = true;
-    for (const TitleRef& t : credits) {
+    return WriteCreditsRecord(c, person, out, [&](Rng& rng, const TitleRef& t, const std::string& name, bool first) {
         std::string title = u.Title(t);
         if (person < 2 && t.group == 0) {
             // Two credits on the same title, with different notes and order marks.
             AppendCreditLine(out, first, name, title + "  (screenplay)  <1,2,1>");
             AppendCreditLine(out, false, name, title + "  (story)  <2,1,1>");
-            first = false;
-            continue;
+            return;
         }
         std::string credit = title;
         if (rng.Percent(60))
@@ -191,10 +185,7 @@ bool WriteWritersRecord(const ShapeContext& c, std::uint64_t person, std::string
                       std::to_string(1 + rng.Below(3)) + ">";
         MaybeHostile(c, rng, credit, first ? name.size() + 1 : 3);
         AppendCreditLine(out, first, name, credit);
-        first = false;
-    }
-    out += '\n';
-    return true;
+    });
 }
 
 bool WriteAkaNamesRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
