@@ -61,11 +61,7 @@ bool WriteBusinessRecord(const ShapeContext& c, std::uint64_t group, std::string
         out += "ST: Palace Theater, Springfield, USA\n";
     if (rng.Percent(15))
         out += "CP: Northgate Pictures\n";
-    if (const std::size_t length = c.HostileLength(rng)) {
-        std::string line = "CP: ";
-        PadLine(line, length);
-        out += line + "\n";
-    }
+    AppendHostileLine(c, rng, out, "CP: ");
     out += '\n';
     return true;
 }
@@ -102,11 +98,7 @@ bool WritePlotRecord(const ShapeContext& c, std::uint64_t group, std::string& ou
             out += "PL: When the ferry stops running, a harbour town must decide who it trusts.\n";
             out += "PL: " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) +
                    " (qv) plays the keeper of the old lighthouse.\n";
-            if (const std::size_t length = c.HostileLength(rng)) {
-                std::string line = "PL: ";
-                PadLine(line, length);
-                out += line + "\n";
-            }
+            AppendHostileLine(c, rng, out, "PL: ");
             out += "\nBY: reviewer" + std::to_string(rng.Below(1000)) + "@example.com\n\n";
         }
     }

@@ -45,24 +45,29 @@ std::vector<TitleRef> RecordTitles(const ShapeContext& c, std::uint64_t group, R
     return titles;
 }
 
-void AppendHostile(const ShapeContext& c, Rng& rng, std::string& out, const char* indent)
+// The records of `group` when the list covers it (`percent`): per title "# title", then
+// what `body(rng)` appends, maybe an over-long line at `indent`, and `end`.
+template <class Body>
+bool WriteTitleRecords(const ShapeContext& c, std::uint64_t group, std::uint32_t percent, const char* indent,
+                       const char* end, std::string& out, Body body)
 {
-    if (const std::size_t length = c.HostileLength(rng)) {
-        std::string line = indent;
-        PadLine(line, length);
-        out += line + "\n";
+    if (!c.Covers(group, percent))
+        return false;
+    Rng rng = c.RecordRng(group);
+    for (const TitleRef& t : RecordTitles(c, group, rng)) {
+        out += "# " + c.universe.Title(t) + "\n";
+        body(rng);
+        AppendHostileLine(c, rng, out, indent);
+        out += end;
     }
+    return true;
 }
 
 } // namespace
 
 bool WriteHashItemsRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 35))
-        return false;
-    Rng rng = c.RecordRng(group);
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + c.universe.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 35, "  ", "\n", out, [&](Rng& rng) {
         const int items = 1 + static_cast<int>(rng.Below(3));
         for (int i = 0; i < items; ++i) {
             out += std::string("- ") + rng.Pick(kItems) + "\n";
@@ -71,19 +76,12 @@ bool WriteHashItemsRecord(const ShapeContext& c, std::uint64_t group, std::strin
             if (rng.Percent(25))
                 out += "  - Only in the European prints.\n";
         }
-        AppendHostile(c, rng, out, "  ");
-        out += '\n';
-    }
-    return true;
+    });
 }
 
 bool WriteGoofsRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 45))
-        return false;
-    Rng rng = c.RecordRng(group);
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + c.universe.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 45, "  ", "\n\n", out, [&](Rng& rng) {
         const int items = 1 + static_cast<int>(rng.Below(3));
         for (int i = 0; i < items; ++i) {
             if (i > 0)
@@ -92,19 +90,12 @@ bool WriteGoofsRecord(const ShapeContext& c, std::uint64_t group, std::string& o
             if (rng.Percent(40))
                 out += "  The glass is full again in the next shot.\n";
         }
-        AppendHostile(c, rng, out, "  ");
-        out += "\n\n";
-    }
-    return true;
+    });
 }
 
 bool WriteTriviaRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 50))
-        return false;
-    Rng rng = c.RecordRng(group);
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + c.universe.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 50, "  ", "\n\n", out, [&](Rng& rng) {
         const int items = 1 + static_cast<int>(rng.Below(4));
         for (int i = 0; i < items; ++i) {
             if (i > 0)
@@ -115,19 +106,12 @@ bool WriteTriviaRecord(const ShapeContext& c, std::uint64_t group, std::string& 
             if (rng.Percent(20))
                 out += "  - The second unit shot the storm in one night.\n";
         }
-        AppendHostile(c, rng, out, "  ");
-        out += "\n\n";
-    }
-    return true;
+    });
 }
 
 bool WriteQuotesRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 40))
-        return false;
-    Rng rng = c.RecordRng(group);
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + c.universe.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 40, "  ", "\n\n", out, [&](Rng& rng) {
         const int quotes = 1 + static_cast<int>(rng.Below(3));
         for (int q = 0; q < quotes; ++q) {
             if (q > 0)
@@ -141,21 +125,14 @@ bool WriteQuotesRecord(const ShapeContext& c, std::uint64_t group, std::string& 
                     out += ":: (they both laugh)\n";
             }
         }
-        AppendHostile(c, rng, out, "  ");
-        out += "\n\n";
-    }
-    return true;
+    });
 }
 
 bool WriteSoundtracksRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 40))
-        return false;
     const Universe& u = c.universe;
-    Rng rng = c.RecordRng(group);
     const std::uint32_t people = static_cast<std::uint32_t>(u.People());
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + u.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 40, "  ", "\n", out, [&](Rng& rng) {
         const int songs = 1 + static_cast<int>(rng.Below(3));
         for (int s = 0; s < songs; ++s) {
             out += std::string("- \"") + rng.Pick(kSongs) + "\"\n";
@@ -165,26 +142,16 @@ bool WriteSoundtracksRecord(const ShapeContext& c, std::uint64_t group, std::str
             if (rng.Percent(30))
                 out += "    (uncredited)\n";
         }
-        AppendHostile(c, rng, out, "  ");
-        out += '\n';
-    }
-    return true;
+    });
 }
 
 bool WriteTaglinesRecord(const ShapeContext& c, std::uint64_t group, std::string& out)
 {
-    if (!c.Covers(group, 40))
-        return false;
-    Rng rng = c.RecordRng(group);
-    for (const TitleRef& t : RecordTitles(c, group, rng)) {
-        out += "# " + c.universe.Title(t) + "\n";
+    return WriteTitleRecords(c, group, 40, "\t", "\n", out, [&](Rng& rng) {
         const int lines = 1 + static_cast<int>(rng.Below(3));
         for (int i = 0; i < lines; ++i)
             out += std::string("\t") + rng.Pick(kTaglines) + "\n";
-        AppendHostile(c, rng, out, "\t");
-        out += '\n';
-    }
-    return true;
+    });
 }
 
 } // namespace listgen

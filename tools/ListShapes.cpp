@@ -46,6 +46,15 @@ void PadLine(std::string& line, std::size_t length)
         line.back() = '.';
 }
 
+void AppendHostileLine(const ShapeContext& c, Rng& rng, std::string& out, const char* prefix)
+{
+    if (const std::size_t length = c.HostileLength(rng)) {
+        std::string line = prefix;
+        PadLine(line, length);
+        out += line + "\n";
+    }
+}
+
 const ListShape& ShapeOf(int listIndex)
 {
     static const ListShape shapeCast{true, WriteCastRecord};

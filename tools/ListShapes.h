@@ -31,6 +31,9 @@ struct ShapeContext {
 // Appends words to `line` (which has no newline yet) until it is `length` characters.
 void PadLine(std::string& line, std::size_t length);
 
+// In hostile mode, now and then: appends an over-long line that begins with `prefix`.
+void AppendHostileLine(const ShapeContext& c, Rng& rng, std::string& out, const char* prefix);
+
 // Writes the record of `key` into `out` (lines ending with "\n"); returns false, writing
 // nothing, when the list has no record for it.
 using RecordWriter = bool (*)(const ShapeContext&, std::uint64_t key, std::string& out);
