@@ -81,6 +81,34 @@ std::size_t EndBeforeGroup(const char* s, std::size_t begin, std::size_t open)
     return open;
 }
 
+// A field of a biography line: its part value, its text [begin, end) and where the next
+// field starts (kNoNext: none).
+struct FieldSpan {
+    int value;
+    std::size_t begin;
+    std::size_t end;
+    std::size_t next;
+};
+
+// A name up to and with its "(qv)" (value 1), else the rest of the line (value 0).
+FieldSpan NameUpToQv(const char* line, std::size_t begin, std::size_t length)
+{
+    const char* qv = std::strstr(line + begin, "(qv)");
+    if (qv == nullptr)
+        return {0, begin, TrimWhiteEnd(line, begin, length), kNoNext};
+    const std::size_t end = static_cast<std::size_t>(qv - line) + 4;
+    return {1, begin, end, end};
+}
+
+// Text up to the next parenthesised group, which is the next field; else up to `rest`.
+FieldSpan TextUpToGroup(const char* line, std::size_t begin, std::size_t rest, int value)
+{
+    const std::size_t open = IndexOf(line, begin, '(', kNoNext);
+    if (open == kNoNext)
+        return {value, begin, rest, kNoNext};
+    return {value, begin, EndBeforeGroup(line, begin, open), open};
+}
+
 } // namespace
 
 // ---- Prefix codes ------------------------------------------------------------------------
@@ -400,10 +428,8 @@ const char* CListLine::NextDatePlaceField(int& position, int& part, const char* 
     }
     const std::size_t begin = Skip(line, at, " ");
     if (line[begin] != '(') {
-        const std::size_t open = IndexOf(line, begin, '(', kNoNext);
-        if (open == kNoNext)
-            return EndPart(position, part, 2, line, begin, TrimWhiteEnd(line, begin, length), kNoNext, "");
-        return EndPart(position, part, 2, line, begin, EndBeforeGroup(line, begin, open), open, "");
+        const FieldSpan f = TextUpToGroup(line, begin, TrimWhiteEnd(line, begin, length), 2);
+        return EndPart(position, part, f.value, line, f.begin, f.end, f.next, "");
     }
     std::size_t close = IndexOf(line, begin, ')', kNoNext);
     if (close == kNoNext)
@@ -420,21 +446,14 @@ const char* CListLine::NextGuestField(int& position, int& part, const char* line
     const std::size_t at = BoundedLength(line, static_cast<std::size_t>(position));
     const std::size_t length = at + std::strlen(line + at);
     if (position == 0) {
-        const std::size_t begin = Skip(line, at, " *");
-        const char* qv = std::strstr(line + begin, "(qv)");
-        if (qv == nullptr)
-            return EndPart(position, part, 0, line, begin, TrimWhiteEnd(line, begin, length), kNoNext, "");
-        const std::size_t end = static_cast<std::size_t>(qv - line) + 4;
-        return EndPart(position, part, 1, line, begin, end, end, ",");
+        const FieldSpan f = NameUpToQv(line, Skip(line, at, " *"), length);
+        return EndPart(position, part, f.value, line, f.begin, f.end, f.next, ",");
     }
     const std::size_t begin = Skip(line, at, " ");
     const std::size_t rest = TrimWhiteEnd(line, begin, length);
     if (StartsWith(line + begin, "as ")) {
-        const std::size_t role = begin + 3;
-        const std::size_t open = IndexOf(line, role, '(', kNoNext);
-        if (open == kNoNext)
-            return EndPart(position, part, 2, line, role, rest, kNoNext, "");
-        return EndPart(position, part, 2, line, role, EndBeforeGroup(line, role, open), open, "");
+        const FieldSpan f = TextUpToGroup(line, begin + 3, rest, 2);
+        return EndPart(position, part, f.value, line, f.begin, f.end, f.next, "");
     }
     std::size_t underscore = kNoNext;
     if (StartsWith(line + begin, "(episode ")) {
@@ -472,12 +491,8 @@ const char* CListLine::NextSalaryField(int& position, int& part, const char* lin
     const std::size_t at = BoundedLength(line, static_cast<std::size_t>(position));
     const std::size_t length = at + std::strlen(line + at);
     if (position == 0) {
-        const std::size_t begin = Skip(line, at, " *");
-        const char* qv = std::strstr(line + begin, "(qv)");
-        if (qv == nullptr)
-            return EndPart(position, part, 0, line, begin, TrimWhiteEnd(line, begin, length), kNoNext, "");
-        const std::size_t end = static_cast<std::size_t>(qv - line) + 4;
-        return EndPart(position, part, 1, line, begin, end, end, "");
+        const FieldSpan f = NameUpToQv(line, Skip(line, at, " *"), length);
+        return EndPart(position, part, f.value, line, f.begin, f.end, f.next, "");
     }
     const std::size_t begin = Skip(line, at, " ");
     const std::size_t rest = TrimWhiteEnd(line, begin, length);
