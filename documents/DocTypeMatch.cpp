@@ -1,5 +1,6 @@
 #include "documents/DocTypeMatch.h"
 
+#include "listdata/TextChars.h"
 #include "platform/Document.h"
 
 #include <cstring>
@@ -10,19 +11,7 @@ namespace {
 
 bool EqualNoCase(const std::string& text, const char* other)
 {
-    if (text.size() != std::strlen(other))
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        unsigned char a = static_cast<unsigned char>(text[i]);
-        unsigned char b = static_cast<unsigned char>(other[i]);
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<unsigned char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<unsigned char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
+    return text.size() == std::strlen(other) && textchars::EqualNoCase(text.data(), other, text.size());
 }
 
 } // namespace
