@@ -21,7 +21,7 @@ bool CListFile::Open(int index, const CAppSettings& settings)
     return OpenPath(index, platform::ResolveCaseInsensitive(settings.ListFilePath(index)));
 }
 
-bool CListFile::OpenPath(int index, const std::string& path)
+void CListFile::ResetReadState()
 {
     started = false;
     noPassBefore = 0;
@@ -31,6 +31,11 @@ bool CListFile::OpenPath(int index, const std::string& path)
     heldLine[0] = '\0';
     line = heldLine;
     lineLength = 0;
+}
+
+bool CListFile::OpenPath(int index, const std::string& path)
+{
+    ResetReadState();
     if (index < 0 || index >= kListCount || !OpenRead(path)) {
         listIndex = -1;
         return false;
@@ -41,14 +46,7 @@ bool CListFile::OpenPath(int index, const std::string& path)
 
 bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> source, const std::string& name)
 {
-    started = false;
-    noPassBefore = 0;
-    barrierSearchTo = 0;
-    continuation = false;
-    midLine = false;
-    heldLine[0] = '\0';
-    line = heldLine;
-    lineLength = 0;
+    ResetReadState();
     if (index < 0 || index >= kListCount || !source) {
         listIndex = -1;
         return false;

@@ -61,6 +61,8 @@ public:
     int GetListIndex() const { return listIndex; }
 
 private:
+    // Forgets what was read from the previous file.
+    void ResetReadState();
     bool ReadPiece();
     bool NextBlankEndedRecord();
     bool NextUnindentedRecord();
