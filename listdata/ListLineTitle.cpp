@@ -106,6 +106,16 @@ bool FindLastBraceGroup(const char* title, std::size_t length, std::size_t& open
     return false;
 }
 
+// The episode group of `title` (null taken as ""); false when it has none.
+bool FindEpisodeBraces(const char*& title, std::size_t& open, std::size_t& close)
+{
+    if (title == nullptr)
+        title = "";
+    open = 0;
+    close = 0;
+    return FindLastBraceGroup(title, std::strlen(title), open, close);
+}
+
 // The last "(...)" inside [begin, end): false when there is none.
 bool FindLastGroup(const char* s, std::size_t begin, std::size_t end, std::size_t& open, std::size_t& close)
 {
@@ -210,22 +220,18 @@ const char* CListLine::SeriesTitle(const char* title)
 
 const char* CListLine::EpisodePart(const char* title)
 {
-    if (title == nullptr)
-        title = "";
     std::size_t open = 0;
     std::size_t close = 0;
-    if (!FindLastBraceGroup(title, std::strlen(title), open, close))
+    if (!FindEpisodeBraces(title, open, close))
         return Assign("", 0);
     return Assign(title + open + 1, close - open - 1);
 }
 
 const char* CListLine::EpisodeName(const char* title)
 {
-    if (title == nullptr)
-        title = "";
     std::size_t open = 0;
     std::size_t close = 0;
-    if (!FindLastBraceGroup(title, std::strlen(title), open, close))
+    if (!FindEpisodeBraces(title, open, close))
         return Assign("", 0);
     std::size_t groupOpen = 0;
     std::size_t groupClose = 0;
@@ -238,13 +244,11 @@ const char* CListLine::EpisodeName(const char* title)
 
 const char* CListLine::EpisodeNumber(const char* title)
 {
-    if (title == nullptr)
-        title = "";
     std::size_t open = 0;
     std::size_t close = 0;
     std::size_t groupOpen = 0;
     std::size_t groupClose = 0;
-    if (!FindLastBraceGroup(title, std::strlen(title), open, close) ||
+    if (!FindEpisodeBraces(title, open, close) ||
         !FindLastGroup(title, open + 1, close, groupOpen, groupClose))
         return Assign("", 0);
     return Assign(title + groupOpen + 1, groupClose - groupOpen - 1);
