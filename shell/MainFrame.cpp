@@ -255,11 +255,11 @@ void CMainFrame::UpdateCommands()
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
         if (frame && frame->View() && frame->View()->GetDocument())
-            frame->setWindowTitle(platform::ToQString(frame->View()->GetDocument()->GetTitle()));
+            frame->setWindowTitle(platform::PathToQString(frame->View()->GetDocument()->GetTitle()));
     }
     QString caption = QString::fromLatin1(kMainFrameTitle);
     if (document)
-        caption += QStringLiteral(" - ") + platform::ToQString(document->GetTitle());
+        caption += QStringLiteral(" - ") + platform::PathToQString(document->GetTitle());
     setWindowTitle(caption);
 
     int menuId = IDR_MAINFRAME;
@@ -278,9 +278,11 @@ void CMainFrame::UpdateCommands()
         action->setCheckable(cmdUI.m_checkSet);
         if (cmdUI.m_checkSet)
             action->setChecked(cmdUI.m_checked);
+        const bool recentFile = id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
+        // A recent-file entry's text holds its path.
         if (cmdUI.m_textSet)
-            action->setText(platform::ToQString(cmdUI.m_text));
-        if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount)
+            action->setText(recentFile ? platform::PathToQString(cmdUI.m_text) : platform::ToQString(cmdUI.m_text));
+        if (recentFile)
             action->setVisible(!cmdUI.m_text.empty() || id == ID_FILE_MRU_FILE1);
     }
 }

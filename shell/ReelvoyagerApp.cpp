@@ -128,7 +128,7 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
     if (!view)
         return false;
     auto* frame = new CChildFrame(view);
-    frame->setWindowTitle(platform::ToQString(document.GetTitle()));
+    frame->setWindowTitle(platform::PathToQString(document.GetTitle()));
     document.AddView(view);
     view->OnInitialUpdate();
     m_mainFrame->AddChildFrame(frame);
@@ -147,7 +147,7 @@ platform::CDocument* CReelvoyagerApp::OpenDocumentFile(const std::string& path)
     if (document)
         for (platform::IView* view : document->GetViews())
             if (auto* richView = dynamic_cast<CRichDocumentView*>(view); richView && richView->Frame())
-                richView->Frame()->setWindowTitle(platform::ToQString(document->GetTitle()));
+                richView->Frame()->setWindowTitle(platform::PathToQString(document->GetTitle()));
     if (m_mainFrame)
         m_mainFrame->UpdateCommands();
     return document;
@@ -241,7 +241,11 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
             cmdUI.SetText(index == 0 ? "Recent File" : "");
             cmdUI.Enable(false);
         } else {
-            cmdUI.SetText("&" + std::to_string(index + 1) + " " + path);
+            // An ampersand of the path is shown, not taken as the entry's mnemonic.
+            std::string shown;
+            for (const char c : path)
+                shown += c == '&' ? std::string("&&") : std::string(1, c);
+            cmdUI.SetText("&" + std::to_string(index + 1) + " " + shown);
             cmdUI.Enable(true);
         }
         return true;

@@ -255,6 +255,34 @@ private slots:
         QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
     }
 
+    void fileNamesShowAsTheyAreWritten()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString directory = QString::fromStdString(m_program->dir.Path());
+        const QString noel = directory + QStringLiteral("No\u00EBl & Co.rvmtv");
+        QVERIFY(movie->DoSave(noel.toStdString()));
+        m_program->app->DocManager().CloseAllDocuments();
+
+        platform::FileDialog::SetNextFileName(noel);
+        m_program->Action(ID_FILE_OPEN)->trigger();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        platform::CDocument* reopened = m_program->app->DocManager().GetDocuments().front();
+        QCOMPARE(Program::ViewOf(reopened)->Frame()->windowTitle(), QStringLiteral("No\u00EBl & Co.rvmtv"));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - No\u00EBl & Co.rvmtv"));
+        // The recent-file entry shows the path; its ampersand is no mnemonic.
+        m_program->Frame().UpdateCommands();
+        QString expected = noel;
+        expected.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QCOMPARE(m_program->Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 ") + expected);
+
+        reopened->SetModifiedFlag(true);
+        platform::MessageBox::ClearShown();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdCancel);
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to No\u00EBl & Co.rvmtv?"));
+    }
+
     void commandLineOpensADocument()
     {
         // Save one with a first program, start a second on its path.
