@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPrintPreviewDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QUrl>
@@ -329,6 +330,60 @@ private slots:
         });
         m_program->Action(ID_FILE_PRINT_PREVIEW)->trigger();
         QVERIFY(previewShown);
+    }
+
+    void printedTextKeepsTheMarginsAndIndents()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRichDocumentView* view = Program::ViewOf(movie);
+        // A narrow sheet at 300 dots per inch, so that the long lines wrap: 720 twips are
+        // 150 dots.
+        const int dpi = 300, margin = 150;
+        QImage sheet(3 * dpi, 11 * dpi, QImage::Format_RGB32);
+        sheet.setDotsPerMeterX(qRound(dpi / 0.0254));
+        sheet.setDotsPerMeterY(qRound(dpi / 0.0254));
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.translate(margin, margin);
+        int pages = 1;
+        CRichDocumentView::PrintPages(*view->document(), view->ScreenPixelsPerInch(), painter,
+                                      QSizeF(sheet.width() - 2 * margin, sheet.height() - 2 * margin), [&pages] {
+                                          ++pages;
+                                          return false;
+                                      });
+        painter.end();
+        QCOMPARE(pages, 1);
+        // The printed lines: runs of rows with ink, each with its leftmost dot.
+        QList<int> lineLefts;
+        int top = -1, bottom = -1;
+        bool inLine = false;
+        for (int y = 0; y < sheet.height(); ++y) {
+            int left = -1;
+            for (int x = 0; x < sheet.width() && left < 0; ++x)
+                if (qGray(sheet.pixel(x, y)) < 128)
+                    left = x;
+            if (left >= 0) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                if (!inLine)
+                    lineLefts.append(left);
+                else
+                    lineLefts.last() = qMin(lineLefts.last(), left);
+            }
+            inLine = left >= 0;
+        }
+        QVERIFY(lineLefts.size() >= 4);
+        // Only the margins (and the editor's own few dots) lie before the first line.
+        QVERIFY2(lineLefts.first() >= margin && lineLefts.first() < margin + 30,
+                 qPrintable(QString::number(lineLefts.first())));
+        QVERIFY2(top >= margin && top < margin + 60, qPrintable(QString::number(top)));
+        // The footer's last line continues its paragraph one character further in (about
+        // 25 dots at 300 dots per inch); no page number follows at the foot.
+        QVERIFY2(lineLefts.last() >= lineLefts.first() + 16,
+                 qPrintable(QStringLiteral("%1 %2").arg(lineLefts.first()).arg(lineLefts.last())));
+        QVERIFY2(bottom < sheet.height() - 2 * margin, qPrintable(QString::number(bottom)));
     }
 
     void ctrlWNeverClosesADocument()
