@@ -55,7 +55,8 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path)
         return open;
     }
     if (!best) {
-        AppMessageBox("Cannot open \"" + Utf8ToCp1252(path) + "\".\nUnexpected file format.", MB_OK | MB_ICONEXCLAMATION);
+        AppMessageBox("Cannot open \"" + Utf8ToCp1252(path) + "\".\nUnexpected file format.",
+                      MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
     return best->OpenDocumentFile(path);

@@ -11,8 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QPrintPreviewDialog>
 #include <QPainter>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
 #include <QUrl>
