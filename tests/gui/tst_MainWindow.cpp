@@ -465,6 +465,22 @@ private slots:
         QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
     }
 
+    void openingAnOpenMinimizedDocumentBringsItBack()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const std::string path = m_program->dir.File("minimized.rvmtv");
+        QVERIFY(movie->DoSave(path));
+        m_program->NewMovie(m_program->generator->FeaturedSeries());
+        CChildFrame* frame = Program::ViewOf(movie)->Frame();
+        frame->showMinimized();
+        QVERIFY(frame->isMinimized());
+        QCOMPARE(m_program->app->OpenDocumentFile(path), movie);
+        QVERIFY(!frame->isMinimized());
+        QCOMPARE(m_program->Frame().MDIGetActive(), frame);
+    }
+
     void getInformationWithoutADocumentDoesNothing()
     {
         QVERIFY(m_program->Start());
