@@ -184,6 +184,11 @@ void CMainFrame::BuildMenuBar(int menuId)
 {
     m_menuResource = menuId;
     QMenuBar* bar = menuBar();
+    // The bar keeps the menus it made; the old ones go with their bar (later, since this
+    // may run while one of them is about to show).
+    for (QAction* action : bar->actions())
+        if (QMenu* menu = action->menu())
+            menu->deleteLater();
     bar->clear();
     QMenu* menus[4] = {};
     for (const MenuEntry& entry : MenuTable(menuId)) {

@@ -87,6 +87,23 @@ private slots:
         QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Reelvoyager 3.5 - Untitled")));
     }
 
+    void switchingBetweenKindsKeepsOneSetOfMenus()
+    {
+        QVERIFY(m_program->Start());
+        CMainFrame& frame = m_program->Frame();
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActor());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qsizetype menus = frame.menuBar()->findChildren<QMenu*>().size();
+        for (int i = 0; i < 20; ++i) {
+            Program::ViewOf(i % 2 ? static_cast<platform::CDocument*>(person) : movie)->Frame()->ActivateFrame(0);
+            frame.UpdateCommands();
+        }
+        QCOMPARE(frame.MenuResource(), 130);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(frame.menuBar()->findChildren<QMenu*>().size(), menus);
+    }
+
     void commandStatesPerMode_data()
     {
         QTest::addColumn<QString>("mode");
