@@ -43,6 +43,9 @@ CReelvoyagerApp::CReelvoyagerApp(platform::IProfile& profile) : m_profile(profil
 CReelvoyagerApp::~CReelvoyagerApp()
 {
     if (m_mainFrame) {
+        // Saving under a new name adds to the recent files too; the list is kept for the
+        // next start when the program ends.
+        m_docManager.RecentFiles().WriteList(m_profile);
         // No document may go while the search thread still writes into it.
         m_mainFrame->CancelAndWaitForSearch();
         m_docManager.CloseAllDocuments();

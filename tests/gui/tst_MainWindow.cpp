@@ -301,6 +301,19 @@ private slots:
         QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to No\u00EBl & Co.rvmtv?"));
     }
 
+    void documentSavedUnderANewNameIsRecentAfterARestart()
+    {
+        QVERIFY(m_program->Start());
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActress());
+        const QString path = QString::fromStdString(m_program->dir.File("saved.rvcc"));
+        platform::FileDialog::SetNextFileName(path);
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!person->IsModified());
+        m_program->app.reset();
+        QCOMPARE(m_program->profile->GetProfileString("Recent File List", "File1", ""), path.toStdString());
+    }
+
     void commandLineOpensADocument()
     {
         // Save one with a first program, start a second on its path.
