@@ -109,7 +109,7 @@ void CMainFrame::CancelAndWaitForSearch()
 bool CMainFrame::OnCreate()
 {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
-    m_toolBar->setObjectName(QStringLiteral("59440")); // the framework's toolbar id
+    m_toolBar->setObjectName(QString::number(AFX_IDW_TOOLBAR));
     m_toolBar->setMovable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (int id : kToolbar) {
@@ -120,7 +120,7 @@ bool CMainFrame::OnCreate()
     }
 
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("59393"));
+    bar->setObjectName(QString::number(AFX_IDW_STATUS_BAR));
     // Caps Lock, Num Lock and Scroll Lock panes: the toolkit cannot read the lock
     // states, so the panes hold their place and stay blank.
     for (const char* name : {"CAP", "NUM", "SCRL"}) {

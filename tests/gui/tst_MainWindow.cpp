@@ -15,6 +15,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 
 using namespace guitest;
@@ -39,6 +40,9 @@ private slots:
         QCOMPARE(menus, (QStringList{"&File", "&View", "&Specials", "&Browsers", "&Options", "&Help"}));
         QCOMPARE(frame.windowTitle(), QStringLiteral("Reelvoyager 3.5"));
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+        // The bars carry the framework's control ids.
+        QCOMPARE(frame.ToolBar()->objectName(), QStringLiteral("59392"));
+        QCOMPARE(frame.statusBar()->objectName(), QStringLiteral("59393"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->statusTip(), QStringLiteral("Open an existing document"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->toolTip(), QStringLiteral("Open"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->shortcuts(),
