@@ -1,5 +1,6 @@
 #include "listdata/ListFile.h"
 
+#include "listdata/ByteScan.h"
 #include "platform/Paths.h"
 
 #include <cstring>
@@ -23,6 +24,8 @@ bool CListFile::Open(int index, const CAppSettings& settings)
 bool CListFile::OpenPath(int index, const std::string& path)
 {
     started = false;
+    noPassBefore = 0;
+    barrierSearchTo = 0;
     continuation = false;
     midLine = false;
     heldLine[0] = '\0';
@@ -39,6 +42,8 @@ bool CListFile::OpenPath(int index, const std::string& path)
 bool CListFile::OpenSource(int index, std::unique_ptr<platform::ByteSource> source, const std::string& name)
 {
     started = false;
+    noPassBefore = 0;
+    barrierSearchTo = 0;
     continuation = false;
     midLine = false;
     heldLine[0] = '\0';
@@ -212,7 +217,17 @@ bool CListFile::NextBlankEndedRecord()
 
 bool CListFile::NextUnindentedRecord()
 {
-    while (ReadPiece()) {
+    for (;;) {
+        // Lines this rule passes over, passed whole without reading them as pieces:
+        // every piece of such a line is passed over (its first for its first byte, the
+        // others as continuations).
+        if (!midLine && passingAllowed)
+            PassLines([](const char* bytes, std::size_t size) {
+                const char c = bytes[0];
+                return c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2);
+            });
+        if (!ReadPiece())
+            return false;
         if (continuation)
             continue;
         const char c = line[0];
@@ -220,7 +235,6 @@ bool CListFile::NextUnindentedRecord()
             continue;
         return !BeginsWithDashes();
     }
-    return false;
 }
 
 bool CListFile::NextHashRecord()
@@ -297,4 +311,109 @@ bool CListFile::NextLineUntilDashes()
 bool CListFile::NextAnyLine()
 {
     return ReadPiece();
+}
+
+bool CListFile::CanPass(std::string_view text) const
+{
+    // A line feed, CR or NUL in the text could match across the text-mode folding or a
+    // line end, which the raw search below cannot tell.
+    return passingAllowed && listIndex >= 0 && RawOffset() >= noPassBefore && !text.empty() &&
+           text.find_first_of(std::string_view("\n\r\0", 3)) == std::string_view::npos;
+}
+
+// Offset in `unread` (the unread bytes) of the first line start that could end the list,
+// as `find(bytes, atLineStart)` tells on raw bytes (a list's kinds fix which lines those
+// are); npos when none. The result is kept, so a walk that passes records several times
+// in one buffer searches its bytes once.
+template <class Find> std::size_t CListFile::ListEndAhead(std::string_view unread, Find&& find)
+{
+    if (!midLine && find(unread.substr(0, 4), true) == 0)
+        return 0;
+    const std::uint64_t base = RawOffset();
+    if (barrierSearchFrom <= base && base < barrierSearchTo) {
+        if (barrierAt != kNoBarrier && barrierAt >= base)
+            return static_cast<std::size_t>(barrierAt - base);
+        if (barrierAt == kNoBarrier && barrierSearchTo >= base + unread.size())
+            return bytescan::npos;
+    }
+    const std::size_t at = find(unread, false);
+    barrierSearchFrom = base;
+    barrierSearchTo = base + unread.size();
+    barrierAt = at == bytescan::npos ? kNoBarrier : base + at;
+    return at;
+}
+
+// Lands behind an empty line: whatever the walk did with the lines before it (record
+// lines, or lines NextRecord passes over), the empty line ends a record's lines or is
+// passed over by NextRecord, so the walk's next step there is NextRecord. The lines
+// passed hold no `text`, so no record among them acts, and no line among them begins
+// with "---" at a line start, so NextRecord could not have ended the list there.
+void CListFile::PassRecordsWithout(std::string_view text)
+{
+    if (!CanPass(text) || ListCatalog[listIndex].startKind != 1 || ListCatalog[listIndex].bodyKind != 1)
+        return;
+    HoldLine();
+    for (;;) {
+        const std::uint64_t base = RawOffset();
+        const std::string_view bytes = UnreadRaw();
+        std::size_t limit = ListEndAhead(bytes, bytescan::FindDashesLineStart);
+        const std::size_t hit = bytescan::FindText(bytes.substr(0, limit), text);
+        if (hit < limit)
+            limit = hit;
+        const bool stopped = limit != bytescan::npos;
+        if (!stopped)
+            limit = bytes.size();
+        const std::size_t to = bytescan::AfterLastEmptyLine(bytes, limit, !midLine);
+        if (to > 0) {
+            SkipRaw(to);
+            midLine = false;
+        }
+        if (stopped || (to == 0 && !ReadMoreRaw())) {
+            noPassBefore = base + limit;
+            return;
+        }
+        if (to > 0 && !ReadMoreRaw())
+            return;
+    }
+}
+
+// Any line start can be landed on: NextRecord judges every line from its start, and the
+// lines passed are records without `text` (rejected by the walk) or lines NextRecord
+// passes over. Passing stops before a line that could end the list in NextRecord.
+void CListFile::PassRecordStartsWithout(std::string_view text)
+{
+    if (!CanPass(text))
+        return;
+    const int kind = ListCatalog[listIndex].startKind;
+    // An empty line ends kind 0 lists once a record was read; before that it is passed
+    // over, which this does not follow.
+    if (kind < 0 || kind > 6 || (kind == 0 && !started))
+        return;
+    HoldLine();
+    for (;;) {
+        const std::uint64_t base = RawOffset();
+        const std::string_view bytes = UnreadRaw();
+        std::size_t limit = bytescan::npos;
+        if (kind == 0)
+            limit = ListEndAhead(bytes, bytescan::FindEmptyishLineStart);
+        else if (kind != 4 && kind != 6)
+            limit = ListEndAhead(bytes, bytescan::FindDashesLineStart);
+        const std::size_t hit = bytescan::FindText(bytes.substr(0, limit), text);
+        if (hit < limit)
+            limit = hit;
+        const bool stopped = limit != bytescan::npos;
+        if (!stopped)
+            limit = bytes.size();
+        const std::size_t to = bytescan::AfterLastLineFeed(bytes, limit);
+        if (to > 0) {
+            SkipRaw(to);
+            midLine = false;
+        }
+        if (stopped || (to == 0 && !ReadMoreRaw())) {
+            noPassBefore = base + limit;
+            return;
+        }
+        if (to > 0 && !ReadMoreRaw())
+            return;
+    }
 }

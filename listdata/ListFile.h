@@ -7,8 +7,11 @@
 #include "listdata/AppSettings.h"
 #include "platform/TextFile.h"
 
+#include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class CListFile : public platform::TextFile {
 public:
@@ -32,6 +35,26 @@ public:
     bool NextRecord();
     bool NextLine();
 
+    // Passing over records a walk would read without effect. `text` is what the walk
+    // looks for; it must appear in a line for that line to matter. Both leave the reader
+    // exactly where the plain walk would next call NextRecord, having passed only records
+    // that hold no line with `text` and that could not have ended the list; where that
+    // cannot be told cheaply they do nothing.
+    //
+    // For walks that read each record with NextRecord and then NextLine (up to its blank
+    // line or earlier) and act only on records with a line holding `text`. Lists whose
+    // records begin unindented and end at a blank line (start and body kind 1) only.
+    void PassRecordsWithout(std::string_view text);
+    // For walks that read with NextRecord only, until a record's first line holds `text`.
+    void PassRecordStartsWithout(std::string_view text);
+    // For walks that read with NextRecord only and do nothing with a record whose first
+    // line satisfies `passes(text)` (`text` the line without its line end). Lists whose
+    // records begin unindented (start kind 1) only.
+    template <class Passes> void PassRecordsWhile(Passes&& passes);
+    // All of the above, and NextRecord's passing over whole lines, do nothing when this
+    // is off (tests compare the two ways).
+    void AllowPassing(bool allow) { passingAllowed = allow; }
+
     // The current line, newline kept; at most 1023 characters. Valid until the next read.
     const char* GetLine() const { return line; }
     int GetLineLength() const { return lineLength; }
@@ -48,6 +71,8 @@ private:
     bool NextLineUntilDashes();
     bool NextAnyLine();
 
+    bool CanPass(std::string_view text) const;
+    template <class Find> std::size_t ListEndAhead(std::string_view unread, Find&& find);
     bool IsBlank() const;
     bool BeginsWithDashes() const;
     bool BeginsWith(const char* prefix, std::size_t length) const;
@@ -66,4 +91,36 @@ private:
     // True when the last buffer read stopped inside a line (a full buffer without
     // newline); a whole-line read finishes that line and clears it.
     bool midLine = false;
+    bool passingAllowed = true;
+    // File offset before which passing was found to be of no use (nothing to pass up to
+    // the next line holding the text); saves scanning the same bytes again per record.
+    std::uint64_t noPassBefore = 0;
+    // The last search for a line that could end the list: file offsets [from, to) were
+    // searched and the first such line starts at `barrierAt` (kNoBarrier: none).
+    static constexpr std::uint64_t kNoBarrier = ~std::uint64_t{0};
+    std::uint64_t barrierSearchFrom = 0;
+    std::uint64_t barrierSearchTo = 0;
+    std::uint64_t barrierAt = kNoBarrier;
 };
+
+template <class Passes> void CListFile::PassRecordsWhile(Passes&& passes)
+{
+    if (!passingAllowed || listIndex < 0 || midLine || ListCatalog[listIndex].startKind != 1)
+        return;
+    HoldLine();
+    PassLines([&](const char* bytes, std::size_t size) {
+        const char c = bytes[0];
+        // Lines NextRecord passes over.
+        if (c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2))
+            return true;
+        // A line of dashes ends the list; a long line comes in pieces: both are left to
+        // NextRecord.
+        if (size > 1000 || (size >= 3 && std::memcmp(bytes, "---", 3) == 0))
+            return false;
+        // The piece NextRecord would return, without its newline (CR LF reads as LF).
+        std::size_t length = size - 1;
+        if (length > 0 && bytes[length - 1] == '\r')
+            --length;
+        return passes(std::string_view(bytes, length));
+    });
+}

@@ -50,7 +50,11 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
     if (title.empty())
         return true;
     std::string name;
-    while (file.NextRecord()) {
+    for (;;) {
+        // Records without a line holding the title act on nothing: pass them unread.
+        file.PassRecordsWithout(title);
+        if (!file.NextRecord())
+            break;
         std::string_view line = CurrentLine(file);
         std::size_t pos = 0;
         std::string_view field;
@@ -115,7 +119,13 @@ bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape&
     if (title.empty())
         return true;
     bool matched = false;
-    while (file.NextRecord()) {
+    for (;;) {
+        // Up to the first match, records whose first line lacks the title are only
+        // rejected: pass them unread. After it, a record that does not match ends the walk.
+        if (!matched)
+            file.PassRecordStartsWithout(title);
+        if (!file.NextRecord())
+            break;
         const std::string_view line = CurrentLine(file);
         // A title field always begins with the document's title when it matches, so
         // most records are rejected on their first bytes before the field is cut.
@@ -197,7 +207,16 @@ inline LineStep Step(bool stored)
 template <class CutName, class OnPerson>
 bool WalkPersonRecords(CListFile& file, std::string_view person, CutName&& cutName, OnPerson&& onPerson)
 {
-    while (file.NextRecord()) {
+    for (;;) {
+        // Records whose name sorts before the person's are only passed over: let the
+        // reader pass them unread where it can.
+        file.PassRecordsWhile([&](std::string_view line) {
+            std::size_t pos = 0;
+            std::string_view name;
+            return !cutName(line, pos, name) || name.empty() || searchtext::CompareNoCase(name, person) < 0;
+        });
+        if (!file.NextRecord())
+            break;
         const std::string_view line = CurrentLine(file);
         std::size_t pos = 0;
         std::string_view name;

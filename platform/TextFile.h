@@ -9,6 +9,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -87,6 +88,39 @@ public:
     // Bytes handed out so far (after CR LF folding); for progress displays.
     std::uint64_t Consumed() const { return m_consumed; }
 
+protected:
+    // Raw access for readers that pass over text they know they will not need. The
+    // unread bytes in the buffer as they are in the file (CR LF not folded); valid until
+    // the next read of any kind.
+    std::string_view UnreadRaw();
+    // Reads more of the file behind the unread bytes; false when nothing more fits or came.
+    bool ReadMoreRaw() { return Refill(); }
+    // Passes over the first `count` unread bytes, which must end just behind a line feed.
+    void SkipRaw(std::size_t count);
+    // File offset of the first unread byte.
+    std::uint64_t RawOffset() const { return m_bufferOffset + m_pos; }
+    // From a line start: passes over whole lines while `pass(bytes, size)` holds for the
+    // line's raw bytes (line feed included, CR LF not folded). Stops at the first line
+    // not wholly in the buffer, so the caller reads on as usual from there.
+    template <class Pass> void PassLines(Pass&& pass)
+    {
+        RestoreTerminatedByte();
+        char* const buf = m_buffer.get();
+        for (;;) {
+            std::size_t at;
+            if (m_nextNewline < m_newlines.size() && m_newlines[m_nextNewline] >= m_pos)
+                at = m_newlines[m_nextNewline];
+            else if ((at = NextNewline(m_pos, m_end)) == kNoTerminator)
+                return;
+            const std::size_t size = at - m_pos + 1;
+            if (!pass(static_cast<const char*>(buf + m_pos), size))
+                return;
+            m_consumed += (size >= 2 && buf[at - 1] == '\r') ? size - 1 : size;
+            m_pos = at + 1;
+            ++m_nextNewline;
+        }
+    }
+
 private:
     static constexpr std::size_t kNoTerminator = static_cast<std::size_t>(-1);
 
@@ -106,10 +140,14 @@ private:
     // Where ReadBufferInPlace wrote the NUL behind its piece, and the byte it replaced.
     std::size_t m_terminatorAt = kNoTerminator;
     char m_terminatedByte = 0;
-    // Positions of the newlines in the buffer, found once per read; m_nextNewline is the
-    // first one not yet passed.
+    // Positions of the newlines in buf[.., m_indexedTo), found a slice at a time as the
+    // reads get there (text passed over with SkipRaw is never indexed); m_nextNewline is
+    // the first one not yet passed.
     std::vector<std::uint32_t> m_newlines;
     std::size_t m_nextNewline = 0;
+    std::size_t m_indexedTo = 0;
+    // File offset of m_buffer[0].
+    std::uint64_t m_bufferOffset = 0;
 };
 
 } // namespace platform
