@@ -44,3 +44,15 @@ TEST(CancelledRoutines, EachWalkStopsAfterTheRecordInHand)
     EXPECT_EQ(RunCast(kActors, "Doe, Al\t\tFoo (2000)\n\nDoe, Al\t\tGoo (2001)\n\n", "Doe, Al"),
               Typed(kActors, {T(1, "Foo (2000)")}));
 }
+
+TEST(CancelledRoutines, RecordsPassedUnreadCountAsRecordsInHand)
+{
+    // The walks may pass records that cannot concern the document without reading them;
+    // a cancel must still end the walk there, not at the next record that concerns it.
+    CancelledScope cancelled;
+    EXPECT_TRUE(
+        RunMovie(kActors, "Abe, Al\t\tOther (1990)\n\nDoe, Al\t\tFoo (2000)  [Ann]\n\n", "Foo (2000)").empty());
+    EXPECT_TRUE(RunMovie(kGoofs, "# Abe (1990)\n- CONT: x\n\n\n# Foo (2000)\n- CONT: y\n\n\n", "Foo (2000)").empty());
+    EXPECT_TRUE(RunCast(kActors, "Abe, Al\t\tA (1990)\n\nBee, Bo\t\tB (1991)\n\nDoe, Al\t\tFoo (2000)\n\n", "Doe, Al")
+                    .empty());
+}
