@@ -288,6 +288,9 @@ void CNewDocumentDlg::OnOK()
             continue;
         CreateFromLine(lines[mainLine], Search().HeadingOf(s));
     }
+    // The options may have changed since the last search; the caller stores what the
+    // controls show when the dialog ends.
+    UpdateData(true);
     QDialog::accept();
 }
 
