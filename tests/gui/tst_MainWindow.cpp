@@ -140,14 +140,14 @@ private slots:
             {"movie3", ID_MOVIETV_OVERVIEW, true, false},
             {"movie3", ID_MOVIETV_FUNSTUFF, true, true},
             {"movie3", ID_MOVIETV_COMPLETE, true, false},
-            {"movie3", ID_MOVIETV_MOVIELINKS, true, false},
+            {"movie3", ID_MOVIETV_MOVIELINKS, false, false},
             {"cast0", ID_CASTCREW_CATEGORIZED, false, false},
             {"cast0", ID_CASTCREW_COMBINED, false, false},
             {"cast0", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast0", ID_CASTCREW_GETINFORMATION, true, false},
             {"cast2", ID_CASTCREW_CATEGORIZED, true, false},
             {"cast2", ID_CASTCREW_COMBINED, true, true},
-            {"cast2", ID_CASTCREW_CREDITEDWITH, true, false},
+            {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
         };
         for (const auto& row : rows)
