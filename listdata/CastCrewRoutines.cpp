@@ -78,7 +78,7 @@ bool SearchCrewCredits(int listIndex, CListFile& file, const std::string& person
     RecordOut out(target, listIndex);
     return routines::WalkPersonRecords(file, person, CutTabName, [&](std::string_view line, std::size_t pos) {
         return ForEachCreditLine(file, line, pos, [&](bool first, std::string_view field) {
-            return first ? out.Text(1, field) : out.Text(2, TrimRightBlanks(field));
+            return first ? out.Text(1, field) : out.Text(2, field);
         });
     });
 }

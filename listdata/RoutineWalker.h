@@ -52,8 +52,10 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
     std::string name;
     for (;;) {
         // Records without a line holding the title act on nothing: pass them unread.
+        const std::uint64_t before = file.Consumed();
         file.PassRecordsWithout(title);
-        if (!file.NextRecord())
+        // Passed records are records in hand too: a cancel ends the walk behind them.
+        if ((file.Consumed() != before && g_bCancelSearch) || !file.NextRecord())
             break;
         std::string_view line = CurrentLine(file);
         std::size_t pos = 0;
@@ -122,9 +124,11 @@ bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape&
     for (;;) {
         // Up to the first match, records whose first line lacks the title are only
         // rejected: pass them unread. After it, a record that does not match ends the walk.
+        const std::uint64_t before = file.Consumed();
         if (!matched)
             file.PassRecordStartsWithout(title);
-        if (!file.NextRecord())
+        // Passed records are records in hand too: a cancel ends the walk behind them.
+        if ((file.Consumed() != before && g_bCancelSearch) || !file.NextRecord())
             break;
         const std::string_view line = CurrentLine(file);
         // A title field always begins with the document's title when it matches, so
@@ -210,12 +214,15 @@ bool WalkPersonRecords(CListFile& file, std::string_view person, CutName&& cutNa
     for (;;) {
         // Records whose name sorts before the person's are only passed over: let the
         // reader pass them unread where it can.
+        const std::uint64_t before = file.Consumed();
         file.PassRecordsWhile([&](std::string_view line) {
             std::size_t pos = 0;
             std::string_view name;
-            return !cutName(line, pos, name) || name.empty() || searchtext::CompareNoCase(name, person) < 0;
+            return !g_bCancelSearch &&
+                   (!cutName(line, pos, name) || name.empty() || searchtext::CompareNoCase(name, person) < 0);
         });
-        if (!file.NextRecord())
+        // Passed records are records in hand too: a cancel ends the walk behind them.
+        if ((file.Consumed() != before && g_bCancelSearch) || !file.NextRecord())
             break;
         const std::string_view line = CurrentLine(file);
         std::size_t pos = 0;

@@ -182,8 +182,10 @@ bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettin
                         line = "OK - " + name + " (" + FormatSeconds(seconds) + "s)";
                     }
                 }
-            } catch (const platform::FileException&) {
-                // A list that cannot be read is reported like one without its header.
+            } catch (const std::exception&) {
+                // A list that cannot be read (a read error, or a header search through a
+                // file without line ends that runs out of memory) is reported like one
+                // without its header.
                 m_sink.SetUpperStatus("");
                 m_sink.SetLowerStatus("");
                 line = "Wrong Format - " + name;

@@ -217,14 +217,15 @@ bool SearchSoundtracks(int listIndex, CListFile& file, const std::string& title,
                 return false;
             return routines::ForEachFurtherLine(file, [&](std::string_view line) {
                 // The first two characters ("- " or the indent) are never text; a line too
-                // short to have them gives an empty text.
+                // short to have them gives an empty text. Only a blank in the third place
+                // makes a deeper line: a line that ends before it is a detail line.
                 const std::string_view rest = line.size() > 2 ? line.substr(2) : std::string_view();
                 int key;
                 std::string_view text;
                 if (line.front() != ' ') {
                     key = 2;
                     text = rest;
-                } else if (line.size() > 2 && line[2] != ' ') {
+                } else if (line.size() <= 2 || line[2] != ' ') {
                     key = 1;
                     text = rest;
                 } else {

@@ -1,5 +1,6 @@
 #include "platform/DocManager.h"
 
+#include "platform/CodePage.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/Prompt.h"
@@ -54,7 +55,8 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path)
         return open;
     }
     if (!best) {
-        AppMessageBox("Cannot open \"" + path + "\".\nUnexpected file format.", MB_OK | MB_ICONEXCLAMATION);
+        AppMessageBox("Cannot open \"" + Utf8ToCp1252(path) + "\".\nUnexpected file format.",
+                      MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
     return best->OpenDocumentFile(path);

@@ -1,6 +1,7 @@
 #include "platform/Document.h"
 
 #include "platform/Archive.h"
+#include "platform/CodePage.h"
 #include "platform/DocManager.h"
 #include "platform/DocTemplate.h"
 #include "platform/Prompt.h"
@@ -141,7 +142,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const std::string name = m_pathName.empty() ? m_title : FileNameOf(m_pathName);
-    switch (AppMessageBox("Save changes to " + name + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    switch (AppMessageBox("Save changes to " + Utf8ToCp1252(name) + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES:
         return DoFileSave();
     case IDNO:
@@ -180,7 +181,7 @@ bool CDocument::DoSave(const std::string& path, bool replace)
 
 void CDocument::ReportSaveError(const std::string& path)
 {
-    AppMessageBox("Cannot save \"" + path + "\".\n" + m_lastError, MB_OK | MB_ICONEXCLAMATION);
+    AppMessageBox("Cannot save \"" + Utf8ToCp1252(path) + "\".\n" + m_lastError, MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace platform

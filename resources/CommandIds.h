@@ -34,6 +34,9 @@ constexpr int ID_PREV_PANE = 57681;
 constexpr int ID_OLE_EDIT_PROPERTIES = 57860;
 constexpr int ID_VIEW_TOOLBAR = 59392;
 constexpr int ID_VIEW_STATUS_BAR = 59393;
+// The bars' control ids, which their View commands share.
+constexpr int AFX_IDW_TOOLBAR = ID_VIEW_TOOLBAR;
+constexpr int AFX_IDW_STATUS_BAR = ID_VIEW_STATUS_BAR;
 
 constexpr int kRecentFileCount = 4;
 

@@ -36,6 +36,8 @@ void CChildFrame::ActivateFrame(int nCmdShow)
     const bool maximized = nCmdShow == -1 && TheApp() && TheApp()->Settings.OpenMaximized != 0;
     if (maximized)
         showMaximized();
+    else if (isMinimized())
+        showNormal(); // activating a document brings its window back from an icon
     else
         show();
     if (mdiArea())

@@ -109,7 +109,7 @@ void CMainFrame::CancelAndWaitForSearch()
 bool CMainFrame::OnCreate()
 {
     m_toolBar = addToolBar(QStringLiteral("Toolbar"));
-    m_toolBar->setObjectName(QStringLiteral("59440")); // the framework's toolbar id
+    m_toolBar->setObjectName(QString::number(AFX_IDW_TOOLBAR));
     m_toolBar->setMovable(true);
     m_toolBar->setAllowedAreas(Qt::AllToolBarAreas);
     for (int id : kToolbar) {
@@ -120,7 +120,7 @@ bool CMainFrame::OnCreate()
     }
 
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("59393"));
+    bar->setObjectName(QString::number(AFX_IDW_STATUS_BAR));
     // Caps Lock, Num Lock and Scroll Lock panes: the toolkit cannot read the lock
     // states, so the panes hold their place and stay blank.
     for (const char* name : {"CAP", "NUM", "SCRL"}) {
@@ -184,6 +184,11 @@ void CMainFrame::BuildMenuBar(int menuId)
 {
     m_menuResource = menuId;
     QMenuBar* bar = menuBar();
+    // The bar keeps the menus it made; the old ones go with their bar (later, since this
+    // may run while one of them is about to show).
+    for (QAction* action : bar->actions())
+        if (QMenu* menu = action->menu())
+            menu->deleteLater();
     bar->clear();
     QMenu* menus[4] = {};
     for (const MenuEntry& entry : MenuTable(menuId)) {
@@ -255,11 +260,11 @@ void CMainFrame::UpdateCommands()
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
         if (frame && frame->View() && frame->View()->GetDocument())
-            frame->setWindowTitle(platform::ToQString(frame->View()->GetDocument()->GetTitle()));
+            frame->setWindowTitle(platform::PathToQString(frame->View()->GetDocument()->GetTitle()));
     }
     QString caption = QString::fromLatin1(kMainFrameTitle);
     if (document)
-        caption += QStringLiteral(" - ") + platform::ToQString(document->GetTitle());
+        caption += QStringLiteral(" - ") + platform::PathToQString(document->GetTitle());
     setWindowTitle(caption);
 
     int menuId = IDR_MAINFRAME;
@@ -278,9 +283,11 @@ void CMainFrame::UpdateCommands()
         action->setCheckable(cmdUI.m_checkSet);
         if (cmdUI.m_checkSet)
             action->setChecked(cmdUI.m_checked);
+        const bool recentFile = id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount;
+        // A recent-file entry's text holds its path.
         if (cmdUI.m_textSet)
-            action->setText(platform::ToQString(cmdUI.m_text));
-        if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount)
+            action->setText(recentFile ? platform::PathToQString(cmdUI.m_text) : platform::ToQString(cmdUI.m_text));
+        if (recentFile)
             action->setVisible(!cmdUI.m_text.empty() || id == ID_FILE_MRU_FILE1);
     }
 }
@@ -324,10 +331,10 @@ bool CMainFrame::OnCommand(int id)
 bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
 {
     switch (cmdUI.m_nID) {
+    // Movie Links joins these (enabled while no search runs) once its dialog exists;
+    // until then it has no handler and stays disabled.
     case ID_MOVIETV_GETINFORMATION:
     case ID_CASTCREW_GETINFORMATION:
-    case ID_MOVIETV_MOVIELINKS:
-    case ID_CASTCREW_MOVIELINKS:
         cmdUI.Enable(!IsSearchRunning());
         return true;
     case ID_VIEW_TOOLBAR:

@@ -43,6 +43,9 @@ CReelvoyagerApp::CReelvoyagerApp(platform::IProfile& profile) : m_profile(profil
 CReelvoyagerApp::~CReelvoyagerApp()
 {
     if (m_mainFrame) {
+        // Saving under a new name adds to the recent files too; the list is kept for the
+        // next start when the program ends.
+        m_docManager.RecentFiles().WriteList(m_profile);
         // No document may go while the search thread still writes into it.
         m_mainFrame->CancelAndWaitForSearch();
         m_docManager.CloseAllDocuments();
@@ -128,7 +131,7 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
     if (!view)
         return false;
     auto* frame = new CChildFrame(view);
-    frame->setWindowTitle(platform::ToQString(document.GetTitle()));
+    frame->setWindowTitle(platform::PathToQString(document.GetTitle()));
     document.AddView(view);
     view->OnInitialUpdate();
     m_mainFrame->AddChildFrame(frame);
@@ -147,7 +150,7 @@ platform::CDocument* CReelvoyagerApp::OpenDocumentFile(const std::string& path)
     if (document)
         for (platform::IView* view : document->GetViews())
             if (auto* richView = dynamic_cast<CRichDocumentView*>(view); richView && richView->Frame())
-                richView->Frame()->setWindowTitle(platform::ToQString(document->GetTitle()));
+                richView->Frame()->setWindowTitle(platform::PathToQString(document->GetTitle()));
     if (m_mainFrame)
         m_mainFrame->UpdateCommands();
     return document;
@@ -241,7 +244,11 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
             cmdUI.SetText(index == 0 ? "Recent File" : "");
             cmdUI.Enable(false);
         } else {
-            cmdUI.SetText("&" + std::to_string(index + 1) + " " + path);
+            // An ampersand of the path is shown, not taken as the entry's mnemonic.
+            std::string shown;
+            for (const char c : path)
+                shown += c == '&' ? std::string("&&") : std::string(1, c);
+            cmdUI.SetText("&" + std::to_string(index + 1) + " " + shown);
             cmdUI.Enable(true);
         }
         return true;

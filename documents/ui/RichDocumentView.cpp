@@ -8,15 +8,18 @@
 #include "shell/MainFrame.h"
 #include "shell/ReelvoyagerApp.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QInputDialog>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
 #include <cstdio>
+#include <memory>
 
 using namespace resources;
 
@@ -268,7 +271,38 @@ void CRichDocumentView::PrintTo(QPrinter& printer)
 {
     const double margin = kPrintMarginTwips / 1440.0 * 25.4; // millimetres
     printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    document()->print(&printer);
+    // QTextDocument::print would add margins of its own inside these, and page numbers.
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    PrintPages(*document(), ScreenPixelsPerInch(), painter, page, [&printer] { return printer.newPage(); });
+    painter.end();
+}
+
+void CRichDocumentView::PrintPages(const QTextDocument& source, double sourceDpi, QPainter& painter,
+                                   const QSizeF& pageSize, const std::function<bool()>& newPage)
+{
+    // Laid out at the view's resolution, in which its indents and tabs are measured, and
+    // scaled to the device's.
+    std::unique_ptr<QTextDocument> document(source.clone());
+    const double scale = sourceDpi > 0 ? painter.device()->logicalDpiY() / sourceDpi : 1.0;
+    const QSizeF page(pageSize.width() / scale, pageSize.height() / scale);
+    document->setPageSize(page);
+    const int pages = document->pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0 && !newPage())
+            break;
+        const QRectF area(0, index * page.height(), page.width(), page.height());
+        painter.save();
+        painter.scale(scale, scale);
+        painter.translate(0, -area.top());
+        painter.setClipRect(area);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = area;
+        document->documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
 }
 
 void CRichDocumentView::OnFilePrint(bool withDialog)

@@ -9,12 +9,16 @@
 #include "platform/qt/RichTextView.h"
 #include "shell/CmdUI.h"
 
+#include <QSizeF>
 #include <QString>
+#include <functional>
 #include <string>
 
 class CChildFrame;
 class CRecordStore;
+class QPainter;
 class QPrinter;
+class QTextDocument;
 
 namespace platform {
 class CDocument;
@@ -52,6 +56,12 @@ public:
 
     // Printing to `printer` with the view's margins.
     void PrintTo(QPrinter& printer);
+    // Paints `source`, measured in pixels of `sourceDpi`, page by page with `painter`,
+    // whose origin is the top left corner of the printable area of `pageSize` (device
+    // pixels); `newPage` starts each further page and returns false to stop. Nothing but
+    // the page margins lies before the text.
+    static void PrintPages(const QTextDocument& source, double sourceDpi, QPainter& painter, const QSizeF& pageSize,
+                           const std::function<bool()>& newPage);
     // The text searched for by Find and Find Next.
     void SetFindText(const QString& text) { m_findText = text; }
 

@@ -246,6 +246,7 @@ void CNewDocumentDlg::OnSearch()
     repaint();
     Search().SetSearchType(SearchType);
     const bool stopped = RunSearch();
+    ScrollToPendingTop();
     m_status->setText(QStringLiteral("Searching - Done!"));
     m_wait->setText(QString());
     SetIdleState();
@@ -288,6 +289,9 @@ void CNewDocumentDlg::OnOK()
             continue;
         CreateFromLine(lines[mainLine], Search().HeadingOf(s));
     }
+    // The options may have changed since the last search; the caller stores what the
+    // controls show when the dialog ends.
+    UpdateData(true);
     QDialog::accept();
 }
 
@@ -299,13 +303,24 @@ void CNewDocumentDlg::OnCancel()
 
 void CNewDocumentDlg::PumpMessages()
 {
+    ScrollToPendingTop();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
 void CNewDocumentDlg::ResultInserted(int index, const std::string& line)
 {
     m_results->InsertString(index, line);
-    m_results->SetTopIndex(index);
+    // Scrolling lays out every line of the list, so done per line it made a long list
+    // of hits fill in quadratic time; the list is only seen when the queue is pumped.
+    m_pendingTop = index;
+}
+
+void CNewDocumentDlg::ScrollToPendingTop()
+{
+    if (m_pendingTop < 0)
+        return;
+    m_results->SetTopIndex(m_pendingTop);
+    m_pendingTop = -1;
 }
 
 void CNewDocumentDlg::ResultDeleted(int index)
@@ -328,11 +343,13 @@ void CNewDocumentDlg::SearchStatus(const std::string& status, const std::string&
 
 void CNewDocumentDlg::ShowError(const std::string& message)
 {
+    ScrollToPendingTop();
     platform::MessageBox::Show(this, message, "Error!", platform::MessageBox::Ok | platform::MessageBox::IconError);
 }
 
 void CNewDocumentDlg::ShowOverflow(const std::string& message)
 {
+    ScrollToPendingTop();
     platform::MessageBox::Show(this, message, "Overflow!",
                                platform::MessageBox::Ok | platform::MessageBox::IconInformation);
 }

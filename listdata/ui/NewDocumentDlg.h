@@ -121,7 +121,11 @@ private:
         int x, y, width, height;
         bool fitText;
     };
+    // Scrolls the last inserted line to the top, when one is waiting for it.
+    void ScrollToPendingTop();
+
     std::vector<Placement> m_placements;
+    int m_pendingTop = -1;
     const CAppSettings* m_settings = nullptr;
     platform::CDocManager* m_docManager = nullptr;
     bool m_initialised = false;

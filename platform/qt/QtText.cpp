@@ -22,4 +22,9 @@ std::string FromQString(const QString& text)
     return out;
 }
 
+QString PathToQString(std::string_view utf8Path)
+{
+    return QString::fromUtf8(utf8Path.data(), static_cast<qsizetype>(utf8Path.size()));
+}
+
 } // namespace platform

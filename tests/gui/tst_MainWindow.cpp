@@ -11,9 +11,11 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QToolBar>
 #include <QUrl>
 
 using namespace guitest;
@@ -38,6 +40,9 @@ private slots:
         QCOMPARE(menus, (QStringList{"&File", "&View", "&Specials", "&Browsers", "&Options", "&Help"}));
         QCOMPARE(frame.windowTitle(), QStringLiteral("Reelvoyager 3.5"));
         QCOMPARE(frame.statusBar()->currentMessage(), QStringLiteral("Ready"));
+        // The bars carry the framework's control ids.
+        QCOMPARE(frame.ToolBar()->objectName(), QStringLiteral("59392"));
+        QCOMPARE(frame.statusBar()->objectName(), QStringLiteral("59393"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->statusTip(), QStringLiteral("Open an existing document"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->toolTip(), QStringLiteral("Open"));
         QCOMPARE(m_program->Action(ID_FILE_OPEN)->shortcuts(),
@@ -86,6 +91,23 @@ private slots:
         QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Reelvoyager 3.5 - Untitled")));
     }
 
+    void switchingBetweenKindsKeepsOneSetOfMenus()
+    {
+        QVERIFY(m_program->Start());
+        CMainFrame& frame = m_program->Frame();
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActor());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const qsizetype menus = frame.menuBar()->findChildren<QMenu*>().size();
+        for (int i = 0; i < 20; ++i) {
+            Program::ViewOf(i % 2 ? static_cast<platform::CDocument*>(person) : movie)->Frame()->ActivateFrame(0);
+            frame.UpdateCommands();
+        }
+        QCOMPARE(frame.MenuResource(), 130);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(frame.menuBar()->findChildren<QMenu*>().size(), menus);
+    }
+
     void commandStatesPerMode_data()
     {
         QTest::addColumn<QString>("mode");
@@ -118,14 +140,14 @@ private slots:
             {"movie3", ID_MOVIETV_OVERVIEW, true, false},
             {"movie3", ID_MOVIETV_FUNSTUFF, true, true},
             {"movie3", ID_MOVIETV_COMPLETE, true, false},
-            {"movie3", ID_MOVIETV_MOVIELINKS, true, false},
+            {"movie3", ID_MOVIETV_MOVIELINKS, false, false},
             {"cast0", ID_CASTCREW_CATEGORIZED, false, false},
             {"cast0", ID_CASTCREW_COMBINED, false, false},
             {"cast0", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast0", ID_CASTCREW_GETINFORMATION, true, false},
             {"cast2", ID_CASTCREW_CATEGORIZED, true, false},
             {"cast2", ID_CASTCREW_COMBINED, true, true},
-            {"cast2", ID_CASTCREW_CREDITEDWITH, true, false},
+            {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
         };
         for (const auto& row : rows)
@@ -255,6 +277,47 @@ private slots:
         QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
     }
 
+    void fileNamesShowAsTheyAreWritten()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString directory = QString::fromStdString(m_program->dir.Path());
+        const QString noel = directory + QStringLiteral("No\u00EBl & Co.rvmtv");
+        QVERIFY(movie->DoSave(noel.toStdString()));
+        m_program->app->DocManager().CloseAllDocuments();
+
+        platform::FileDialog::SetNextFileName(noel);
+        m_program->Action(ID_FILE_OPEN)->trigger();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        platform::CDocument* reopened = m_program->app->DocManager().GetDocuments().front();
+        QCOMPARE(Program::ViewOf(reopened)->Frame()->windowTitle(), QStringLiteral("No\u00EBl & Co.rvmtv"));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - No\u00EBl & Co.rvmtv"));
+        // The recent-file entry shows the path; its ampersand is no mnemonic.
+        m_program->Frame().UpdateCommands();
+        QString expected = noel;
+        expected.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QCOMPARE(m_program->Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 ") + expected);
+
+        reopened->SetModifiedFlag(true);
+        platform::MessageBox::ClearShown();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdCancel);
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to No\u00EBl & Co.rvmtv?"));
+    }
+
+    void documentSavedUnderANewNameIsRecentAfterARestart()
+    {
+        QVERIFY(m_program->Start());
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActress());
+        const QString path = QString::fromStdString(m_program->dir.File("saved.rvcc"));
+        platform::FileDialog::SetNextFileName(path);
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QVERIFY(QFileInfo::exists(path));
+        QVERIFY(!person->IsModified());
+        m_program->app.reset();
+        QCOMPARE(m_program->profile->GetProfileString("Recent File List", "File1", ""), path.toStdString());
+    }
+
     void commandLineOpensADocument()
     {
         // Save one with a first program, start a second on its path.
@@ -301,6 +364,60 @@ private slots:
         });
         m_program->Action(ID_FILE_PRINT_PREVIEW)->trigger();
         QVERIFY(previewShown);
+    }
+
+    void printedTextKeepsTheMarginsAndIndents()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRichDocumentView* view = Program::ViewOf(movie);
+        // A narrow sheet at 300 dots per inch, so that the long lines wrap: 720 twips are
+        // 150 dots.
+        const int dpi = 300, margin = 150;
+        QImage sheet(3 * dpi, 11 * dpi, QImage::Format_RGB32);
+        sheet.setDotsPerMeterX(qRound(dpi / 0.0254));
+        sheet.setDotsPerMeterY(qRound(dpi / 0.0254));
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        painter.translate(margin, margin);
+        int pages = 1;
+        CRichDocumentView::PrintPages(*view->document(), view->ScreenPixelsPerInch(), painter,
+                                      QSizeF(sheet.width() - 2 * margin, sheet.height() - 2 * margin), [&pages] {
+                                          ++pages;
+                                          return false;
+                                      });
+        painter.end();
+        QCOMPARE(pages, 1);
+        // The printed lines: runs of rows with ink, each with its leftmost dot.
+        QList<int> lineLefts;
+        int top = -1, bottom = -1;
+        bool inLine = false;
+        for (int y = 0; y < sheet.height(); ++y) {
+            int left = -1;
+            for (int x = 0; x < sheet.width() && left < 0; ++x)
+                if (qGray(sheet.pixel(x, y)) < 128)
+                    left = x;
+            if (left >= 0) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+                if (!inLine)
+                    lineLefts.append(left);
+                else
+                    lineLefts.last() = qMin(lineLefts.last(), left);
+            }
+            inLine = left >= 0;
+        }
+        QVERIFY(lineLefts.size() >= 4);
+        // Only the margins (and the editor's own few dots) lie before the first line.
+        QVERIFY2(lineLefts.first() >= margin && lineLefts.first() < margin + 30,
+                 qPrintable(QString::number(lineLefts.first())));
+        QVERIFY2(top >= margin && top < margin + 60, qPrintable(QString::number(top)));
+        // The footer's last line continues its paragraph one character further in (about
+        // 25 dots at 300 dots per inch); no page number follows at the foot.
+        QVERIFY2(lineLefts.last() >= lineLefts.first() + 16,
+                 qPrintable(QStringLiteral("%1 %2").arg(lineLefts.first()).arg(lineLefts.last())));
+        QVERIFY2(bottom < sheet.height() - 2 * margin, qPrintable(QString::number(bottom)));
     }
 
     void ctrlWNeverClosesADocument()
@@ -380,6 +497,22 @@ private slots:
         m_program->app->Settings.OpenMaximized = 1;
         CRVMDoc* maximized = m_program->NewMovie(m_program->generator->FeaturedSeries());
         QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
+    }
+
+    void openingAnOpenMinimizedDocumentBringsItBack()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const std::string path = m_program->dir.File("minimized.rvmtv");
+        QVERIFY(movie->DoSave(path));
+        m_program->NewMovie(m_program->generator->FeaturedSeries());
+        CChildFrame* frame = Program::ViewOf(movie)->Frame();
+        frame->showMinimized();
+        QVERIFY(frame->isMinimized());
+        QCOMPARE(m_program->app->OpenDocumentFile(path), movie);
+        QVERIFY(!frame->isMinimized());
+        QCOMPARE(m_program->Frame().MDIGetActive(), frame);
     }
 
     void getInformationWithoutADocumentDoesNothing()

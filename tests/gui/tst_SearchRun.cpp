@@ -371,6 +371,24 @@ private slots:
             QCOMPARE(dialog.ListChoice[i].useMovieTV, 0);
     }
 
+    void getInformationButtonsShowTheirWholeCaptions()
+    {
+        CGetInformationDlg dialog;
+        dialog.show();
+        Click(dialog, IDC_GI_BATCH);
+        const QList<QPushButton*> buttons = dialog.findChildren<QPushButton*>();
+        QCOMPARE(buttons.size(), 9);
+        for (QPushButton* button : buttons) {
+            // The caption with a little room on either side, as a push button draws it.
+            const int needed = button->fontMetrics().horizontalAdvance(button->text()) + 6;
+            QVERIFY2(button->width() >= needed, qPrintable(button->text()));
+            QVERIFY2(button->geometry().right() < dialog.width(), qPrintable(button->text()));
+            for (QPushButton* other : buttons)
+                QVERIFY2(other == button || !other->geometry().intersects(button->geometry()),
+                         qPrintable(button->text() + QStringLiteral(" / ") + other->text()));
+        }
+    }
+
     void lateClosedMessageKeepsTheNextRunsDialog()
     {
         Program& p = *m_program;

@@ -46,6 +46,15 @@ TEST(SearchCrewCredits, EveryFurtherFieldIsANote)
                                         T(1, "Zeta (2005)")}));
 }
 
+TEST(SearchCrewCredits, FieldsAreStoredAsCutLikeTheTitleSidesNotes)
+{
+    // Unlike an actor's note, a crew field keeps a blank that ends its line: both sides of
+    // a crew list store the same text for one credit.
+    const std::string body = "Dane, Dee\t\tFilm (2001)  (producer) \n\n";
+    EXPECT_EQ(RunCast(kProducers, body, "Dane, Dee"), Typed(kProducers, {T(1, "Film (2001)"), T(2, "(producer) ")}));
+    EXPECT_EQ(RunMovie(kProducers, body, "Film (2001)"), Typed(kProducers, {T(0, "Dane, Dee"), T(2, "(producer) ")}));
+}
+
 TEST(SearchWritingCredits, OrderMarksAsThreeBytes)
 {
     const std::string body = "Jay, Jo\t\tFilm (2001)  (story)  <1,2,1>\n\t\t\tZeta (2005)  <3>\n\n";

@@ -119,6 +119,15 @@ TEST(SearchSoundtracks, SongDetailAndDeeperLines)
               Typed(kSoundtracks, {T(3, ""), T(2, "\"Song\""), T(1, "Written by X"), T(0, "(uncredited)"), T(1, "")}));
 }
 
+TEST(SearchSoundtracks, IndentedLineTooShortForAThirdCharacterIsADetailLine)
+{
+    // Only a blank in the third place makes a deeper line; a line that ends before it
+    // (here one blank and its newline, and one blank at the end of the file) is a detail line.
+    const std::string body = "# " + kFilm + "\n- \"Song\"\n \n  By Y\n ";
+    EXPECT_EQ(RunMovie(kSoundtracks, body, kFilm),
+              Typed(kSoundtracks, {T(3, ""), T(2, "\"Song\""), T(1, ""), T(1, "By Y"), T(1, "")}));
+}
+
 TEST(SearchTaglines, LinesWithoutTheirTab)
 {
     const std::string body = "# " + kFilm + "\n\tTagline one \n\tTagline two\n\n# " + kPilot + "\n\tEpisode line\n\n";
