@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <cstring>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -320,6 +321,23 @@ TEST_F(ListFileTest, OpenUsesTheSettingsPathAndFallsBackToAnotherLetterCase)
     reader.Close();
     EXPECT_EQ(reader.GetListIndex(), -1);
     EXPECT_FALSE(reader.Open(kMovies, settings));
+}
+
+TEST_F(ListFileTest, SettingsPathsInWindows1252ReachAFolderWithAccentedLetters)
+{
+    // The profile hands paths over in Windows-1252 ("Films \xE9t\xE9" is "Films été");
+    // the folder on disk is named in UTF-8.
+    const std::string folder = dir.Path() + "Films \xC3\xA9t\xC3\xA9/";
+    std::filesystem::create_directory(folder);
+    testsupport::WriteFile(folder + "Genres.list", ListText(kGenres, "A\tDrama\n"));
+    CAppSettings settings;
+    platform::MemoryProfile profile;
+    profile.WriteProfileString("Settings", "Lists Path", dir.Path() + "Films \xE9t\xE9/");
+    settings.Load(profile);
+    ASSERT_TRUE(reader.Open(kGenres, settings));
+    ASSERT_TRUE(reader.FindStart());
+    ASSERT_TRUE(reader.NextRecord());
+    EXPECT_EQ(Line(), "A\tDrama\n");
 }
 
 namespace {
