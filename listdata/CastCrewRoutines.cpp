@@ -35,26 +35,6 @@ bool ForEachCreditLine(CListFile& file, std::string_view line, std::size_t pos, 
     }
 }
 
-std::string_view Unbracket(std::string_view field, char close)
-{
-    field.remove_prefix(1);
-    while (!field.empty() && field.back() == close)
-        field.remove_suffix(1);
-    return field;
-}
-
-// The digits at 0, 2 and 4 of an order mark as three bytes; missing digits read as 0.
-std::uint32_t WriterOrder(std::string_view mark)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i) * 2;
-        const unsigned char digit = at < mark.size() ? static_cast<unsigned char>(mark[at] - '0') : 0;
-        value |= static_cast<std::uint32_t>(digit) << (8 * i);
-    }
-    return value;
-}
-
 } // namespace
 
 bool SearchActingCredits(int listIndex, CListFile& file, const std::string& person, IRecordTarget& target)
@@ -65,9 +45,9 @@ bool SearchActingCredits(int listIndex, CListFile& file, const std::string& pers
             if (first)
                 return out.Text(1, field);
             if (field.front() == '<')
-                return out.Int(4, LeadingNumber(Unbracket(field, '>')));
+                return out.Int(4, LeadingNumber(searchtext::Unbracket(field, '>')));
             if (field.front() == '[')
-                return out.Text(3, Unbracket(field, ']'));
+                return out.Text(3, searchtext::Unbracket(field, ']'));
             return out.Text(2, TrimRightBlanks(field));
         });
     });
@@ -91,7 +71,7 @@ bool SearchWritingCredits(int listIndex, CListFile& file, const std::string& per
             if (first)
                 return out.Text(1, field);
             if (field.front() == '<')
-                return out.Bytes3(3, WriterOrder(Unbracket(field, '>')));
+                return out.Bytes3(3, searchtext::WriterOrder(searchtext::Unbracket(field, '>')));
             return out.Text(2, TrimRightBlanks(field));
         });
     });

@@ -9,29 +9,6 @@ using routines::RecordOut;
 
 namespace {
 
-// Angle or square brackets around a field: the text without the opening one and
-// without every closing one at its end.
-std::string_view Unbracket(std::string_view field, char close)
-{
-    field.remove_prefix(1);
-    while (!field.empty() && field.back() == close)
-        field.remove_suffix(1);
-    return field;
-}
-
-// Digits at positions 0, 2 and 4 of an order mark ("1,2,1"), each as its value; a
-// digit the mark is too short to hold reads as 0.
-std::uint32_t WriterOrder(std::string_view mark)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < 3; ++i) {
-        const std::size_t at = static_cast<std::size_t>(i) * 2;
-        const unsigned char digit = at < mark.size() ? static_cast<unsigned char>(mark[at] - '0') : 0;
-        value |= static_cast<std::uint32_t>(digit) << (8 * i);
-    }
-    return value;
-}
-
 struct CastLine {
     int billing = 0;
     std::string role;
@@ -79,9 +56,9 @@ bool SearchCast(int listIndex, CListFile& file, const std::string& title, IRecor
         std::string_view field;
         while (NextField(line, pos, field)) {
             if (field.front() == '<')
-                entry.billing = LeadingNumber(Unbracket(field, '>'));
+                entry.billing = LeadingNumber(searchtext::Unbracket(field, '>'));
             else if (field.front() == '[')
-                entry.role.assign(Unbracket(field, ']'));
+                entry.role.assign(searchtext::Unbracket(field, ']'));
             else
                 entry.role.assign(TrimRightBlanks(field));
         }
@@ -168,7 +145,7 @@ bool SearchWriters(int listIndex, CListFile& file, const std::string& title, IRe
         std::string_view field;
         while (NextField(line, pos, field)) {
             if (field.front() == '<')
-                entry.order.assign(Unbracket(field, '>'));
+                entry.order.assign(searchtext::Unbracket(field, '>'));
             else
                 entry.note.assign(TrimRightBlanks(field));
         }
@@ -182,7 +159,7 @@ bool SearchWriters(int listIndex, CListFile& file, const std::string& title, IRe
             if (ok && !entry.note.empty())
                 ok = out.Text(2, entry.note);
             if (ok && !entry.order.empty())
-                ok = out.Bytes3(3, WriterOrder(entry.order));
+                ok = out.Bytes3(3, searchtext::WriterOrder(entry.order));
         }
         bool named = false;
         for (std::size_t i = 0; ok && i < lines.size(); ++i) {

@@ -5,6 +5,7 @@
 // to their end for every Movie/TV search.
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -221,6 +222,29 @@ inline int LeadingNumber(std::string_view text)
             return 0x7fffffff;
     }
     return static_cast<int>(value);
+}
+
+// Angle or square brackets around a field: the text without the opening one and
+// without every closing one at its end.
+inline std::string_view Unbracket(std::string_view field, char close)
+{
+    field.remove_prefix(1);
+    while (!field.empty() && field.back() == close)
+        field.remove_suffix(1);
+    return field;
+}
+
+// Digits at positions 0, 2 and 4 of a writer's order mark ("1,2,1") as three bytes, each
+// its value; a digit the mark is too short to hold reads as 0.
+inline std::uint32_t WriterOrder(std::string_view mark)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < 3; ++i) {
+        const std::size_t at = static_cast<std::size_t>(i) * 2;
+        const unsigned char digit = at < mark.size() ? static_cast<unsigned char>(mark[at] - '0') : 0;
+        value |= static_cast<std::uint32_t>(digit) << (8 * i);
+    }
+    return value;
 }
 
 } // namespace searchtext
