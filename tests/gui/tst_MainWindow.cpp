@@ -499,6 +499,19 @@ private slots:
         QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
     }
 
+    void aNewDocumentWindowTakesMostOfTheClientArea()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        m_program->app->Settings.OpenMaximized = 0;
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QSize area = m_program->Frame().MdiArea()->viewport()->size();
+        const QSize frame = Program::ViewOf(movie)->Frame()->size();
+        QVERIFY2(frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(frame.width()).arg(frame.height())
+                                .arg(area.width()).arg(area.height())));
+    }
+
     void openingAnOpenMinimizedDocumentBringsItBack()
     {
         QVERIFY(m_program->Start());
