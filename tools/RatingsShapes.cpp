@@ -54,15 +54,21 @@ std::string TableLine(const ShapeContext& c, const Rating& r)
     return buffer + c.universe.Title(r.title) + "\n";
 }
 
-// Calls `f` for every rated title in list order.
-void ForEachRated(const ShapeContext& c, std::uint64_t groups, const std::function<void(const Rating&)>& f)
+// Calls `f` for every rated title of the first `groups` groups in list order; `f` returns
+// the bytes its title takes. With a `budget`, stops after the group in which they reach it.
+// Returns the number of groups gone through.
+std::uint64_t ForEachRated(const ShapeContext& c, std::uint64_t groups, std::uint64_t budget,
+                           const std::function<std::uint64_t(const Rating&)>& f)
 {
-    for (std::uint64_t i = 0; i < groups; ++i) {
-        const std::uint64_t g = c.universe.GroupAt(i);
+    std::uint64_t bytes = 0;
+    std::uint64_t i = 0;
+    while (i < groups && (budget == 0 || bytes < budget)) {
+        const std::uint64_t g = c.universe.GroupAt(i++);
         for (const TitleRef& t : c.universe.TitlesOf(g))
             if (IsRated(c, t))
-                f(RatingOf(c, t));
+                bytes += f(RatingOf(c, t));
     }
+    return i;
 }
 
 } // namespace
@@ -77,15 +83,20 @@ std::uint64_t WriteRatingsTables(const ShapeContext& c, std::uint64_t groups, Li
     std::priority_queue<Rating, std::vector<Rating>, decltype(better)> top(better); // worst of the best on top
     auto worse = [&](const Rating& a, const Rating& b) { return better(b, a); };
     std::priority_queue<Rating, std::vector<Rating>, decltype(worse)> bottom(worse);
-    ForEachRated(c, groups, [&](const Rating& r) {
+    // With a byte target, the titles whose lines of the full table fill it; the top and
+    // bottom tables are chosen among the same titles.
+    const std::uint64_t budget = c.options.targetBytes > sink.Bytes() ? c.options.targetBytes - sink.Bytes() : 0;
+    groups = ForEachRated(c, groups, budget, [&](const Rating& r) -> std::uint64_t {
+        const std::uint64_t bytes = budget != 0 ? TableLine(c, r).size() : 0;
         if (r.title.episode >= 0 || c.universe.IsSeries(r.title.group))
-            return;
+            return bytes;
         top.push(r);
         if (top.size() > 250)
             top.pop();
         bottom.push(r);
         if (bottom.size() > 10)
             bottom.pop();
+        return bytes;
     });
     std::vector<Rating> best, worst;
     for (; !top.empty(); top.pop())
@@ -112,11 +123,12 @@ std::uint64_t WriteRatingsTables(const ShapeContext& c, std::uint64_t groups, Li
     sink.Write(out);
 
     std::uint64_t rows = 0;
-    ForEachRated(c, groups, [&](const Rating& r) {
+    ForEachRated(c, groups, 0, [&](const Rating& r) -> std::uint64_t {
         sink.Write(TableLine(c, r));
         if (keys)
             keys->push_back(c.universe.Title(r.title));
         ++rows;
+        return 0;
     });
     sink.Write("\n");
     return rows;
