@@ -199,7 +199,8 @@ TEST(ListGenerator, ByteTargetScalesAList)
         EXPECT_LT(info.bytes, options.targetBytes + 64 * 1024) << ListCatalog[list].name;
         const std::string bytes = testsupport::ReadFile(info.path);
         EXPECT_EQ(StoredChecksumText(bytes), ChecksumText(CheckerChecksum(bytes)));
-        if (list == kRatings) // the featured film heads the top table
+        if (list == kRatings) { // the featured film heads the top table
             EXPECT_LT(bytes.find(generator.FeaturedFilm()), bytes.find("BOTTOM 10 MOVIES"));
+        }
     }
 }
