@@ -3,12 +3,12 @@
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
 #include "shell/core/TitleArena.h"
+#include "support/FailingSource.h"
 #include "support/FixtureLists.h"
 #include "tools/ListGenerator.h"
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -26,31 +26,10 @@ std::vector<std::string> Texts(const CTitleArena& titles)
     return texts;
 }
 
-// Hands out `text`, then fails with an I/O error.
-class FailingSource : public platform::ByteSource {
-public:
-    explicit FailingSource(std::string text) : m_text(std::move(text)) {}
-    long Read(char* buffer, std::size_t count, int* error) override
-    {
-        if (m_pos == m_text.size()) {
-            *error = 5;
-            return -1;
-        }
-        const std::size_t n = std::min(count, m_text.size() - m_pos);
-        std::memcpy(buffer, m_text.data() + m_pos, n);
-        m_pos += n;
-        return static_cast<long>(n);
-    }
-
-private:
-    std::string m_text;
-    std::size_t m_pos = 0;
-};
-
 ListOpener FailingAfter(const std::string& text)
 {
     return [text](CListFile& file, int listIndex) {
-        return file.OpenSource(listIndex, std::make_unique<FailingSource>(text), "failing");
+        return file.OpenSource(listIndex, std::make_unique<testsupport::FailingSource>(text), "failing");
     };
 }
 
