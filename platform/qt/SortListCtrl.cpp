@@ -258,6 +258,12 @@ void CSortListCtrl::DeleteAllItems()
 
 int CSortListCtrl::GetSelectionMark() const
 {
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int CSortListCtrl::FocusedRow() const
+{
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
@@ -360,7 +366,7 @@ void CSortListCtrl::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void CSortListCtrl::mousePressEvent(QMouseEvent* event)
 {
-    m_rowBeforePress = GetSelectionMark();
+    m_rowBeforePress = FocusedRow();
     QTreeView::mousePressEvent(event);
 }
 
