@@ -149,6 +149,10 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            {"none", ID_SPECIALS_TOP250, true, false},
+            {"none", ID_SPECIALS_BIRTHDAYS, true, false},
+            {"movie0", ID_SPECIALS_BOTTOM10, true, false},
+            {"cast0", ID_SPECIALS_DEATHS, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
