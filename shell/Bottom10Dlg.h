@@ -9,7 +9,8 @@ class CBottom10Dlg : public CRankedTitlesDlg {
     Q_OBJECT
 public:
     explicit CBottom10Dlg(const CAppSettings& settings, QWidget* parent = nullptr)
-        : CRankedTitlesDlg(settings, parent, resources::IDD_BOTTOM10, "Bottom 10 Movies", resources::IDC_BOTTOM10_LIST, RatingsTable::Bottom)
+        : CRankedTitlesDlg(settings, parent, resources::IDD_BOTTOM10, "Bottom 10 Movies", resources::IDC_BOTTOM10_LIST,
+                           shellcore::RatingsTable::Bottom)
     {
     }
 };

@@ -20,6 +20,7 @@
 #include <QPushButton>
 
 using namespace resources;
+using namespace shellcore;
 using platform::CSortListCtrl;
 
 namespace {
@@ -118,12 +119,11 @@ void CDateSearchDlg::OnStartSearch()
             list->viewport()->repaint();
             sinceShown.restart();
         };
-        const DateSearchQuery query{{date.day(), date.month(), date.year()},
-                                    m_settings.NameOutput,
-                                    m_settings.RemoveNameNumber != 0};
+        const DateSearchQuery query{
+            {date.day(), date.month(), date.year()}, m_settings.NameOutput, m_settings.RemoveNameNumber != 0};
         auto add = [&](const DateSearchRow& row) {
-            found.push_back({{std::to_string(row.year), row.hasAge ? std::to_string(row.age) : std::string(),
-                              row.name, row.location, row.listName},
+            found.push_back({{std::to_string(row.year), row.hasAge ? std::to_string(row.age) : std::string(), row.name,
+                              row.location, row.listName},
                              0});
             if (sinceShown.elapsed() >= kShowInterval)
                 show();

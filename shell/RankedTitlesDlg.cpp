@@ -14,6 +14,7 @@
 #include <QPushButton>
 
 using namespace resources;
+using namespace shellcore;
 using platform::CSortListCtrl;
 
 namespace {

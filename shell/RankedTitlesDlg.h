@@ -28,9 +28,9 @@ public:
 
 protected:
     CRankedTitlesDlg(const CAppSettings& settings, QWidget* parent, int templateId, const char* caption, int listId,
-                     RatingsTable table);
+                     shellcore::RatingsTable table);
 
 private:
-    void Fill(const CAppSettings& settings, RatingsTable table);
+    void Fill(const CAppSettings& settings, shellcore::RatingsTable table);
     void OnContextMenu(const QPoint& position);
 };

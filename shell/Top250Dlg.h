@@ -8,7 +8,8 @@ class CTop250Dlg : public CRankedTitlesDlg {
     Q_OBJECT
 public:
     explicit CTop250Dlg(const CAppSettings& settings, QWidget* parent = nullptr)
-        : CRankedTitlesDlg(settings, parent, resources::IDD_TOP250, "Top 250 Movies", resources::IDC_TOP250_LIST, RatingsTable::Top)
+        : CRankedTitlesDlg(settings, parent, resources::IDD_TOP250, "Top 250 Movies", resources::IDC_TOP250_LIST,
+                           shellcore::RatingsTable::Top)
     {
     }
 };

@@ -75,7 +75,7 @@ public:
     {
         const std::vector<std::string>& cells = rows[static_cast<std::size_t>(row)].cells;
         return column >= 0 && static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
-                                                                               : kNoText;
+                                                                              : kNoText;
     }
 
     void InsertColumn(int index, Column column)
@@ -273,8 +273,7 @@ void CSortListCtrl::SetSelectionMark(int row)
     if (row < 0 || row >= GetItemCount())
         return;
     setCurrentIndex(m_model->index(row, 0));
-    selectionModel()->select(m_model->index(row, 0),
-                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->select(m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool CSortListCtrl::EnsureVisible(int row)
