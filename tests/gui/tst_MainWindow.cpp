@@ -149,6 +149,11 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            // The browsers, in every mode.
+            {"none", ID_BROWSERS_TRIVIA, true, false},
+            {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},
+            {"cast2", ID_BROWSERS_TAGLINES, true, false},
+            // The Specials, in every mode.
             {"none", ID_SPECIALS_TOP250, true, false},
             {"none", ID_SPECIALS_BIRTHDAYS, true, false},
             {"movie0", ID_SPECIALS_BOTTOM10, true, false},
