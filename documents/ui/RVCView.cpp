@@ -3,7 +3,8 @@
 #include "documents/CastCrewText.h"
 #include "documents/RVCDoc.h"
 
-CRVCView::CRVCView(CRVCDoc& document, QWidget* parent) : CRichDocumentView(document, parent), m_cast(document)
+CRVCView::CRVCView(CRVCDoc& document, const Context& context, QWidget* parent)
+    : CRichDocumentView(document, context, parent), m_cast(document)
 {
     setObjectName(QStringLiteral("CRVCView"));
 }

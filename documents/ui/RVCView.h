@@ -9,7 +9,7 @@ class CRVCDoc;
 class CRVCView : public CRichDocumentView {
     Q_OBJECT
 public:
-    explicit CRVCView(CRVCDoc& document, QWidget* parent = nullptr);
+    CRVCView(CRVCDoc& document, const Context& context, QWidget* parent = nullptr);
 
     CRVCDoc* GetCastDocument() const;
 

@@ -1,12 +1,10 @@
 #include "documents/ui/RichDocumentView.h"
 
+#include "listdata/AppSettings.h"
 #include "listdata/RecordStore.h"
 #include "platform/Document.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/CommandIds.h"
-#include "shell/ChildFrame.h"
-#include "shell/MainFrame.h"
-#include "shell/ReelvoyagerApp.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -24,23 +22,21 @@ using namespace resources;
 
 namespace {
 
-const CAppSettings* SettingsOfApp()
+const CAppSettings& SettingsOr(const CAppSettings* settings)
 {
     static const CAppSettings defaults;
-    return TheApp() ? &TheApp()->Settings : &defaults;
+    return settings ? *settings : defaults;
 }
 
 } // namespace
 
-CRichDocumentView::CRichDocumentView(platform::CDocument& document, QWidget* parent)
-    : platform::CRichTextView(parent), m_document(&document), m_writer(SettingsOfApp())
+CRichDocumentView::CRichDocumentView(platform::CDocument& document, const Context& context, QWidget* parent)
+    : platform::CRichTextView(parent), m_document(&document), m_settings(SettingsOr(context.settings)),
+      m_writer(&m_settings), m_printer(context.printer)
 {
     setObjectName(QStringLiteral("View"));
     // Copy follows the selection.
-    connect(this, &QTextEdit::copyAvailable, this, [] {
-        if (TheApp() && TheApp()->MainFrame())
-            TheApp()->MainFrame()->UpdateCommands();
-    });
+    connect(this, &QTextEdit::copyAvailable, this, &CRichDocumentView::CommandStateChanged);
 }
 
 CRichDocumentView::~CRichDocumentView()
@@ -70,15 +66,13 @@ void CRichDocumentView::OnUpdate(platform::IView*, std::intptr_t)
 
 void CRichDocumentView::ActivateFrame()
 {
-    if (m_frame)
-        m_frame->ActivateFrame(0);
+    emit ActivateFrameRequested();
 }
 
 void CRichDocumentView::OnCloseDocument()
 {
     m_document = nullptr;
-    if (m_frame)
-        m_frame->DestroyForDocument();
+    emit DocumentClosed();
 }
 
 void CRichDocumentView::Rebuild()
@@ -91,7 +85,7 @@ void CRichDocumentView::Rebuild()
         // nothing, and restoring an old value could hide the search's own change.
         auto lock = Records().Lock();
         // One measuring context in the output font serves the whole rebuild.
-        const std::unique_ptr<platform::ITextMeasure> measure = CreateMeasure(m_writer.Settings().Font);
+        const std::unique_ptr<platform::ITextMeasure> measure = CreateMeasure(m_settings.Font);
         BuildText(*measure);
     }
     m_writer.StreamIn();
@@ -223,22 +217,23 @@ void CRichDocumentView::PrintPages(const QTextDocument& source, double sourceDpi
 
 void CRichDocumentView::OnFilePrint(bool withDialog)
 {
-    if (!TheApp())
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    if (!printer)
         return;
-    QPrinter& printer = TheApp()->Printer();
     if (withDialog) {
-        QPrintDialog dialog(&printer, this);
+        QPrintDialog dialog(printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    PrintTo(printer);
+    PrintTo(*printer);
 }
 
 void CRichDocumentView::OnFilePrintPreview()
 {
-    if (!TheApp())
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    if (!printer)
         return;
-    QPrintPreviewDialog preview(&TheApp()->Printer(), this);
+    QPrintPreviewDialog preview(printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
     preview.exec();
