@@ -69,6 +69,8 @@ private:
 // (the estimate knows no kerning); at most this many.
 constexpr double kCandidateShare = 0.95;
 constexpr std::size_t kMaxMeasured = 64;
+// Rows laid out between two looks at the event queue.
+constexpr int kLayoutBatch = 50000;
 
 } // namespace
 
@@ -77,8 +79,9 @@ CTitleListView::CTitleListView(QWidget* parent) : QListView(parent), m_model(new
     setModel(m_model);
     setItemDelegate(new TitleDelegate(this));
     setUniformItemSizes(true);
+    // A list of millions is shown at once and laid out in batches while events go on.
     setLayoutMode(QListView::Batched);
-    setBatchSize(50000);
+    setBatchSize(kLayoutBatch);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
