@@ -216,7 +216,10 @@ TEST(PassRecords, MixedListsWriteWhatThePlainWalkWrites)
         for (int list : {kActors, kDirectors, kWriters}) {
             SCOPED_TRACE("round " + std::to_string(round) + " person list " + ListCatalog[list].name);
             const std::string bytes = HeaderBlock(list) + body;
-            for (const char* person : {"Name, M", "Name, Z", "Long, Name"})
+            // Names sorting before, inside and after the lines' names, folded or not, and
+            // first bytes that are no letters.
+            for (const char* person : {"Name, M", "Name, Z", "Long, Name", "name, m", "A", "zz", "\xe9t\xe9", "-",
+                                       "\"Tall"})
                 ExpectSameWalks(list, bytes, person, static_cast<unsigned>(round), 5 + round * 7, true);
             records += static_cast<int>(RunRoutine(list, bytes, "Name, M", true, 1, 1 << 20, true).records.size());
         }

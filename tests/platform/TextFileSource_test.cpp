@@ -2,6 +2,7 @@
 
 #include "platform/TextFile.h"
 #include "support/TestSupport.h"
+#include "support/VectorLevels.h"
 
 #include <algorithm>
 #include <cstring>
@@ -41,6 +42,36 @@ private:
     std::size_t m_failAfter;
     std::size_t m_pos = 0;
 };
+
+// What fgets gives on the text-mode stream: CR LF folded, then pieces of at most 1023
+// characters. *folded receives the folded text.
+std::vector<std::string> FgetsPieces(const std::string& text, std::string* folded)
+{
+    folded->clear();
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            *folded += text[i];
+    std::vector<std::string> pieces;
+    for (std::size_t pos = 0; pos < folded->size();) {
+        const std::size_t nl = folded->find('\n', pos);
+        std::size_t take = nl == std::string::npos ? folded->size() - pos : nl - pos + 1;
+        take = std::min<std::size_t>(take, 1023);
+        pieces.push_back(folded->substr(pos, take));
+        pos += take;
+    }
+    return pieces;
+}
+
+std::vector<std::string> InPlacePieces(TextFile& file)
+{
+    std::vector<std::string> pieces;
+    int n = 0;
+    while (const char* piece = file.ReadBufferInPlace(1024, &n)) {
+        EXPECT_EQ(piece[n], '\0');
+        pieces.push_back(std::string(piece, n));
+    }
+    return pieces;
+}
 
 std::vector<std::string> WholeLines(TextFile& file)
 {
@@ -157,29 +188,66 @@ TEST(TextFileSource, PiecesMatchFgetsOverAnyReadSizes)
         text += (seed % 3 == 0) ? "\r\n" : "\n";
     }
     text += "tail";
-    // What fgets gives on the text-mode stream: CR LF folded, then pieces of at most 1023.
     std::string folded;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            folded += text[i];
-    std::vector<std::string> expected;
-    for (std::size_t pos = 0; pos < folded.size();) {
-        const std::size_t nl = folded.find('\n', pos);
-        std::size_t take = nl == std::string::npos ? folded.size() - pos : nl - pos + 1;
-        take = std::min<std::size_t>(take, 1023);
-        expected.push_back(folded.substr(pos, take));
-        pos += take;
-    }
+    const std::vector<std::string> expected = FgetsPieces(text, &folded);
     for (std::size_t chunk : {1u, 2u, 1023u, 1024u, 4096u, 300000u}) {
         TextFile file;
         file.OpenSource(std::make_unique<ChunkSource>(text, chunk), "t");
-        std::vector<std::string> pieces;
-        int n = 0;
-        while (const char* piece = file.ReadBufferInPlace(1024, &n)) {
-            EXPECT_EQ(piece[n], '\0');
-            pieces.push_back(std::string(piece, n));
-        }
+        const std::vector<std::string> pieces = InPlacePieces(file);
         EXPECT_EQ(pieces, expected) << chunk;
         EXPECT_EQ(file.Consumed(), folded.size());
+    }
+}
+
+// Line ends on every offset around a 64-byte block of the newline scan and around the end
+// of the reader's 1 MiB buffer, over-long lines and lone CRs: every vector level reads
+// the pieces and whole lines that the folded text gives.
+TEST(TextFileSource, HostileTextReadsTheSameOnEveryVectorLevel)
+{
+    // Lines of every length from 0 to 130 put a line end, LF, CR LF or CR CR LF, on
+    // every offset of a block.
+    std::string sweep;
+    for (std::size_t length = 0; length <= 130; ++length) {
+        sweep += std::string(length, static_cast<char>('a' + length % 26));
+        sweep += length % 3 == 0 ? "\n" : (length % 3 == 1 ? "\r\n" : "\r\r\n");
+    }
+    for (std::size_t length : {1022u, 1023u, 1024u, 1025u, 2046u, 2047u, 2048u, 5000u})
+        for (const char* end : {"\n", "\r\n"})
+            sweep += std::string(length - 1, 'L') + "\r" + end; // CRs at the end of 1023 pieces
+    sweep += std::string("\0\n\r\0\r\n\r", 7);
+
+    testsupport::TempDir dir;
+    const std::size_t bufferEnd = 1 << 20;
+    // The sweep's short lines end on each of 64 offsets around the buffer's end in turn.
+    for (std::size_t shift = 0; shift < 64; ++shift) {
+        std::string text = sweep;
+        text += std::string(bufferEnd - 1500 - shift - text.size(), 'f') + "\n";
+        text += sweep + "end\r";
+        std::string folded;
+        const std::vector<std::string> expected = FgetsPieces(text, &folded);
+        std::vector<std::string> expectedLines;
+        for (std::size_t pos = 0; pos < folded.size();) {
+            std::size_t nl = folded.find('\n', pos);
+            if (nl == std::string::npos)
+                nl = folded.size();
+            expectedLines.push_back(folded.substr(pos, nl - pos));
+            pos = nl + 1;
+        }
+        if (shift == 0)
+            testsupport::WriteFile(dir.File("hostile"), text);
+        for (platform::VectorLevel level : testsupport::SupportedVectorLevels()) {
+            SCOPED_TRACE(std::string(platform::VectorLevelName(level)) + " shift " + std::to_string(shift));
+            testsupport::ScopedVectorLevel forced(level);
+            TextFile file;
+            file.OpenSource(std::make_unique<ChunkSource>(text, bufferEnd), "t"); // whole buffers
+            EXPECT_EQ(InPlacePieces(file), expected);
+            EXPECT_EQ(file.Consumed(), folded.size());
+            if (shift == 0) {
+                ASSERT_TRUE(file.OpenRead(dir.File("hostile")));
+                EXPECT_EQ(WholeLines(file), expectedLines);
+                file.OpenSource(std::make_unique<ChunkSource>(text, 61), "t"); // buffer ends everywhere
+                EXPECT_EQ(InPlacePieces(file), expected);
+            }
+        }
     }
 }
