@@ -212,22 +212,25 @@ void Parser::AddText(char c)
     m_run.append(QChar(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(c)))));
 }
 
+// The value of `key` in `cache`, made with make(key) the first time.
+template <class Key, class Value, class Make>
+const Value& Cached(std::map<Key, Value>& cache, const Key& key, Make make)
+{
+    auto found = cache.find(key);
+    if (found == cache.end())
+        found = cache.emplace(key, make(key)).first;
+    return found->second;
+}
+
 const QTextCharFormat& Parser::CurrentCharFormat()
 {
-    const CharState& chars = m_groups.back().chars;
-    auto found = m_charFormats.find(chars);
-    if (found == m_charFormats.end())
-        found = m_charFormats.emplace(chars, MakeCharFormat(chars)).first;
-    return found->second;
+    return Cached(m_charFormats, m_groups.back().chars, [this](const CharState& c) { return MakeCharFormat(c); });
 }
 
 const QTextBlockFormat& Parser::CurrentBlockFormat()
 {
-    const ParagraphState& paragraph = m_groups.back().paragraph;
-    auto found = m_blockFormats.find(paragraph);
-    if (found == m_blockFormats.end())
-        found = m_blockFormats.emplace(paragraph, MakeBlockFormat(paragraph)).first;
-    return found->second;
+    return Cached(m_blockFormats, m_groups.back().paragraph,
+                  [this](const ParagraphState& p) { return MakeBlockFormat(p); });
 }
 
 QTextCharFormat Parser::MakeCharFormat(const CharState& chars) const
