@@ -29,7 +29,8 @@ void CWindowMenu::Refill()
         title.replace(QLatin1Char('&'), QStringLiteral("&&"));
         QAction* entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setObjectName(QString::number(AFX_IDM_FIRST_MDICHILD + i));
-        entry->setCheckable(true);
+        // Only the active window's entry carries the check mark.
+        entry->setCheckable(window == active);
         entry->setChecked(window == active);
         connect(entry, &QAction::triggered, this, [this, window] { Activate(window); });
         m_entries.append(entry);

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -183,6 +184,22 @@ private slots:
         // The list follows the windows that are open.
         m_program->Action(ID_FILE_CLOSE)->trigger();
         QTRY_COMPARE(WindowEntries().size(), 2);
+    }
+
+    void moreWindowsChoosesAmongAllWindows()
+    {
+        QVERIFY(m_program->Start());
+        QList<CRVMDoc*> movies;
+        for (int i = 0; i < CWindowMenu::kListedWindows + 1; ++i)
+            movies.append(m_program->NewMovie(m_program->generator->FeaturedFilm()));
+        QCOMPARE(WindowEntries().size(), CWindowMenu::kListedWindows + 1);
+        QCOMPARE(WindowEntries().last(), QStringLiteral("&More Windows..."));
+        WhenModal<QInputDialog>([](QInputDialog& dialog) {
+            dialog.setTextValue(dialog.comboBoxItems().value(0));
+            dialog.accept();
+        });
+        WindowEntry(CWindowMenu::kListedWindows)->trigger();
+        QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(movies.first()));
     }
 
 private:
