@@ -37,6 +37,8 @@ CConsoleDlg::CConsoleDlg(QWidget* parent) : QDialog(parent)
     m_edit = new QPlainTextEdit(this);
     m_edit->setObjectName(QString::number(IDC_CONSOLE_EDIT));
     m_edit->setReadOnly(true);
+    // Read-only, but the caret keys scroll and select, as in any text one may copy from.
+    m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_edit->setUndoRedoEnabled(false);
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_edit->setFont(ConsoleFont());

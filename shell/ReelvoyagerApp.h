@@ -67,6 +67,10 @@ public:
     void NewMovieTVDocument(std::string text);
     void NewCastCrewDocument(std::string text);
 
+    // File > DiffTools > Deltamend and Sumwatch: the tools' dialogs; OK saves their settings.
+    void OnDeltamend();
+    void OnSumwatch();
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 

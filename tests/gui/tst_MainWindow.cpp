@@ -149,6 +149,9 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            {"none", ID_DIFFTOOLS_DELTAMEND, true, false},
+            {"movie0", ID_DIFFTOOLS_SUMWATCH, true, false},
+            {"cast0", ID_DIFFTOOLS_DELTAMEND, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
