@@ -4,6 +4,17 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+namespace {
+constexpr int kFlushMilliseconds = 50;
+}
+
+CConsoleEditRunner::CConsoleEditRunner()
+{
+    m_flushTimer.setSingleShot(true);
+    m_flushTimer.setInterval(kFlushMilliseconds);
+    QObject::connect(&m_flushTimer, &QTimer::timeout, [this] { Flush(); });
+}
+
 void CConsoleEditRunner::Attach(QPlainTextEdit* edit)
 {
     m_edit = edit;
@@ -42,12 +53,23 @@ void CConsoleEditRunner::Append(shellcore::CConsoleText::Channel channel, const 
 {
     if (!m_edit)
         return;
-    const shellcore::CConsoleText::Change change =
-        m_text.Append(channel, std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+    m_text.Append(channel, std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), text.size()));
+    if (channel == shellcore::CConsoleText::kOwnText || !IsRunning())
+        Flush();
+    else if (!m_flushTimer.isActive())
+        m_flushTimer.start();
+}
+
+void CConsoleEditRunner::Flush()
+{
+    m_flushTimer.stop();
+    if (!m_edit)
+        return;
+    const shellcore::CConsoleText::Change change = m_text.TakeChange();
     if (change.removed == 0 && change.inserted.empty())
         return;
-    // Only the end of the text changes: one edit there per piece of output, never a new
-    // layout of everything shown before.
+    // Only the end of the text changes: one edit there, never a new layout of everything
+    // shown before.
     QTextCursor cursor(m_edit->document());
     cursor.movePosition(QTextCursor::End);
     if (change.removed > 0) {

@@ -6,11 +6,14 @@
 #include "shell/core/ConsoleText.h"
 
 #include <QPointer>
+#include <QTimer>
 
 class QPlainTextEdit;
 
 class CConsoleEditRunner : public CConsoleRunner {
 public:
+    CConsoleEditRunner();
+
     // The control to write to (not owned; nothing is written while there is none).
     void Attach(QPlainTextEdit* edit);
     // Writes `text` at the end of the control.
@@ -24,7 +27,12 @@ protected:
 
 private:
     void Append(shellcore::CConsoleText::Channel channel, const QString& text);
+    // Brings the control up to date with the text.
+    void Flush();
 
     QPointer<QPlainTextEdit> m_edit;
     shellcore::CConsoleText m_text;
+    // While the child runs, its output reaches the control at most every few
+    // milliseconds, however small the pieces it writes.
+    QTimer m_flushTimer;
 };

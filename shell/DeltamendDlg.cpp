@@ -26,6 +26,8 @@ const CDiffToolDlg::Texts kTexts = {
     "Find the location of the Deltamend program:",
     IDC_DELTAMEND_RUN,
     "Run Deltamend",
+    300,
+    233,
 };
 
 } // namespace
@@ -44,26 +46,26 @@ CDeltamendDlg::CDeltamendDlg(std::string listsPath, QWidget* parent)
             &CDeltamendDlg::OnBrowseDiffiles);
 
     Place(Group(), 7, 7, 286, 106);
-    Place(Control(IDC_DELTAMEND_SUMWATCH), 14, 19, 200, 10);
-    Place(Control(IDC_DELTAMEND_FORCE), 14, 31, 200, 10);
-    Place(Control(IDC_DELTAMEND_KEEP), 14, 43, 200, 10);
-    Place(Control(IDC_DIFF_NOSTATS), 14, 55, 200, 10);
-    Place(Control(IDC_DIFF_QUIET), 14, 67, 200, 10);
-    Place(Control(IDC_DIFF_LOGFILE), 14, 79, 100, 10);
-    Place(Control(IDC_DIFF_LOGFILELABEL), 24, 94, 56, 8);
-    Place(Control(IDC_DIFF_LOGFILEPATH), 80, 92, 150, 14);
-    Place(Control(IDC_DIFF_LOGFILEBROWSE), 236, 92, 50, 14);
-    Place(Control(IDC_DELTAMEND_DIFFILESLABEL), 7, 120, 200, 8);
+    Place(Control(IDC_DELTAMEND_SUMWATCH), 14, 19, 200, 10, true);
+    Place(Control(IDC_DELTAMEND_FORCE), 14, 31, 200, 10, true);
+    Place(Control(IDC_DELTAMEND_KEEP), 14, 43, 200, 10, true);
+    Place(Control(IDC_DIFF_NOSTATS), 14, 55, 200, 10, true);
+    Place(Control(IDC_DIFF_QUIET), 14, 67, 200, 10, true);
+    Place(Control(IDC_DIFF_LOGFILE), 14, 79, 100, 10, true);
+    Place(Control(IDC_DIFF_LOGFILELABEL), 24, 95, 56, 8, true);
+    Place(Control(IDC_DIFF_LOGFILEPATH), 84, 92, 146, 14);
+    Place(Control(IDC_DIFF_LOGFILEBROWSE), 236, 92, 50, 14, true);
+    Place(Control(IDC_DELTAMEND_DIFFILESLABEL), 7, 120, 200, 8, true);
     Place(Control(IDC_DELTAMEND_DIFFILESPATH), 7, 130, 229, 14);
-    Place(Control(IDC_DELTAMEND_DIFFILESBROWSE), 243, 130, 50, 14);
-    Place(Control(IDC_DELTAMEND_PROGRAMLABEL), 7, 150, 200, 8);
+    Place(Control(IDC_DELTAMEND_DIFFILESBROWSE), 243, 130, 50, 14, true);
+    Place(Control(IDC_DELTAMEND_PROGRAMLABEL), 7, 150, 200, 8, true);
     Place(Control(IDC_DELTAMEND_PROGRAMPATH), 7, 160, 229, 14);
-    Place(Control(IDC_DELTAMEND_PROGRAMBROWSE), 243, 160, 50, 14);
-    Place(CommandLabel(), 7, 180, 200, 8);
+    Place(Control(IDC_DELTAMEND_PROGRAMBROWSE), 243, 160, 50, 14, true);
+    Place(CommandLabel(), 7, 180, 200, 8, true);
     Place(Control(IDC_DIFF_COMMANDLINE), 7, 190, 286, 14);
-    Place(Control(IDC_DELTAMEND_RUN), 7, 212, 70, 14);
-    Place(Control(IDOK), 243, 212, 50, 14);
-    ApplyLayout(300, 233);
+    Place(Control(IDC_DELTAMEND_RUN), 7, 212, 70, 14, true);
+    Place(Control(IDOK), 243, 212, 50, 14, true);
+    ApplyLayout();
 }
 
 std::string CDeltamendDlg::MakeCommandLine() const

@@ -1,6 +1,5 @@
 #include "shell/DiffToolDlg.h"
 
-#include "platform/qt/DialogUnits.h"
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/QtText.h"
 #include "resources/ControlIds.h"
@@ -25,7 +24,7 @@ const char* const kAllFilesFilter = "All Files|*|";
 } // namespace
 
 CDiffToolDlg::CDiffToolDlg(const Texts& texts, std::string listsPath, QWidget* parent)
-    : QDialog(parent), m_listsPath(std::move(listsPath)), m_texts(texts)
+    : QDialog(parent), m_listsPath(std::move(listsPath)), m_texts(texts), m_layout(this, texts.width, texts.height)
 {
     setObjectName(QString::number(texts.templateId));
     setWindowTitle(QString::fromLatin1(texts.caption));
@@ -92,23 +91,18 @@ QWidget* CDiffToolDlg::Control(int id) const
     return findChild<QWidget*>(QString::number(id), Qt::FindDirectChildrenOnly);
 }
 
-void CDiffToolDlg::Place(QWidget* control, int x, int y, int width, int height)
+void CDiffToolDlg::Place(QWidget* control, int x, int y, int width, int height, bool fitText)
 {
-    m_placements.push_back({control, x, y, width, height});
+    m_layout.Place(control, x, y, width, height, fitText);
+    if (control->focusPolicy() != Qt::NoFocus)
+        m_tabOrder.push_back(control);
 }
 
-void CDiffToolDlg::ApplyLayout(int width, int height)
+void CDiffToolDlg::ApplyLayout()
 {
-    const platform::DialogUnits units(this);
-    QWidget* previous = nullptr;
-    for (const Placement& p : m_placements) {
-        units.Place(p.control, p.x, p.y, p.width, p.height);
-        if (previous && p.control->focusPolicy() != Qt::NoFocus)
-            setTabOrder(previous, p.control);
-        if (p.control->focusPolicy() != Qt::NoFocus)
-            previous = p.control;
-    }
-    setFixedSize(units.X(width), units.Y(height));
+    m_layout.Apply();
+    for (std::size_t i = 1; i < m_tabOrder.size(); ++i)
+        setTabOrder(m_tabOrder[i - 1], m_tabOrder[i]);
 }
 
 void CDiffToolDlg::showEvent(QShowEvent* event)
@@ -146,6 +140,8 @@ void CDiffToolDlg::BuildCommandLine()
 {
     UpdateData(true);
     m_commandLine->setText(platform::ToQString(MakeCommandLine()));
+    // Shown from its start, the program first.
+    m_commandLine->setCursorPosition(0);
 }
 
 void CDiffToolDlg::Refresh()

@@ -6,6 +6,8 @@
 // box cancel. The members are the settings' values (Windows-1252); the application
 // copies them in before and out after OK.
 
+#include "platform/qt/DialogTemplate.h"
+
 #include <QDialog>
 #include <string>
 #include <utility>
@@ -46,6 +48,8 @@ public:
         const char* programBrowseTitle;
         int runId;
         const char* runText;
+        int width;  // the template's size in dialog units
+        int height;
     };
 
 protected:
@@ -65,10 +69,10 @@ protected:
     QGroupBox* Group() const { return m_group; }
     QLabel* CommandLabel() const { return m_commandLabel; }
 
-    // Places a control by its template's dialog units, in tab order; ApplyLayout sizes the
-    // dialog to `width` x `height` units and fills the controls from the members.
-    void Place(QWidget* control, int x, int y, int width, int height);
-    void ApplyLayout(int width, int height);
+    // Places a control by its template's dialog units, in tab order (see DialogTemplate);
+    // ApplyLayout places them all.
+    void Place(QWidget* control, int x, int y, int width, int height, bool fitText = false);
+    void ApplyLayout();
 
     // A member changed outside the controls: show it, and rebuild the command line.
     void Refresh();
@@ -91,10 +95,7 @@ private:
     QLabel* m_commandLabel;
     std::vector<std::pair<QCheckBox*, int*>> m_checks;
     std::vector<std::pair<QLineEdit*, std::string*>> m_edits;
-    struct Placement {
-        QWidget* control;
-        int x, y, width, height;
-    };
-    std::vector<Placement> m_placements;
+    platform::DialogTemplate m_layout;
+    std::vector<QWidget*> m_tabOrder;
     bool m_initialized = false;
 };

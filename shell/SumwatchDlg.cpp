@@ -22,6 +22,8 @@ const CDiffToolDlg::Texts kTexts = {
     "Find the location of the Sumwatch program:",
     IDC_SUMWATCH_RUN,
     "Run Sumwatch",
+    300,
+    167,
 };
 
 } // namespace
@@ -32,20 +34,20 @@ CSumwatchDlg::CSumwatchDlg(std::string listsPath, QWidget* parent) : CDiffToolDl
     AddCheck(IDC_DIFF_QUIET, "Don't print any progress-information, only stats", &Quiet);
 
     Place(Group(), 7, 7, 286, 70);
-    Place(Control(IDC_DIFF_NOSTATS), 14, 19, 200, 10);
-    Place(Control(IDC_DIFF_QUIET), 14, 31, 200, 10);
-    Place(Control(IDC_DIFF_LOGFILE), 14, 43, 100, 10);
-    Place(Control(IDC_DIFF_LOGFILELABEL), 24, 58, 56, 8);
-    Place(Control(IDC_DIFF_LOGFILEPATH), 80, 56, 150, 14);
-    Place(Control(IDC_DIFF_LOGFILEBROWSE), 236, 56, 50, 14);
-    Place(Control(IDC_SUMWATCH_PROGRAMLABEL), 7, 84, 200, 8);
+    Place(Control(IDC_DIFF_NOSTATS), 14, 19, 200, 10, true);
+    Place(Control(IDC_DIFF_QUIET), 14, 31, 200, 10, true);
+    Place(Control(IDC_DIFF_LOGFILE), 14, 43, 100, 10, true);
+    Place(Control(IDC_DIFF_LOGFILELABEL), 24, 59, 56, 8, true);
+    Place(Control(IDC_DIFF_LOGFILEPATH), 84, 56, 146, 14);
+    Place(Control(IDC_DIFF_LOGFILEBROWSE), 236, 56, 50, 14, true);
+    Place(Control(IDC_SUMWATCH_PROGRAMLABEL), 7, 84, 200, 8, true);
     Place(Control(IDC_SUMWATCH_PROGRAMPATH), 7, 94, 229, 14);
-    Place(Control(IDC_SUMWATCH_PROGRAMBROWSE), 243, 94, 50, 14);
-    Place(CommandLabel(), 7, 114, 200, 8);
+    Place(Control(IDC_SUMWATCH_PROGRAMBROWSE), 243, 94, 50, 14, true);
+    Place(CommandLabel(), 7, 114, 200, 8, true);
     Place(Control(IDC_DIFF_COMMANDLINE), 7, 124, 286, 14);
-    Place(Control(IDC_SUMWATCH_RUN), 7, 146, 70, 14);
-    Place(Control(IDOK), 243, 146, 50, 14);
-    ApplyLayout(300, 167);
+    Place(Control(IDC_SUMWATCH_RUN), 7, 146, 70, 14, true);
+    Place(Control(IDOK), 243, 146, 50, 14, true);
+    ApplyLayout();
 }
 
 std::string CSumwatchDlg::MakeCommandLine() const

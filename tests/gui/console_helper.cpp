@@ -68,15 +68,17 @@ int main(int argc, char** argv)
         std::this_thread::sleep_for(std::chrono::milliseconds(argc > 2 ? std::atoi(argv[2]) : 500));
         Write("awake\n");
     } else if (mode == "flood") {
-        // LINES lines, each with a progress figure redrawn by backspaces.
+        // LINES lines of WIDTH bytes, each written as a progress line is: its start with a
+        // figure, then backspaces, the final figure and the rest, each part at once.
         const int lines = argc > 2 ? std::atoi(argv[2]) : 100000;
         const int width = argc > 3 ? std::atoi(argv[3]) : 100;
-        std::string line;
         for (int i = 0; i < lines; ++i) {
-            line = "Line " + std::to_string(i) + " (000%)\b\b\b\b\b\b(100%)";
-            line.append(static_cast<std::size_t>(std::max(0, width - 1 - static_cast<int>(line.size()))), 'x');
-            line += '\n';
-            std::fwrite(line.data(), 1, line.size(), stdout);
+            const std::string start = "Line " + std::to_string(i) + " (000%)";
+            std::string rest = "\b\b\b\b\b\b(100%)";
+            rest.append(static_cast<std::size_t>(std::max(1, width - static_cast<int>(start.size() + rest.size()))), 'x');
+            rest.back() = '\n';
+            Write(start);
+            Write(rest);
         }
     } else {
         std::fprintf(stderr, "usage: console_helper args|split|burst|ask|sleep [MS]|flood [LINES [WIDTH]]\n");

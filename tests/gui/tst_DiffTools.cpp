@@ -46,7 +46,8 @@ QString Shown(const QByteArray& output)
     const QString decoded = QString::fromUtf8(output);
     text.Append(shellcore::CConsoleText::kStdout,
                 std::u16string_view(reinterpret_cast<const char16_t*>(decoded.utf16()), decoded.size()));
-    return QString::fromStdU16String(text.Text());
+    const std::u16string_view shown = text.TakeChange().inserted;
+    return QString::fromUtf16(shown.data(), static_cast<qsizetype>(shown.size()));
 }
 
 // The statistics title holds the time of the run.
