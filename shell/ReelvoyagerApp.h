@@ -71,6 +71,10 @@ public:
     void OnDeltamend();
     void OnSumwatch();
 
+    // Browsers > ...: runs the browser of command `id`; false when `id` is none.
+    bool OnBrowser(int id);
+    static bool IsBrowserCommand(int id);
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 

@@ -149,9 +149,14 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            // The diff tools, in every mode.
             {"none", ID_DIFFTOOLS_DELTAMEND, true, false},
             {"movie0", ID_DIFFTOOLS_SUMWATCH, true, false},
             {"cast0", ID_DIFFTOOLS_DELTAMEND, true, false},
+            // The browsers, in every mode.
+            {"none", ID_BROWSERS_TRIVIA, true, false},
+            {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},
+            {"cast2", ID_BROWSERS_TAGLINES, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
