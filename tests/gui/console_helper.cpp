@@ -40,6 +40,8 @@ int main(int argc, char** argv)
         // Each argument on a line of its own, in brackets.
         for (int i = 2; i < argc; ++i)
             Write("[" + std::string(argv[i]) + "]\n");
+    } else if (mode == "session") {
+        Write(::getsid(0) == ::getpid() ? "own session\n" : "shared session\n");
     } else if (mode == "split") {
         // Pieces that only make sense together: six backspaces, then the new figure; a
         // UTF-8 character cut in two; CR LF cut in two; a NUL; a line on standard error.
@@ -81,7 +83,7 @@ int main(int argc, char** argv)
             Write(rest);
         }
     } else {
-        std::fprintf(stderr, "usage: console_helper args|split|burst|ask|sleep [MS]|flood [LINES [WIDTH]]\n");
+        std::fprintf(stderr, "usage: console_helper args|session|split|burst|ask|sleep [MS]|flood [LINES [WIDTH]]\n");
         return 3;
     }
     return 0;

@@ -42,6 +42,8 @@ private slots:
                                                  "[a b]\n[c\\d]\n[q\"]\n" + kEnded;
         // Its input is closed: a question gets end of file instead of waiting forever.
         QTest::addRow("question") << helper + " ask" << started.arg(helper + " ask") + "Overwrite? no answer\n" + kEnded;
+        // Away from the terminal the program was started from.
+        QTest::addRow("session") << helper + " session" << started.arg(helper + " session") + "own session\n" + kEnded;
         QTest::addRow("missing program") << "/no/such/program -x" << "Unable to start /no/such/program -x\n";
         QTest::addRow("empty command line") << "" << "Unable to start \n";
     }

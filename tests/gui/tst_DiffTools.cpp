@@ -2,6 +2,7 @@
 // lines, and the real sumwatch run in the Console dialog.
 
 #include "GuiFixture.h"
+#include "platform/CodePage.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/DiffToolIds.h"
@@ -139,23 +140,24 @@ private slots:
         QCOMPARE(dialog.ProgramPath, std::string("/usr/bin/dm"));
     }
 
-    // The real sumwatch over a lists folder with a blank in its name, one list changed
-    // after its checksum was written; OK saves the options.
+    // The real sumwatch over a lists folder with a blank and a letter beyond ASCII in its
+    // name (Windows-1252 in the settings, UTF-8 on disk), one list changed after its
+    // checksum was written; OK saves the options.
     void sumwatchChecksTheListsInTheConsole()
     {
-        const std::string lists = m_program->dir.Path() + "My Lists/";
+        const std::string lists = m_program->dir.Path() + "My Lists \xc3\xa9/";
         std::filesystem::create_directories(lists);
         const auto written = m_program->generator->WriteSet(lists, {0, 1});
         std::string changed = testsupport::ReadFile(written[1].path);
         changed[changed.size() / 2] ^= 0x01;
         testsupport::WriteFile(written[1].path, changed);
         const std::string log = m_program->dir.File("sumwatch.log");
-        m_program->profile->WriteProfileString("Settings", "Lists Path", lists);
+        m_program->profile->WriteProfileString("Settings", "Lists Path", platform::Utf8ToCp1252(lists));
         m_program->profile->WriteProfileString("Settings", "Sumwatch Sumwatch Path", RV_SUMWATCH_EXE);
         m_program->profile->WriteProfileString("Settings", "Sumwatch Logfile Path", log);
         QVERIFY(m_program->Start());
 
-        const QString commandLine = QStringLiteral(RV_SUMWATCH_EXE " \"%1\"").arg(QString::fromStdString(lists));
+        const QString commandLine = QStringLiteral(RV_SUMWATCH_EXE " \"%1\"").arg(QString::fromUtf8(lists));
         QString shown;
         bool answered = false;
         WhenModal<CSumwatchDlg>([&](CSumwatchDlg& dialog) {
