@@ -1,34 +1,16 @@
 #include "shell/ConsoleDlg.h"
 
-#include "platform/LogFont.h"
 #include "platform/qt/DialogUnits.h"
 #include "platform/qt/QtFont.h"
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <cstring>
 
 using namespace resources;
-
-namespace {
-
-// "Courier New", 12 pixels, normal weight, fixed pitch.
-QFont ConsoleFont()
-{
-    platform::LogFont font;
-    font.lfHeight = -12;
-    font.lfWeight = 400;
-    font.lfOutPrecision = 3;
-    font.lfPitchAndFamily = 1;
-    std::strcpy(font.lfFaceName, "Courier New");
-    return platform::FontFromLogFont(font);
-}
-
-} // namespace
 
 CConsoleDlg::CConsoleDlg(QWidget* parent) : QDialog(parent)
 {
@@ -41,7 +23,7 @@ CConsoleDlg::CConsoleDlg(QWidget* parent) : QDialog(parent)
     m_edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_edit->setUndoRedoEnabled(false);
     m_edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    m_edit->setFont(ConsoleFont());
+    m_edit->setFont(platform::CourierNewFont(12));
     m_closeButton = new QPushButton(QStringLiteral("Close"), this);
     m_closeButton->setObjectName(QStringLiteral("1"));
     m_closeButton->setDefault(true);

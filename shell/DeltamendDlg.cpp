@@ -4,7 +4,7 @@
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/QtText.h"
 #include "resources/ControlIds.h"
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 #include "shell/core/CommandLine.h"
 
 #include <QGroupBox>

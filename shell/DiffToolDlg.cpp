@@ -3,7 +3,7 @@
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/QtText.h"
 #include "resources/ControlIds.h"
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 #include "shell/ConsoleDlg.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "shell/SumwatchDlg.h"
 
 #include "resources/ControlIds.h"
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 #include "shell/core/CommandLine.h"
 
 #include <QGroupBox>

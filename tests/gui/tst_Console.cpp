@@ -1,6 +1,6 @@
 // The Console dialog running small console programs: what it shows, and when it closes.
 
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 #include "shell/ConsoleDlg.h"
 
 #include <QPlainTextEdit>

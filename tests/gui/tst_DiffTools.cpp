@@ -5,7 +5,7 @@
 #include "platform/CodePage.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
-#include "resources/DiffToolIds.h"
+#include "resources/ShellDialogIds.h"
 #include "shell/ConsoleDlg.h"
 #include "shell/DeltamendDlg.h"
 #include "shell/SumwatchDlg.h"
