@@ -112,6 +112,9 @@ void CDiffToolDlg::showEvent(QShowEvent* event)
         UpdateData(false);
         BuildCommandLine();
         EnableLogfile();
+        // The first control in tab order starts with the focus.
+        if (!m_tabOrder.empty())
+            m_tabOrder.front()->setFocus();
     }
     QDialog::showEvent(event);
 }
