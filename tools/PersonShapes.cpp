@@ -233,13 +233,13 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
         out += "HT: 5' " + std::to_string(rng.Below(12)) + "\"\n";
     if (person < 2 || rng.Percent(70)) {
         out += "DB: " + DateText(rng, born);
-        if (rng.Percent(80))
+        if (person < 2 || rng.Percent(80))
             out += std::string(", ") + rng.Pick(kPlaces);
         out += '\n';
     }
     if (person == 1 || (person >= 2 && rng.Percent(30))) {
         out += "DD: " + DateText(rng, born + 40 + static_cast<int>(rng.Below(40))) + ", " + rng.Pick(kPlaces);
-        if (rng.Percent(70))
+        if (person < 2 || rng.Percent(70))
             out += std::string(" ") + rng.Pick(kCauses);
         out += '\n';
     }
@@ -267,7 +267,9 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
     if (person < 2 || rng.Percent(40)) {
         out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" + DateText(rng, born + 25) +
                " - " + DateText(rng, born + 31) + ") (divorced)\n";
-        out += "SP: Kaspar Linde (" + DateText(rng, born + 33) + " - present)\n";
+        // The featured people's second spouse is a reference too, so both names align.
+        out += std::string(person < 2 ? "SP: 'Linde, Kaspar' (qv) (" : "SP: Kaspar Linde (") + DateText(rng, born + 33) +
+               " - present)\n";
     }
     if (person < 2 || rng.Percent(25))
         out += "OW: * Owned a vineyard in " + std::string(rng.Pick(kPlaces)) + ".\n";
