@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 
 #include <cstring>
+#include <filesystem>
 
 CListFile::CListFile() = default;
 
@@ -38,7 +39,10 @@ void CListFile::ResetReadState()
 bool CListFile::OpenPath(int index, const std::string& path)
 {
     ResetReadState();
-    if (index < 0 || index >= kListCount || !OpenRead(path)) {
+    std::error_code error;
+    // A folder opens for reading here but not where the lists were first read; every
+    // read of it fails.
+    if (index < 0 || index >= kListCount || std::filesystem::is_directory(path, error) || !OpenRead(path)) {
         listIndex = -1;
         return false;
     }

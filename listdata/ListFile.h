@@ -24,7 +24,7 @@ public:
     // Opens settings.ListsPath + the list's file name (an exact name first, then one
     // differing only in ASCII case). False, and closed, when it cannot be opened.
     bool Open(int listIndex, const CAppSettings& settings);
-    // Opens `path` as list `listIndex`.
+    // Opens `path` as list `listIndex`; false for a folder.
     bool OpenPath(int listIndex, const std::string& path);
     // Reads list `listIndex` from `source` (tests: a source that fails after N bytes).
     bool OpenSource(int listIndex, std::unique_ptr<platform::ByteSource> source, const std::string& name);
