@@ -109,11 +109,12 @@ bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSett
         return false;
     }
     bool started = false;
-    try {
+    const bool failed = ReadList(listName, [&] {
         started = file.FindStart();
-    } catch (const platform::FileException&) {
+        return false;
+    });
+    if (failed) {
         file.Close();
-        ReportReadError(listName);
         return false;
     }
     if (!started) {

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -94,6 +95,18 @@ protected:
     bool OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName);
     // The box for a list whose file fails to read: the box of a file that cannot be opened.
     void ReportReadError(const char* listName);
+    // Runs `scan` (a pass over an open list; returns true when it stopped on an error or
+    // an overflow). Any failure while the list is read (a read error, memory) ends the
+    // pass with the box of a file that cannot be opened, and true.
+    template <class Scan> bool ReadList(const char* listName, Scan&& scan)
+    {
+        try {
+            return scan();
+        } catch (const std::exception&) {
+            ReportReadError(listName);
+            return true;
+        }
+    }
     // Opens the file of list `listIndex`; tests put a failing file in its place.
     virtual bool OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings);
 
