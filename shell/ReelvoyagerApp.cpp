@@ -211,6 +211,8 @@ bool CReelvoyagerApp::OnCommand(int id)
     default:
         break;
     }
+    if (OnBrowser(id))
+        return true;
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         m_docManager.OpenRecentFile(id - ID_FILE_MRU_FILE1);
         m_docManager.RecentFiles().WriteList(m_profile);
@@ -236,6 +238,10 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     default:
         break;
+    }
+    if (IsBrowserCommand(id)) {
+        cmdUI.Enable(true);
+        return true;
     }
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         const int index = id - ID_FILE_MRU_FILE1;

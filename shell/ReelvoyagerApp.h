@@ -67,6 +67,10 @@ public:
     void NewMovieTVDocument(std::string text);
     void NewCastCrewDocument(std::string text);
 
+    // Browsers > ...: runs the browser of command `id`; false when `id` is none.
+    bool OnBrowser(int id);
+    static bool IsBrowserCommand(int id);
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
