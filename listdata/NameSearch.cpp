@@ -130,7 +130,7 @@ bool CNameSearch::AddResult(const std::string& text, int entry)
             earlier = i;
     }
     if (earlier >= 0)
-        return ReplaceResult(earlier, results[earlier] + ", [" + role + "]", kOverflowMessage);
+        return AppendToResult(earlier, ", [" + role + "]", kOverflowMessage);
     return AppendResult(text + kRoleSeparator + "[" + role + "]", kOverflowMessage);
 }
 
