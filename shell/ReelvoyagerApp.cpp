@@ -189,6 +189,8 @@ QPrinter& CReelvoyagerApp::Printer()
 
 bool CReelvoyagerApp::OnCommand(int id)
 {
+    if (OnSpecialsCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_OPEN:
         OnFileOpen();
@@ -223,6 +225,8 @@ bool CReelvoyagerApp::OnCommand(int id)
 
 bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
 {
+    if (OnUpdateSpecialsCommand(cmdUI))
+        return true;
     const int id = cmdUI.m_nID;
     switch (id) {
     case ID_FILE_OPEN:

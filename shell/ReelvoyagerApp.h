@@ -74,6 +74,11 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
+    // A new Movie/TV (Cast/Crew) document for a title (name) chosen in a dialog, and Get
+    // Information for it.
+    void GetMovieTVInformationFor(const std::string& title);
+    void GetCastCrewInformationFor(const std::string& name);
+
     std::array<ListChoice, kListCount> ListChoices{};
     CAppSettings Settings;
     std::array<int, 9> CreditedWithOptions{1, 1, 0, 0, 0, 1, 0, 0, 0};
@@ -82,6 +87,10 @@ public:
     std::string LastMovieTVText;
 
 private:
+    // The Specials menu (SpecialsCommands.cpp).
+    bool OnSpecialsCommand(int id);
+    bool OnUpdateSpecialsCommand(CCmdUI& cmdUI);
+
     void OnFileOpen();
     void OnFileNew();
     void OnFilePrintSetup();

@@ -153,6 +153,11 @@ private slots:
             {"none", ID_BROWSERS_TRIVIA, true, false},
             {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},
             {"cast2", ID_BROWSERS_TAGLINES, true, false},
+            // The Specials, in every mode.
+            {"none", ID_SPECIALS_TOP250, true, false},
+            {"none", ID_SPECIALS_BIRTHDAYS, true, false},
+            {"movie0", ID_SPECIALS_BOTTOM10, true, false},
+            {"cast0", ID_SPECIALS_DEATHS, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
