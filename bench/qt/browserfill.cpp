@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -118,6 +119,13 @@ int main(int argc, char** argv)
     const long before = ResidentBytes();
     const double firstFill = Best(1, [] {}, [&] { browser->OnLetter(resources::IDC_BROWSER_OTHER); });
     const int rows = list.GetCount();
+    // The rest of the rows are laid out in batches while events are handled.
+    for (int stable = 0, range = -1; stable < 20;) {
+        QApplication::processEvents();
+        const int now = list.verticalScrollBar()->maximum();
+        stable = now == range ? stable + 1 : 0;
+        range = now;
+    }
     const long rowBytes = ResidentBytes() - before;
     const double fill = Best(
         5,
@@ -135,7 +143,7 @@ int main(int argc, char** argv)
     std::printf("open browser:       %6.3f s   wc -l: %6.3f s   ratio %.2f\n", open, wcl, open / wcl);
     std::printf("fill \"Other\":       %6.3f s   (first %.3f s; target <= 0.3 s; wc -l %.3f s)\n", fill, firstFill,
                 wcl);
-    std::printf("rows memory:        %6.1f bytes per row (target <= 32)\n", static_cast<double>(rowBytes) / rows);
+    std::printf("rows memory:        %6.1f bytes per row, laid out (target <= 32)\n", static_cast<double>(rowBytes) / rows);
     std::printf("search all titles:  %6.3f s   (%d hits; target <= 0.5 s)\n", search, list.GetCount());
     browser.reset();
     if (!keep)
