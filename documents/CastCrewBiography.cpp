@@ -62,6 +62,14 @@ constexpr int kAgent = 79;
 
 } // namespace
 
+int CCastCrewText::ColumnBeyond(int key) const
+{
+    int widest = 1;
+    ForEachBio(Records(), key, key,
+               [&](const InfoRecord& record) { widest = std::max(widest, ShownWidth(RecordText(record))); });
+    return PixelsToTwips(widest) + 2 * Writer().GetCharWidth();
+}
+
 bool CCastCrewText::AddRealName()
 {
     constexpr std::string_view kHeading = "Real Name: ";
@@ -135,10 +143,7 @@ bool CCastCrewText::AddSpouses()
         return EmptyBlock(kHeading);
     Heading(kHeading, HeadingForm::kOpen);
     CRtfWriter& writer = Writer();
-    int widest = 1;
-    ForEachBio(Records(), name, name,
-               [&](const InfoRecord& record) { widest = std::max(widest, ShownWidth(RecordText(record))); });
-    const int tab = PixelsToTwips(widest) + 2 * writer.GetCharWidth();
+    const int tab = ColumnBeyond(name);
 
     bool afterName = false;
     ForEachBio(Records(), kSpouseFirst, kSpouseFirst + 2, [&](const InfoRecord& record) {
@@ -367,10 +372,7 @@ bool CCastCrewText::AddSalaries()
         return EmptyBlock(kHeading);
     Heading(kHeading, HeadingForm::kOpen);
     CRtfWriter& writer = Writer();
-    int widest = 1;
-    ForEachBio(Records(), title, title,
-               [&](const InfoRecord& record) { widest = std::max(widest, ShownWidth(RecordText(record))); });
-    const int tab = PixelsToTwips(widest) + 2 * writer.GetCharWidth();
+    const int tab = ColumnBeyond(title);
     ForEachBio(Records(), kSalaryFirst, kSalaryFirst + 2, [&](const InfoRecord& record) {
         if (record.key == kSalaryFirst + 2) {
             writer.WriteText("\t", 0, false);

@@ -58,6 +58,8 @@ private:
     // trimmed: the first after `firstSeparator`, the others after a blank. Billing
     // positions and writers' order values are never shown.
     void WriteCreditDetails(int list, int title, std::string_view firstSeparator);
+    // The tab stop two characters beyond the widest shown text of biography key `key`.
+    int ColumnBeyond(int key) const;
 
     int m_docVersion;
     int m_filmographyMode;
