@@ -31,7 +31,9 @@ void CTitleArena::Add(std::string_view title)
         const std::size_t grown = m_blocks.empty() ? kFirstBlock : std::min(kLargestBlock, m_lastBlockBytes * 2);
         const std::size_t size = std::max(grown, length + 1);
         m_lastBlockBytes = size;
-        m_blocks.push_back(std::make_unique<char[]>(size));
+        // Left uninitialised: every byte handed out is written first (make_unique would
+        // clear each block, a second pass over hundreds of megabytes for a large list).
+        m_blocks.push_back(std::unique_ptr<char[]>(new char[size]));
         m_blockBytes += size;
         m_free = m_blocks.back().get();
         m_room = size;
