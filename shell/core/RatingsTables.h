@@ -6,6 +6,7 @@
 // What the Top 250 and Bottom 10 dialogs list and what the Ratings browser shows is read
 // here; the dialogs only show it.
 
+#include "shell/core/BrowserList.h"
 #include "shell/core/ListReadStatus.h"
 
 #include <cstdint>
@@ -14,10 +15,11 @@
 #include <string_view>
 #include <vector>
 
-class CAppSettings;
 class CListFile;
 
 namespace shellcore {
+
+class CTitleArena;
 
 struct RatingsLine {
     std::string_view distribution;
@@ -60,13 +62,14 @@ enum class RatingsTable { Top, Bottom };
 // title. Rows are appended to `rows` as they are read.
 ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector<RankedTitle>& rows);
 
-// Calls `title` with the title of each line of the third table, in file order, in the
-// Ratings list `file` has just opened. Lines without a title give none.
-ListReadStatus ReadRatingsTitles(CListFile& file, const std::function<void(std::string_view)>& title);
+// The Ratings browser's titles: the title of each line of the third table, in file order
+// (a line without one gives none). Returns the text of the message box to show, empty
+// when none; the titles read before a failure stay.
+std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles);
 
-// The Ratings browser's entry for `title`: its rank in the top 250 (every line of that
-// table counts, with or without a title) and its line of the third table composed as
-// above, or the browser's failure texts. Opens the list by `settings`. `title` is not empty.
-std::string RatingsEntryText(const CAppSettings& settings, const std::string& title);
+// The Ratings browser's entry for `title` (not empty): its rank in the top 250 (every
+// line of that table counts, with or without a title) and its line of the third table
+// composed as above, or the browser's failure texts.
+std::string ShowRatingsEntry(const ListOpener& open, std::string_view title);
 
 } // namespace shellcore
