@@ -3,16 +3,15 @@
 // the selected title its place in the top 250, its votes and average rating and how its
 // votes spread over the ten rating values.
 
-#include "shell/BrowserDlg.h"
+#include "shell/ListBrowserDlg.h"
+#include "shell/core/RatingsTables.h"
 
-class CRatingsBrowserDlg : public CBrowserDlg {
+class CRatingsBrowserDlg : public CListBrowserDlg {
     Q_OBJECT
 public:
-    explicit CRatingsBrowserDlg(const CAppSettings& settings, QWidget* parent = nullptr);
-
-protected:
-    void OnInitDialog() override;
-    void OnSelChangeTitle() override;
-    void LoadTitles(QWidget* owner) override;
-    void ShowEntry() override;
+    explicit CRatingsBrowserDlg(const CAppSettings& settings, QWidget* parent = nullptr)
+        : CListBrowserDlg("Ratings Browser", shellcore::LoadRatingsTitles, shellcore::ShowRatingsEntry, settings,
+                          parent)
+    {
+    }
 };
