@@ -12,6 +12,7 @@
 //
 //   bench_specials [--bytes N] [--dir DIR] [--keep]
 
+#include "bench/BenchSupport.h"
 #include "listdata/AppSettings.h"
 #include "listdata/ListFile.h"
 #include "platform/SortKeys.h"
@@ -27,42 +28,16 @@
 #include <QApplication>
 #include <QDateEdit>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <unistd.h>
 
+using bench::Best;
+using bench::Run;
+using bench::Seconds;
+
 namespace {
-
-double Seconds(const std::chrono::steady_clock::time_point& start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(int rounds, const std::function<void()>& run)
-{
-    double best = 1e30;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        best = std::min(best, Seconds(start));
-    }
-    return best;
-}
-
-// `command` run by the shell; exits on failure (grep -c finding nothing is no failure).
-void Run(const std::string& command)
-{
-    std::fflush(stdout);
-    const int status = std::system(command.c_str());
-    if (status == -1 || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 1)) {
-        std::fprintf(stderr, "failed: %s\n", command.c_str());
-        std::exit(1);
-    }
-}
 
 void Ratio(const char* what, double ours, const char* reference, double theirs, double target)
 {
@@ -103,26 +78,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    std::uint64_t bytes = 1ull << 30;
-    std::string dir = "/tmp";
-    bool keep = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--bytes" && i + 1 < argc)
-            bytes = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--dir" && i + 1 < argc)
-            dir = argv[++i];
-        else if (arg == "--keep")
-            keep = true;
-        else {
-            std::fprintf(stderr, "usage: bench_specials [--bytes N] [--dir DIR] [--keep]\n");
-            return 2;
-        }
-    }
-    const std::string lists = dir + "/bench-specials-" + std::to_string(::getpid()) + "/";
-    std::filesystem::create_directories(lists);
+    const bench::Arguments arguments =
+        bench::ParseArguments(argc, argv, "bench_specials [--bytes N] [--dir DIR] [--keep]");
+    const std::string lists = bench::ListsFolder(arguments, "specials");
     listgen::GeneratorOptions options;
-    options.targetBytes = bytes;
+    options.targetBytes = arguments.bytes;
     const listgen::ListGenerator generator(options);
     CAppSettings settings;
     settings.ListsPath = lists;
@@ -169,8 +129,8 @@ int main(int argc, char** argv)
     double top = 0, bottom = 0;
     const int topRows = ShowRanked<CTop250Dlg>(settings, top);
     const int bottomRows = ShowRanked<CBottom10Dlg>(settings, bottom);
-    std::printf("%-30s %7.1f ms  (%d rows; target <= 100 ms; wc -l over the file %.0f ms)\n", "Top 250 shown", top * 1e3,
-                topRows, wc * 1e3);
+    std::printf("%-30s %7.1f ms  (%d rows; target <= 100 ms; wc -l over the file %.0f ms)\n", "Top 250 shown",
+                top * 1e3, topRows, wc * 1e3);
     std::printf("%-30s %7.1f ms  (%d rows; target <= 100 ms)\n", "Bottom 10 shown", bottom * 1e3, bottomRows);
 
     // 50,000 rows of names and numbers, as a large name list of the Specials might hold.
@@ -202,7 +162,7 @@ int main(int argc, char** argv)
     });
     std::printf("%-30s %7.3f s   (target <= 0.5 s; a plain sort of the names %.3f s)\n", "50,000 rows filled, sorted",
                 fill, plain);
-    if (!keep)
+    if (!arguments.keep)
         std::filesystem::remove_all(lists);
     return 0;
 }
