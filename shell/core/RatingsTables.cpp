@@ -181,7 +181,6 @@ std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles)
     } catch (const std::exception&) {
         message = BrowserBoxOpenFailure(kRatingsListName);
     }
-    titles.ShrinkToFit();
     return message;
 }
 
