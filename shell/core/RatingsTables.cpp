@@ -20,6 +20,11 @@ const char* const kShareTexts[12] = {
     "80 - 89% of the votes", "90 - 99% of the votes", "100% of the votes",     "No votes cast",
 };
 
+const char* ShareText(int value)
+{
+    return kShareTexts[value >= 0 && value <= 10 ? value : 11];
+}
+
 // The list's name in the browser's failure texts.
 const char* const kRatingsListName = "Ratings";
 
@@ -107,11 +112,6 @@ RatingsLine ParseRatingsLine(std::string_view text)
     return line;
 }
 
-const char* RatingsShareText(int value)
-{
-    return kShareTexts[value >= 0 && value <= 10 ? value : 11];
-}
-
 std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
 {
     std::string entry;
@@ -125,7 +125,7 @@ std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
     for (int value = 10; value >= 1; --value) {
         char label[16];
         std::snprintf(label, sizeof label, "\r\n%2i: ", value);
-        entry.append(label).append(RatingsShareText(values[value - 1]));
+        entry.append(label).append(ShareText(values[value - 1]));
     }
     return entry;
 }

@@ -9,8 +9,6 @@
 #include "shell/core/BrowserList.h"
 #include "shell/core/ListReadStatus.h"
 
-#include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,13 +35,11 @@ struct RatingsLine {
 // end or a NUL; a newline or tab at its end is dropped). The views point into `line`.
 RatingsLine ParseRatingsLine(std::string_view line);
 
-// The share text of a vote distribution value: 0-9 "%2i - %2i% of the votes" resolved,
-// 10 "100% of the votes", anything else "No votes cast".
-const char* RatingsShareText(int value);
-
 // An entry of the Ratings browser: the title; "Rank #n in the top 250" when `rank` is
 // above 0; the votes and rating as the line writes them; ten lines for the rating values
-// 10 down to 1 with the share of votes each got. Lines end with "\r\n".
+// 10 down to 1 with the share of votes each got (a distribution value 0-9 gives
+// " 1 -  9% of the votes" to "90 - 99% of the votes", 10 "100% of the votes", anything
+// else "No votes cast"). Lines end with "\r\n".
 std::string ComposeRatingsEntry(const RatingsLine& line, int rank);
 
 // A row of the Top 250 or Bottom 10 dialog.

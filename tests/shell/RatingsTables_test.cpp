@@ -147,14 +147,6 @@ TEST_F(RatingsTablesTest, TopAndBottomRanksAndTheirRows)
         }
         EXPECT_EQ(ranks, c.ranks);
     }
-    CListFile file;
-    ASSERT_TRUE(file.Open(kRatings, settings));
-    std::vector<RankedTitle> rows;
-    ReadRankedTitles(file, RatingsTable::Top, rows);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].title, "Delta (1994)");
-    EXPECT_EQ(rows[1].votes, "315017");
-    EXPECT_EQ(rows[1].rating, "9.9");
 }
 
 TEST_F(RatingsTablesTest, BrowserEntriesAndTitles)
