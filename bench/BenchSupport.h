@@ -1,13 +1,18 @@
 #pragma once
-// What the benchmarks share: timing (best of several rounds), running a reference command
-// through the shell, and the common command line (--bytes N, --dir DIR, --keep, and
-// --file LIST where a benchmark can take an existing list).
+// What the benchmarks share: argument checks and the machine facts every benchmark prints
+// beside its figures; timing (best of several rounds), running a reference command through
+// the shell, and the common command line (--bytes N, --dir DIR, --keep, and --file LIST
+// where a benchmark can take an existing list).
+
+#include "platform/VectorLevel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -15,6 +20,35 @@
 #include <unistd.h>
 
 namespace bench {
+
+// A whole decimal number above 0; false for anything else.
+inline bool ParseCount(const char* text, std::uint64_t& value)
+{
+    const char* end = text + std::strlen(text);
+    const auto [at, error] = std::from_chars(text, end, value);
+    return error == std::errc() && at == end && value > 0;
+}
+
+// A decimal number above 0 (fractions allowed); false for anything else.
+inline bool ParseAmount(const char* text, double& value)
+{
+    char* end = nullptr;
+    value = std::strtod(text, &end);
+    return end != text && *end == '\0' && value > 0;
+}
+
+// The reader's vector level, and the load of the machine, on one line.
+inline void PrintMachine()
+{
+    double load[3] = {0, 0, 0};
+    if (std::FILE* f = std::fopen("/proc/loadavg", "r")) {
+        if (std::fscanf(f, "%lf %lf %lf", &load[0], &load[1], &load[2]) != 3)
+            load[0] = load[1] = load[2] = 0;
+        std::fclose(f);
+    }
+    std::printf("vector level %s (RV_VECTOR_LEVEL forces a lower one); load average %.2f %.2f %.2f\n",
+                platform::VectorLevelName(platform::ActiveVectorLevel()), load[0], load[1], load[2]);
+}
 
 inline double Seconds(const std::chrono::steady_clock::time_point& start)
 {
@@ -77,8 +111,8 @@ inline Arguments ParseArguments(int argc, char** argv, const char* usage, bool f
     Arguments arguments;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--bytes" && i + 1 < argc)
-            arguments.bytes = std::strtoull(argv[++i], nullptr, 10);
+        if (arg == "--bytes" && i + 1 < argc && ParseCount(argv[i + 1], arguments.bytes))
+            ++i;
         else if (arg == "--dir" && i + 1 < argc)
             arguments.dir = argv[++i];
         else if (arg == "--keep")
