@@ -12,6 +12,7 @@
 
 #include "bench/BenchSupport.h"
 #include "documents/RVCDoc.h"
+#include "platform/DocManager.h"
 #include "documents/RtfWriter.h"
 #include "listdata/AppSettings.h"
 #include "listdata/CastCrewRoutines.h"
@@ -174,6 +175,7 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     const bench::Arguments arguments =
         bench::ParseArguments(argc, argv, "bench_creditedwith [--bytes N] [--dir DIR] [--keep]");
+    bench::PrintMachine();
     const std::string lists = bench::ListsFolder(arguments, "creditedwith");
     SearchAgainstGrep(arguments, lists);
     FillNames(lists);
