@@ -242,21 +242,21 @@ bool CCreditedWithDlg::OnUpdatePopupCommand(CCmdUI& cmdUI) const
 
 void CCreditedWithDlg::OnGetMovieTVInformation()
 {
-    const int row = m_titleList->GetSelectionMark();
-    if (row < 0)
-        return;
-    resultText = m_titleList->GetItemText(row, 0);
-    titleChosen = 1;
-    accept();
+    EndWithRow(*m_titleList, 0, titleChosen);
 }
 
 void CCreditedWithDlg::OnGetCastCrewInformation()
 {
-    const int row = m_nameList->GetSelectionMark();
+    EndWithRow(*m_nameList, 1, nameChosen);
+}
+
+void CCreditedWithDlg::EndWithRow(const CSortListCtrl& list, int column, int& chosen)
+{
+    const int row = list.GetSelectionMark();
     if (row < 0)
         return;
-    resultText = m_nameList->GetItemText(row, 1);
-    nameChosen = 1;
+    resultText = list.GetItemText(row, column);
+    chosen = 1;
     accept();
 }
 

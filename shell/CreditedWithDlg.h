@@ -67,6 +67,9 @@ private:
     void OnNameContextMenu(const QPoint& position);
     void OnTitleContextMenu(const QPoint& position);
     void OnMinimumChanged();
+    // Ends the dialog with the text in `column` of `list`'s current row, `chosen` set;
+    // nothing without a current row.
+    void EndWithRow(const platform::CSortListCtrl& list, int column, int& chosen);
 
     const std::string m_person;
     const CRVCDoc& m_document;

@@ -2,6 +2,7 @@
 // through the real main window after a Get Information run.
 
 #include "GuiFixture.h"
+#include "SortListSteps.h"
 #include "documents/NewDocument.h"
 #include "documents/RtfWriter.h"
 #include "listdata/ui/GetInformationDlg.h"
@@ -25,23 +26,6 @@ using namespace guitest;
 using namespace resources;
 
 namespace {
-
-int RowOf(const platform::CSortListCtrl& list, int column, const std::string& text)
-{
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        if (list.GetItemText(row, column) == text)
-            return row;
-    return -1;
-}
-
-// Right-click on `list` with `choice` queued for its popup; whether the item was enabled.
-bool ChooseFromPopup(platform::CSortListCtrl& list, int choice)
-{
-    platform::PopupMenu::SetNextChoice(choice);
-    emit list.customContextMenuRequested(QPoint(5, 5));
-    const auto& offered = platform::PopupMenu::LastOffered();
-    return offered.size() == 1 && offered[0].id == choice && offered[0].enabled;
-}
 
 void SetChecks(QListWidget& list, const std::vector<int>& checks)
 {
