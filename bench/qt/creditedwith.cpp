@@ -12,12 +12,13 @@
 
 #include "bench/BenchSupport.h"
 #include "documents/RVCDoc.h"
-#include "platform/DocManager.h"
 #include "documents/RtfWriter.h"
 #include "listdata/AppSettings.h"
 #include "listdata/CastCrewRoutines.h"
+#include "listdata/ListCatalog.h"
 #include "listdata/ListFile.h"
 #include "listdata/StoreRecordTarget.h"
+#include "platform/DocManager.h"
 #include "platform/qt/SortListCtrl.h"
 #include "shell/CreditedWithDlg.h"
 #include "shell/MovieLinksDlg.h"
@@ -118,15 +119,18 @@ void FillNames(const std::string& folder)
     std::string body;
     for (int i = 0; i < kNames; ++i)
         body += "Person" + std::to_string(100000 + i) + ", Pat (I)\t\t" + title + "  [Guest]\n\n";
-    {
-        std::ofstream out(lists + DefaultListFileName(kActors), std::ios::binary);
-        out << "CRC: 0x00000000  Date: Fri Nov 30 00:00:00 2001\n\nTHE ACTORS LIST\n===============\n\n"
-            << "Name\t\t\tTitles\n----\t\t\t------\n"
-            << body << std::string(79, '-') << "\n";
+    // Actor/Actress searches both lists: the actresses' list is there, with no one in it.
+    for (const int list : {kActors, kActresses}) {
+        const std::string header = ListCatalog[list].header;
+        std::ofstream out(lists + DefaultListFileName(list), std::ios::binary);
+        out << "CRC: 0x00000000  Date: Fri Nov 30 00:00:00 2001\n\n" << header << "\n"
+            << std::string(header.size(), '=') << "\n\nName\t\t\tTitles\n----\t\t\t------\n"
+            << (list == kActors ? body : std::string()) << std::string(79, '-') << "\n";
     }
     CAppSettings settings;
     settings.ListsPath = lists;
     settings.Lists[kActors].FileName = DefaultListFileName(kActors);
+    settings.Lists[kActresses].FileName = DefaultListFileName(kActresses);
     CRVCDoc document;
     document.SetPersonName("Someone, Sam");
     document.GetRecords().AddString(kActors, 1, title);
@@ -173,6 +177,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    // Each figure as soon as it is measured, also into a file.
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const bench::Arguments arguments =
         bench::ParseArguments(argc, argv, "bench_creditedwith [--bytes N] [--dir DIR] [--keep]");
     bench::PrintMachine();

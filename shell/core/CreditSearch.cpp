@@ -7,6 +7,9 @@
 #include "shell/core/CreditList.h"
 #include "shell/core/DocumentTitles.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace shellcore {
 
 namespace {
@@ -21,6 +24,46 @@ std::string ListFailure(int role, const char* what)
     return "Error in Listfile '" + std::string(FilmographyJobs[role].jobWord) + "':\n" + what;
 }
 
+// A quick test whether the field at a place of a line may be one of the titles: the first
+// bytes of every title (as many as the shortest title has, at most eight) hashed into a
+// bit table. A field equal to a title begins with that title's first bytes, so a miss
+// rules the line out before its field is cut and looked up; nearly every line misses.
+class CTitleStarts {
+public:
+    explicit CTitleStarts(const CDocumentTitles& titles)
+    {
+        for (int i = 0; i < titles.GetCount(); ++i)
+            m_length = std::min(m_length, titles.GetAt(i).size());
+        for (int i = 0; i < titles.GetCount(); ++i) {
+            const std::size_t slot = Slot(titles.GetAt(i).data());
+            m_bits[slot / 64] |= std::uint64_t{1} << (slot % 64);
+        }
+    }
+
+    bool MayStartAt(std::string_view line, std::size_t start) const
+    {
+        if (m_length == 0)
+            return true;
+        if (start >= line.size() || line.size() - start < m_length)
+            return false;
+        const std::size_t slot = Slot(line.data() + start);
+        return (m_bits[slot / 64] >> (slot % 64)) & 1;
+    }
+
+private:
+    static constexpr int kSlotBits = 16;
+
+    std::size_t Slot(const char* text) const
+    {
+        std::uint64_t key = 0;
+        std::memcpy(&key, text, m_length);
+        return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> (64 - kSlotBits));
+    }
+
+    std::size_t m_length = sizeof(std::uint64_t);
+    std::vector<std::uint64_t> m_bits = std::vector<std::uint64_t>((std::size_t{1} << kSlotBits) / 64);
+};
+
 } // namespace
 
 unsigned CreditRolesOf(bool actorActress, bool director, bool otherCrew, bool producer)
@@ -33,6 +76,7 @@ ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person,
                              CCreditList& credits)
 {
     using namespace searchtext;
+    const CTitleStarts starts(titles);
     // The record's name outlives the reads of its further lines.
     std::string name;
     try {
@@ -44,7 +88,7 @@ ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person,
                 continue;
             name.assign(field);
             do {
-                if (NextField(line, pos, field)) {
+                if (starts.MayStartAt(line, SkipWhiteFrom(line, pos)) && NextField(line, pos, field)) {
                     if (const int title = titles.Find(field); title >= 0)
                         credits.Add(name, title, role);
                 }

@@ -120,6 +120,23 @@ TEST_F(CreditedWithTest, CoCreditsByRoleAndTitle)
     EXPECT_EQ(CreditTitleRows(credits, titles, "Case, Carl")[0].title, "alpha (1990)");
 }
 
+// A title shorter than the quick test's eight bytes is found; a field that only begins
+// with a title, or a title that only begins with the field, is another title.
+TEST_F(CreditedWithTest, TitlesMatchWhole)
+{
+    store.AddString(kActors, 1, "Xi (1)");
+    testsupport::WriteList(dir.Path(), kActors,
+                           "Ng, Al\t\tXi (1)\n\t\t\tXi (1) {Pilot}\n\t\t\tAlpha (1990) (TV)\n\n"
+                           "Ox, Bo\t\tXi (10)\n\t\t\tXi (1)  [Bo]\n\t\t\tXi\n\n");
+    const unsigned acting = CreditRolesOf(true, false, false, false);
+    EXPECT_EQ(Search(acting, acting).names, (Names{"Ng, Al", "Ox, Bo"}));
+    for (const char* name : {"Ng, Al", "Ox, Bo"}) {
+        const std::vector<CreditTitleRow> rows = CreditTitleRows(credits, titles, name);
+        ASSERT_EQ(rows.size(), 1u) << name;
+        EXPECT_EQ(rows[0].title, "Xi (1)") << name;
+    }
+}
+
 TEST_F(CreditedWithTest, MinimumFiltersTheNames)
 {
     const unsigned acting = CreditRolesOf(true, false, false, false);
