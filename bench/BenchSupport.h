@@ -50,7 +50,8 @@ inline void PrintMachine()
                 platform::VectorLevelName(platform::ActiveVectorLevel()), load[0], load[1], load[2]);
 }
 
-inline double Seconds(const std::chrono::steady_clock::time_point& start)
+// Seconds since `start`.
+inline double Seconds(std::chrono::steady_clock::time_point start)
 {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -67,6 +68,12 @@ inline double Best(int rounds, const std::function<void()>& run, const std::func
         best = std::min(best, Seconds(start));
     }
     return best;
+}
+
+// The best of three runs of `work`, in seconds.
+template <class F> double Best(F work)
+{
+    return Best(3, work);
 }
 
 // `command` run by the shell; exits on failure (grep -c finding nothing is no failure).
