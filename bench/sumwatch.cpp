@@ -3,7 +3,7 @@
 //
 //   bench_sumwatch [path-of-sumwatch] [size-in-MB]
 //
-// Without a path the program next to this one in the build tree is used.
+// Without a path the build tree's bin/sumwatch is used.
 
 #include "CrcEngine.h"
 #include "LineFile.h"
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     std::string sumwatch =
         argc > 1 && argv[1][0]
             ? argv[1]
-            : (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "sumwatch" / "sumwatch")
+            : (std::filesystem::canonical("/proc/self/exe").parent_path().parent_path() / "bin" / "sumwatch")
                   .string();
     std::int64_t megabytes = argc > 2 ? std::atoll(argv[2]) : 1024;
     std::string path = "/tmp/sumwatch-bench-" + std::to_string(::getpid()) + ".list";

@@ -25,4 +25,4 @@ fi
 if [ ! -f "$root/.run/film.rvmtv" ]; then
   cp docs/samples/*.rv* "$root/.run/"
 fi
-exec build/shell/reelvoyager "$@"
+exec build/bin/reelvoyager "$@"

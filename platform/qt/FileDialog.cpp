@@ -1,6 +1,9 @@
 #include "platform/qt/FileDialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStringList>
 #include <deque>
 
@@ -56,6 +59,37 @@ QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, con
     if (TakeNext(&path))
         return path;
     return QFileDialog::getSaveFileName(parent, caption, proposedPath, ToQtFilter(filter));
+}
+
+QString FileDialog::GetExistingDirectory(QWidget* parent, const QString& caption, const QString& directory)
+{
+    QString path;
+    if (TakeNext(&path))
+        return path;
+    return QFileDialog::getExistingDirectory(parent, caption, directory, QFileDialog::ShowDirsOnly);
+}
+
+QString FileDialog::GetAnyFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
+                                   const QString& filter)
+{
+    QString path;
+    if (TakeNext(&path))
+        return path;
+    const QFileInfo proposed(proposedPath);
+    QFileDialog dialog(parent, caption, proposed.absolutePath(), ToQtFilter(filter));
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!proposedPath.isEmpty())
+        dialog.selectFile(proposed.fileName());
+    // A name typed into a folder that does not exist is refused, and the dialog comes back.
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        path = dialog.selectedFiles().constFirst();
+        const QDir folder = QFileInfo(path).absoluteDir();
+        if (folder.exists() && !QFileInfo(path).isDir())
+            return path;
+        QMessageBox::warning(&dialog, caption, QStringLiteral("The folder of\n%1\ndoes not exist.").arg(path));
+    }
+    return QString();
 }
 
 void FileDialog::SetNextFileName(const QString& path)

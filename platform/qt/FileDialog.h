@@ -15,11 +15,18 @@ public:
                                    const QString& filter);
     static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                    const QString& filter);
+    // An existing folder (the chosen path, without a trailing separator), or an empty text.
+    static QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& directory);
+    // Any file name, existing or not, in a folder that exists: for a file that is written
+    // or appended to later, so an existing file brings no overwrite question. The dialog
+    // starts in `proposedPath`'s folder with its name filled in.
+    static QString GetAnyFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
+                                  const QString& filter);
 
     // "Name|*.a;*.b|..." to Qt's "Name (*.a *.b);;...".
     static QString ToQtFilter(const QString& filter);
 
-    // Test hooks.
+    // Test hooks: every dialog above takes the next queued name instead of showing itself.
     static void SetNextFileName(const QString& path);
     static int PendingFileNames();
 };
