@@ -14,7 +14,8 @@ CChildFrame::CChildFrame(CRichDocumentView* view, QWidget* parent) : QMdiSubWind
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
-    view->SetFrame(this);
+    connect(view, &CRichDocumentView::ActivateFrameRequested, this, [this] { ActivateFrame(0); });
+    connect(view, &CRichDocumentView::DocumentClosed, this, &CChildFrame::DestroyForDocument);
     // The window menu's Close answers Ctrl+F4 only: Ctrl+W belongs to the Cast/Crew New
     // command's label and must never close a document.
     if (QMenu* menu = systemMenu()) {

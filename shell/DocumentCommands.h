@@ -2,7 +2,7 @@
 // The commands that the Movie/TV and Cast/Crew documents take in the command route:
 // the view modes with their update rules, Close, Save and Save As. Plain C++.
 
-#include "shell/CmdUI.h"
+#include "platform/CmdUI.h"
 
 namespace platform {
 class CDocument;

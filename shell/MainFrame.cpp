@@ -402,6 +402,7 @@ void CMainFrame::GetInformation(int kind)
 
     CGetInformationDlg dialog(this);
     dialog.Kind = kind;
+    dialog.DefaultSettings = &app->Settings;
     for (int i = 0; i < kListCount; ++i)
         dialog.ListChoice[i] = {app->ListChoices[i].useMovieTV, app->ListChoices[i].useCastCrew};
     dialog.CurrentEntry = 0;

@@ -3,7 +3,7 @@
 // resource tables, toolbar, status bar, and the owner of the one search run that may
 // exist at a time.
 
-#include "shell/CmdUI.h"
+#include "platform/CmdUI.h"
 
 #include <QList>
 #include <QMainWindow>

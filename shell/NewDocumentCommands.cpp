@@ -30,6 +30,7 @@ void CReelvoyagerApp::OnFileNewCastCrew()
 void CReelvoyagerApp::NewMovieTVDocument(std::string text)
 {
     CNewMovieTVDlg dialog(MainFrame());
+    dialog.SetContext(&Settings, &m_docManager);
     if (text.empty())
         text = LastMovieTVText;
     dialog.SearchText = text;
@@ -49,6 +50,7 @@ void CReelvoyagerApp::NewMovieTVDocument(std::string text)
 void CReelvoyagerApp::NewCastCrewDocument(std::string text)
 {
     CNewCastCrewDlg dialog(MainFrame());
+    dialog.SetContext(&Settings, &m_docManager);
     if (text.empty())
         text = LastCastCrewText;
     dialog.SearchText = text;

@@ -125,13 +125,15 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
 {
     if (!m_mainFrame)
         return false;
+    const CRichDocumentView::Context context{&Settings, [this] { return &Printer(); }};
     CRichDocumentView* view = nullptr;
     if (auto* movie = dynamic_cast<CRVMDoc*>(&document))
-        view = new CRVMView(*movie);
+        view = new CRVMView(*movie, context);
     else if (auto* cast = dynamic_cast<CRVCDoc*>(&document))
-        view = new CRVCView(*cast);
+        view = new CRVCView(*cast, context);
     if (!view)
         return false;
+    QObject::connect(view, &CRichDocumentView::CommandStateChanged, m_mainFrame.get(), &CMainFrame::UpdateCommands);
     auto* frame = new CChildFrame(view);
     frame->setWindowTitle(platform::PathToQString(document.GetTitle()));
     document.AddView(view);
@@ -149,10 +151,7 @@ platform::CDocument* CReelvoyagerApp::OpenDocumentFile(const std::string& path)
 {
     platform::CDocument* document = m_docManager.OpenDocumentFile(path);
     m_docManager.RecentFiles().WriteList(m_profile);
-    if (document)
-        for (platform::IView* view : document->GetViews())
-            if (auto* richView = dynamic_cast<CRichDocumentView*>(view); richView && richView->Frame())
-                richView->Frame()->setWindowTitle(platform::PathToQString(document->GetTitle()));
+    // The frames' captions follow their documents' titles there.
     if (m_mainFrame)
         m_mainFrame->UpdateCommands();
     return document;

@@ -8,7 +8,7 @@
 #include "listdata/ListCatalog.h"
 #include "listdata/ui/ListChoice.h"
 #include "platform/DocManager.h"
-#include "shell/CmdUI.h"
+#include "platform/CmdUI.h"
 
 #include <QStringList>
 #include <array>

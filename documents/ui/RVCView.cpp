@@ -9,8 +9,8 @@
 // publication kinds, portrayals, salary, agent. The first two rows are groups of two.
 constexpr int kBlockGroupCount = 22;
 
-CRVCView::CRVCView(CRVCDoc& document, QWidget* parent)
-    : CRichDocumentView(document, parent), m_cast(document), m_groups(kBlockGroupCount)
+CRVCView::CRVCView(CRVCDoc& document, const Context& context, QWidget* parent)
+    : CRichDocumentView(document, context, parent), m_cast(document), m_groups(kBlockGroupCount)
 {
     setObjectName(QStringLiteral("CRVCView"));
 }

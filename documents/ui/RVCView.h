@@ -20,7 +20,7 @@ public:
         std::vector<BlockBuilder> blocks;
     };
 
-    explicit CRVCView(CRVCDoc& document, QWidget* parent = nullptr);
+    CRVCView(CRVCDoc& document, const Context& context, QWidget* parent = nullptr);
 
     CRVCDoc* GetCastDocument() const;
     // The groups in display order; builders are added as they are made.

@@ -2,7 +2,8 @@
 
 #include "documents/RVMDoc.h"
 
-CRVMView::CRVMView(CRVMDoc& document, QWidget* parent) : CRichDocumentView(document, parent), m_movie(document)
+CRVMView::CRVMView(CRVMDoc& document, const Context& context, QWidget* parent)
+    : CRichDocumentView(document, context, parent), m_movie(document)
 {
     setObjectName(QStringLiteral("CRVMView"));
 }

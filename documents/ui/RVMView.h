@@ -9,7 +9,7 @@ class CRVMDoc;
 class CRVMView : public CRichDocumentView {
     Q_OBJECT
 public:
-    explicit CRVMView(CRVMDoc& document, QWidget* parent = nullptr);
+    CRVMView(CRVMDoc& document, const Context& context, QWidget* parent = nullptr);
 
     CRVMDoc* GetMovieDocument() const;
 

@@ -1,12 +1,10 @@
 #include "documents/ui/RichDocumentView.h"
 
+#include "listdata/AppSettings.h"
 #include "listdata/RecordStore.h"
 #include "platform/Document.h"
 #include "platform/qt/MessageBox.h"
 #include "resources/CommandIds.h"
-#include "shell/ChildFrame.h"
-#include "shell/MainFrame.h"
-#include "shell/ReelvoyagerApp.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -25,23 +23,21 @@ using namespace resources;
 
 namespace {
 
-const CAppSettings* SettingsOfApp()
+const CAppSettings& SettingsOr(const CAppSettings* settings)
 {
     static const CAppSettings defaults;
-    return TheApp() ? &TheApp()->Settings : &defaults;
+    return settings ? *settings : defaults;
 }
 
 } // namespace
 
-CRichDocumentView::CRichDocumentView(platform::CDocument& document, QWidget* parent)
-    : platform::CRichTextView(parent), m_document(&document), m_writer(SettingsOfApp())
+CRichDocumentView::CRichDocumentView(platform::CDocument& document, const Context& context, QWidget* parent)
+    : platform::CRichTextView(parent), m_document(&document), m_settings(SettingsOr(context.settings)),
+      m_writer(&m_settings), m_printer(context.printer)
 {
     setObjectName(QStringLiteral("View"));
     // Copy follows the selection.
-    connect(this, &QTextEdit::copyAvailable, this, [] {
-        if (TheApp() && TheApp()->MainFrame())
-            TheApp()->MainFrame()->UpdateCommands();
-    });
+    connect(this, &QTextEdit::copyAvailable, this, &CRichDocumentView::CommandStateChanged);
 }
 
 CRichDocumentView::~CRichDocumentView()
@@ -71,15 +67,13 @@ void CRichDocumentView::OnUpdate(platform::IView*, std::intptr_t)
 
 void CRichDocumentView::ActivateFrame()
 {
-    if (m_frame)
-        m_frame->ActivateFrame(0);
+    emit ActivateFrameRequested();
 }
 
 void CRichDocumentView::OnCloseDocument()
 {
     m_document = nullptr;
-    if (m_frame)
-        m_frame->DestroyForDocument();
+    emit DocumentClosed();
 }
 
 void CRichDocumentView::Rebuild()
@@ -118,7 +112,7 @@ void CRichDocumentView::Rebuild()
 
 bool CRichDocumentView::BeginBlock(const char* heading, bool hasRecords)
 {
-    if (!hasRecords && !SettingsOfApp()->AlwaysShowHeaders)
+    if (!hasRecords && !m_settings.AlwaysShowHeaders)
         return false;
     m_writer.Paragraph(-1, 1, true);
     m_writer.WriteText(heading, kRtfStyleBold, false);
@@ -307,22 +301,23 @@ void CRichDocumentView::PrintPages(const QTextDocument& source, double sourceDpi
 
 void CRichDocumentView::OnFilePrint(bool withDialog)
 {
-    if (!TheApp())
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    if (!printer)
         return;
-    QPrinter& printer = TheApp()->Printer();
     if (withDialog) {
-        QPrintDialog dialog(&printer, this);
+        QPrintDialog dialog(printer, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
-    PrintTo(printer);
+    PrintTo(*printer);
 }
 
 void CRichDocumentView::OnFilePrintPreview()
 {
-    if (!TheApp())
+    QPrinter* printer = m_printer ? m_printer() : nullptr;
+    if (!printer)
         return;
-    QPrintPreviewDialog preview(&TheApp()->Printer(), this);
+    QPrintPreviewDialog preview(printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });
     preview.exec();

@@ -2,19 +2,21 @@
 // What the Movie/TV and Cast/Crew views share: a read-only rich-text view of one
 // document that rebuilds its whole text through its RTF writer on every update (heading,
 // search state, the mode-dependent content, web address, footer), never edits, and
-// takes the copy, find, select-all and print commands.
+// takes the copy, find, select-all and print commands. It knows nothing of the windows
+// around it: it takes the settings and the printer through its constructor and tells
+// its frame what it needs through signals.
 
 #include "documents/RtfWriter.h"
+#include "platform/CmdUI.h"
 #include "platform/View.h"
 #include "platform/qt/RichTextView.h"
-#include "shell/CmdUI.h"
 
 #include <QSizeF>
 #include <QString>
 #include <functional>
 #include <string>
 
-class CChildFrame;
+class CAppSettings;
 class CRecordStore;
 class QPainter;
 class QPrinter;
@@ -30,14 +32,21 @@ public:
     // Print margins on all four sides.
     static constexpr int kPrintMarginTwips = 720;
 
-    explicit CRichDocumentView(platform::CDocument& document, QWidget* parent = nullptr);
+    // What a view takes from the program around it.
+    struct Context {
+        // The output settings the text is built with (not owned; they outlive the view);
+        // the defaults when null.
+        const CAppSettings* settings = nullptr;
+        // The printer that Print and Print Preview share; nothing is printed without it.
+        std::function<QPrinter*()> printer;
+    };
+
+    CRichDocumentView(platform::CDocument& document, const Context& context, QWidget* parent = nullptr);
     ~CRichDocumentView() override;
 
     platform::CDocument* GetDocument() const { return m_document; }
     CRtfWriter& Writer() { return m_writer; }
     const CRtfWriter& Writer() const { return m_writer; }
-    void SetFrame(CChildFrame* frame) { m_frame = frame; }
-    CChildFrame* Frame() const { return m_frame; }
     // Index of the link under the last right-button click; -1 for none.
     int ClickedLink() const { return m_clickedLink; }
 
@@ -71,6 +80,12 @@ public:
 signals:
     // The text has been built anew.
     void Rebuilt();
+    // The state of a command may have changed (the selection did).
+    void CommandStateChanged();
+    // The document asks for this view's window to be shown and activated.
+    void ActivateFrameRequested();
+    // The document has closed: the view's window goes without asking.
+    void DocumentClosed();
 
 protected:
     // The whole rebuild; the two kinds fill in the steps that differ.
@@ -101,8 +116,9 @@ private:
     void OnFilePrintPreview();
 
     platform::CDocument* m_document;
+    const CAppSettings& m_settings;
     CRtfWriter m_writer;
-    CChildFrame* m_frame = nullptr;
+    std::function<QPrinter*()> m_printer;
     int m_clickedLink = -1;
     QString m_findText;
 };

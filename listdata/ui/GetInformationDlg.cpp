@@ -2,35 +2,28 @@
 
 #include "listdata/AppSettings.h"
 #include "listdata/SearchDocument.h"
-#include "platform/qt/DialogUnits.h"
+#include "platform/qt/DialogTemplate.h"
 #include "platform/qt/QtText.h"
 #include "resources/ControlIds.h"
-#include "shell/ReelvoyagerApp.h"
 
 #include <QFrame>
 #include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QShowEvent>
-#include <algorithm>
 
 using namespace resources;
 
 namespace {
 
-// A control and its place in the template, in dialog units.
-struct Placement {
-    QWidget* control;
-    int x, y, width, height;
-};
-
-QPushButton* MakeButton(QWidget* parent, int id, const char* text, std::vector<Placement>& places, int x, int y,
+QPushButton* MakeButton(QWidget* parent, int id, const char* text, platform::DialogTemplate& layout, int x, int y,
                         int width = 50)
 {
     auto* button = new QPushButton(QString::fromLatin1(text), parent);
     button->setObjectName(QString::number(id));
     button->setAutoDefault(false);
-    places.push_back({button, x, y, width, 14});
+    // The buttons take the room the template leaves them, widened until every caption fits.
+    layout.Place(button, x, y, width, 14, true);
     return button;
 }
 
@@ -53,25 +46,25 @@ CGetInformationDlg::CGetInformationDlg(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QString::number(IDD_GETINFORMATION));
     setWindowTitle(QStringLiteral("Get Information"));
-    std::vector<Placement> places;
+    platform::DialogTemplate layout(this, 204, 218);
 
     m_listsGroup = new QGroupBox(QStringLiteral("Listfiles to use (Movie/TV) :"), this);
     m_listsGroup->setObjectName(QString::number(IDC_GI_LISTS_GROUP));
-    places.push_back({m_listsGroup, 7, 7, 190, 78});
+    layout.Place(m_listsGroup, 7, 7, 190, 78);
     m_listsBox = new QListWidget(this);
     m_listsBox->setObjectName(QString::number(IDC_GI_LISTS));
     m_listsBox->setSortingEnabled(false);
-    places.push_back({m_listsBox, 13, 16, 119, 60});
-    connect(MakeButton(this, IDC_GI_LISTS_CLEARALL, "Clear All", places, 139, 16), &QPushButton::clicked, this,
+    layout.Place(m_listsBox, 13, 16, 119, 60);
+    connect(MakeButton(this, IDC_GI_LISTS_CLEARALL, "Clear All", layout, 139, 16), &QPushButton::clicked, this,
             &CGetInformationDlg::OnListsClearAll);
-    connect(MakeButton(this, IDC_GI_LISTS_SETALL, "Set All", places, 139, 39), &QPushButton::clicked, this,
+    connect(MakeButton(this, IDC_GI_LISTS_SETALL, "Set All", layout, 139, 39), &QPushButton::clicked, this,
             &CGetInformationDlg::OnListsSetAll);
-    connect(MakeButton(this, IDC_GI_DEFAULT, "Default", places, 139, 62), &QPushButton::clicked, this,
+    connect(MakeButton(this, IDC_GI_DEFAULT, "Default", layout, 139, 62), &QPushButton::clicked, this,
             &CGetInformationDlg::OnDefault);
-    connect(MakeButton(this, IDC_GI_BATCH, "Batch Search...", places, 7, 92, 65), &QPushButton::clicked, this,
+    connect(MakeButton(this, IDC_GI_BATCH, "Batch Search...", layout, 7, 92, 65), &QPushButton::clicked, this,
             &CGetInformationDlg::ToggleBatch);
-    connect(MakeButton(this, IDCANCEL, "Cancel", places, 77, 92), &QPushButton::clicked, this, &QDialog::reject);
-    QPushButton* ok = MakeButton(this, IDOK, "Get Information", places, 132, 92, 65);
+    connect(MakeButton(this, IDCANCEL, "Cancel", layout, 77, 92), &QPushButton::clicked, this, &QDialog::reject);
+    QPushButton* ok = MakeButton(this, IDOK, "Get Information", layout, 132, 92, 65);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &CGetInformationDlg::OnOK);
@@ -80,40 +73,24 @@ CGetInformationDlg::CGetInformationDlg(QWidget* parent) : QDialog(parent)
     m_divider->setObjectName(QString::number(IDC_GI_DIVIDER));
     m_divider->setFrameShape(QFrame::HLine);
     m_divider->setFrameShadow(QFrame::Sunken);
-    places.push_back({m_divider, 7, 115, 190, 1});
+    layout.Place(m_divider, 7, 115, 190, 1);
 
     auto* documentsGroup = new QGroupBox(QStringLiteral("Documents to Search"), this);
-    places.push_back({documentsGroup, 7, 114, 190, 78});
+    layout.Place(documentsGroup, 7, 114, 190, 78);
     m_documentsBox = new QListWidget(this);
     m_documentsBox->setObjectName(QString::number(IDC_GI_DOCUMENTS));
     m_documentsBox->setSortingEnabled(false);
-    places.push_back({m_documentsBox, 13, 124, 119, 60});
-    QPushButton* docsClear = MakeButton(this, IDC_GI_DOCS_CLEARALL, "Clear All", places, 139, 124);
-    QPushButton* docsSet = MakeButton(this, IDC_GI_DOCS_SETALL, "Set All", places, 139, 147);
-    QPushButton* switchLists = MakeButton(this, IDC_GI_SWITCH, "Switch Listfiles", places, 7, 197, 65);
+    layout.Place(m_documentsBox, 13, 124, 119, 60);
+    QPushButton* docsClear = MakeButton(this, IDC_GI_DOCS_CLEARALL, "Clear All", layout, 139, 124);
+    QPushButton* docsSet = MakeButton(this, IDC_GI_DOCS_SETALL, "Set All", layout, 139, 147);
+    QPushButton* switchLists = MakeButton(this, IDC_GI_SWITCH, "Switch Listfiles", layout, 7, 197, 65);
     connect(docsClear, &QPushButton::clicked, this, &CGetInformationDlg::OnDocumentsClearAll);
     connect(docsSet, &QPushButton::clicked, this, &CGetInformationDlg::OnDocumentsSetAll);
     connect(switchLists, &QPushButton::clicked, this, &CGetInformationDlg::OnSwitchListfiles);
     m_afterDivider = {documentsGroup, m_documentsBox, docsClear, docsSet, switchLists};
     m_documentsBox->raise();
 
-    // The buttons take the room the template leaves them; where the desktop's font runs
-    // wider than the original's, the dialog grows sideways until every caption fits.
-    const platform::DialogUnits units(this);
-    double scale = 1.0;
-    for (const Placement& place : places) {
-        const auto* button = qobject_cast<QPushButton*>(place.control);
-        if (!button || units.X(place.width) <= 0)
-            continue;
-        const int needed = button->fontMetrics().horizontalAdvance(button->text()) + units.X(8);
-        scale = std::max(scale, double(needed) / units.X(place.width));
-    }
-    scale = std::min(scale, 2.0);
-    auto x = [&](int du) { return int(units.X(du) * scale + 0.5); };
-    for (const Placement& place : places)
-        place.control->setGeometry(x(place.x), units.Y(place.y), x(place.width), units.Y(place.height));
-    setFixedWidth(x(204));
-    resize(x(204), units.Y(218));
+    layout.Apply();
 }
 
 CGetInformationDlg::~CGetInformationDlg() = default;
@@ -208,8 +185,6 @@ void CGetInformationDlg::ToggleBatch()
 void CGetInformationDlg::OnDefault()
 {
     const CAppSettings* settings = DefaultSettings;
-    if (!settings && TheApp())
-        settings = &TheApp()->Settings;
     if (!settings)
         return;
     for (int row = 0; row < m_listsBox->count(); ++row) {

@@ -27,7 +27,8 @@ public:
     int Kind = 0;
     std::array<::ListChoice, kListCount> ListChoice{};
     std::vector<SearchDocEntry> Entries;
-    // The saved defaults that "Default" restores; the running application's when null.
+    // The saved defaults that "Default" restores (not owned); without them Default does
+    // nothing.
     const CAppSettings* DefaultSettings = nullptr;
 
     void FillLists(int kind);

@@ -22,7 +22,7 @@ CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
 {
     auto* group = new QGroupBox(QStringLiteral("Listfiles Selection"), this);
     group->setObjectName(QString::number(IDC_NEWCAST_LISTGROUP));
-    Place(group, 168, 111, 107, 36);
+    m_layout.Place(group, 168, 111, 107, 36);
     const struct {
         int id;
         const char* text;
@@ -37,10 +37,10 @@ CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
     for (int i = 0; i < 4; ++i) {
         m_listChecks[i] = new QCheckBox(QString::fromLatin1(checks[i].text), this);
         m_listChecks[i]->setObjectName(QString::number(checks[i].id));
-        Place(m_listChecks[i], checks[i].x, checks[i].y, 48, 10, true);
+        m_layout.Place(m_listChecks[i], checks[i].x, checks[i].y, 48, 10, true);
         m_extraSearchControls.push_back(m_listChecks[i]);
     }
-    ApplyLayout();
+    m_layout.Apply();
 }
 
 CNewCastCrewDlg::~CNewCastCrewDlg() = default;

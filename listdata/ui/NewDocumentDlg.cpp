@@ -1,13 +1,11 @@
 #include "listdata/ui/NewDocumentDlg.h"
 
-#include "platform/qt/DialogUnits.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/ShellOpen.h"
+#include "platform/qt/WideListBox.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
-#include "shell/ReelvoyagerApp.h"
-#include "shell/WideListBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -30,6 +28,10 @@ void SetShown(QWidget* control, bool shown)
     control->setVisible(shown);
 }
 
+// The template's size in dialog units.
+constexpr int kTemplateWidth = 281;
+constexpr int kTemplateHeight = 176;
+
 QString Id(int id)
 {
     return QString::number(id);
@@ -40,77 +42,73 @@ QString Id(int id)
 CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* caption, const char* listTitle,
                                  int resultsId, const int radioIds[4], const char* const radioTexts[4], int akaId,
                                  const char* akaText, int maxTextLength)
-    : QDialog(parent)
+    : QDialog(parent), m_layout(this, kTemplateWidth, kTemplateHeight)
 {
-    if (CReelvoyagerApp* app = TheApp()) {
-        m_settings = &app->Settings;
-        m_docManager = &app->DocManager();
-    }
     setObjectName(Id(templateId));
     setWindowTitle(QString::fromLatin1(caption));
 
     m_resultsGroup = new QGroupBox(QString::fromLatin1(listTitle), this);
-    Place(m_resultsGroup, 6, 7, 269, 80);
+    m_layout.Place(m_resultsGroup, 6, 7, 269, 80);
     m_results = new CWideListBox(this);
     m_results->setObjectName(Id(resultsId));
     m_results->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Place(m_results, 12, 16, 258, 66);
+    m_layout.Place(m_results, 12, 16, 258, 66);
     // The lines are measured in the font they are shown in.
     m_results->CopyFont(font());
 
     m_stringLabel = new QLabel(QStringLiteral("Search &String:"), this);
     m_stringLabel->setObjectName(Id(IDC_NEWDOC_STRINGLABEL));
-    Place(m_stringLabel, 6, 94, 46, 8, true);
+    m_layout.Place(m_stringLabel, 6, 94, 46, 8, true);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(Id(IDC_NEWDOC_SEARCHTEXT));
     if (maxTextLength > 0)
         m_edit->setMaxLength(maxTextLength);
     m_stringLabel->setBuddy(m_edit);
-    Place(m_edit, 53, 92, 163, 14);
+    m_layout.Place(m_edit, 53, 92, 163, 14);
     m_searchButton = new QPushButton(QStringLiteral("Search"), this);
     m_searchButton->setObjectName(Id(IDC_NEWDOC_SEARCH));
     m_searchButton->setDefault(true);
-    Place(m_searchButton, 220, 92, 55, 14);
+    m_layout.Place(m_searchButton, 220, 92, 55, 14);
 
     m_status = new QLabel(QStringLiteral("Searching - Movies"), this);
     m_status->setObjectName(Id(IDC_NEWDOC_STATUS));
     m_status->setAlignment(Qt::AlignCenter);
-    Place(m_status, 6, 94, 269, 8);
+    m_layout.Place(m_status, 6, 94, 269, 8);
     m_wait = new QLabel(QStringLiteral("Searching - Movies"), this);
     m_wait->setObjectName(Id(IDC_NEWDOC_WAIT));
     m_wait->setAlignment(Qt::AlignCenter);
-    Place(m_wait, 6, 104, 269, 8);
+    m_layout.Place(m_wait, 6, 104, 269, 8);
 
     m_typeGroup = new QGroupBox(QStringLiteral("Search Type"), this);
     m_typeGroup->setObjectName(Id(IDC_NEWDOC_TYPEGROUP));
-    Place(m_typeGroup, 6, 111, 150, 36);
+    m_layout.Place(m_typeGroup, 6, 111, 150, 36);
     m_radioGroup = new QButtonGroup(this);
     const int radioPlaces[4][2] = {{12, 121}, {12, 133}, {80, 121}, {80, 133}};
     for (int i = 0; i < 4; ++i) {
         m_radios[i] = new QRadioButton(QString::fromLatin1(radioTexts[i]), this);
         m_radios[i]->setObjectName(Id(radioIds[i]));
-        Place(m_radios[i], radioPlaces[i][0], radioPlaces[i][1], 66, 10, true);
+        m_layout.Place(m_radios[i], radioPlaces[i][0], radioPlaces[i][1], 66, 10, true);
         m_radioGroup->addButton(m_radios[i], i);
     }
 
     m_cancelSearchButton = new QPushButton(QStringLiteral("Cancel Search"), this);
     m_cancelSearchButton->setObjectName(Id(IDC_NEWDOC_CANCELSEARCH));
-    Place(m_cancelSearchButton, 111, 124, 59, 14);
+    m_layout.Place(m_cancelSearchButton, 111, 124, 59, 14);
 
     m_akaCheck = new QCheckBox(QString::fromLatin1(akaText), this);
     m_akaCheck->setObjectName(Id(akaId));
-    Place(m_akaCheck, 12, 158, 110, 10, true);
+    m_layout.Place(m_akaCheck, 12, 158, 110, 10, true);
 
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
     m_cancelButton->setObjectName(Id(IDCANCEL));
-    Place(m_cancelButton, 169, 156, 50, 14);
+    m_layout.Place(m_cancelButton, 169, 156, 50, 14);
     m_okButton = new QPushButton(QStringLiteral("OK"), this);
     m_okButton->setObjectName(Id(IDOK));
-    Place(m_okButton, 224, 156, 50, 14);
+    m_layout.Place(m_okButton, 224, 156, 50, 14);
 
-    ApplyLayout();
+    m_layout.Apply();
 
     connect(m_edit, &QLineEdit::textChanged, this, &CNewDocumentDlg::OnSearchTextChange);
     connect(m_searchButton, &QPushButton::clicked, this, &CNewDocumentDlg::OnSearch);
@@ -121,27 +119,6 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
 }
 
 CNewDocumentDlg::~CNewDocumentDlg() = default;
-
-void CNewDocumentDlg::Place(QWidget* control, int x, int y, int width, int height, bool fitText)
-{
-    m_placements.push_back({control, x, y, width, height, fitText});
-}
-
-void CNewDocumentDlg::ApplyLayout()
-{
-    // The template's places in dialog units; the desktop's fonts run wider than the
-    // original's, so the dialog grows sideways until every text fits its place.
-    const platform::DialogUnits units(this);
-    double scale = 1.0;
-    for (const Placement& p : m_placements)
-        if (p.fitText && units.X(p.width) > 0)
-            scale = std::max(scale, double(p.control->sizeHint().width()) / units.X(p.width));
-    scale = std::min(scale, 2.0);
-    auto x = [&](int du) { return int(units.X(du) * scale + 0.5); };
-    for (const Placement& p : m_placements)
-        p.control->setGeometry(x(p.x), units.Y(p.y), x(p.width), units.Y(p.height));
-    setFixedSize(x(kTemplateWidth), units.Y(kTemplateHeight));
-}
 
 void CNewDocumentDlg::SetContext(const CAppSettings* settings, platform::CDocManager* docManager)
 {

@@ -6,6 +6,7 @@
 // Cancel Search and Cancel act then, and they only stop the scan.
 
 #include "listdata/NewDocumentSearch.h"
+#include "platform/qt/DialogTemplate.h"
 
 #include <QDialog>
 #include <string>
@@ -35,8 +36,8 @@ public:
     int AlsoAka = 0;
     int SearchType = -1;
 
-    // Where the lists are read and where the documents go (not owned); the running
-    // application's unless set.
+    // Where the lists are read and where the documents go (not owned); set before the
+    // dialog shows. Without them a search finds nothing and no document is made.
     void SetContext(const CAppSettings* settings, platform::CDocManager* docManager);
     const CAppSettings* Settings() const { return m_settings; }
     platform::CDocManager* DocManager() const { return m_docManager; }
@@ -79,10 +80,9 @@ protected:
     // The dialog's own data of the derived class, moved with UpdateData.
     virtual void ExchangeExtra(bool) {}
 
-    // Records the place of a control in the template's dialog units; `fitText` marks a
-    // control whose text must fit it. ApplyLayout places them all.
-    void Place(QWidget* control, int x, int y, int width, int height, bool fitText = false);
-    void ApplyLayout();
+    // The template's layout: the base and the derived dialog place their controls, the
+    // derived dialog's constructor applies it.
+    platform::DialogTemplate m_layout;
 
     void OnInitDialog();
     void OnOK();
@@ -114,17 +114,9 @@ protected:
     QPushButton* m_okButton;
 
 private:
-    static constexpr int kTemplateWidth = 281;
-    static constexpr int kTemplateHeight = 176;
-    struct Placement {
-        QWidget* control;
-        int x, y, width, height;
-        bool fitText;
-    };
     // Scrolls the last inserted line to the top, when one is waiting for it.
     void ScrollToPendingTop();
 
-    std::vector<Placement> m_placements;
     int m_pendingTop = -1;
     const CAppSettings* m_settings = nullptr;
     platform::CDocManager* m_docManager = nullptr;

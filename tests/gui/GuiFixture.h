@@ -89,6 +89,12 @@ public:
     {
         return document->GetViews().empty() ? nullptr : dynamic_cast<CRichDocumentView*>(document->GetViews().front());
     }
+    // The window of the document's first view.
+    static CChildFrame* FrameOf(platform::CDocument* document)
+    {
+        CRichDocumentView* view = ViewOf(document);
+        return view ? qobject_cast<CChildFrame*>(view->parentWidget()) : nullptr;
+    }
     static QString TextOf(platform::CDocument* document)
     {
         CRichDocumentView* view = ViewOf(document);

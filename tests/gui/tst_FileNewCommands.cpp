@@ -7,7 +7,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
-#include "shell/WideListBox.h"
+#include "platform/qt/WideListBox.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -2,8 +2,8 @@
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ShellOpen.h"
-#include "shell/HyperLink.h"
-#include "shell/WideListBox.h"
+#include "platform/qt/HyperLink.h"
+#include "platform/qt/WideListBox.h"
 
 #include <QDialog>
 #include <QEnterEvent>

@@ -85,7 +85,7 @@ private slots:
                  (QStringList{"&Get Information", "|", "&Categorized Filmography", "C&ombined Filmography", "|",
                               "Credited &With...", "|", "Movie &Links"}));
         QCOMPARE(frame.menuBar()->actions().at(3)->text(), QStringLiteral("&Cast/Crew"));
-        Program::ViewOf(movie)->Frame()->ActivateFrame(0);
+        Program::FrameOf(movie)->ActivateFrame(0);
         frame.UpdateCommands();
         QCOMPARE(frame.MenuResource(), 129);
         QVERIFY(frame.windowTitle().startsWith(QStringLiteral("Reelvoyager 3.5 - Untitled")));
@@ -100,7 +100,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         const qsizetype menus = frame.menuBar()->findChildren<QMenu*>().size();
         for (int i = 0; i < 20; ++i) {
-            Program::ViewOf(i % 2 ? static_cast<platform::CDocument*>(person) : movie)->Frame()->ActivateFrame(0);
+            Program::FrameOf(i % 2 ? static_cast<platform::CDocument*>(person) : movie)->ActivateFrame(0);
             frame.UpdateCommands();
         }
         QCOMPARE(frame.MenuResource(), 130);
@@ -254,7 +254,7 @@ private slots:
         m_program->Action(ID_FILE_SAVE_AS)->trigger();
         QVERIFY(QFileInfo::exists(path));
         QCOMPARE(QString::fromStdString(movie->GetTitle()), QStringLiteral("film.rvmtv"));
-        QCOMPARE(Program::ViewOf(movie)->Frame()->windowTitle(), QStringLiteral("film.rvmtv"));
+        QCOMPARE(Program::FrameOf(movie)->windowTitle(), QStringLiteral("film.rvmtv"));
         const int recordCount = movie->GetRecords().GetCount();
 
         m_program->Action(ID_FILE_CLOSE)->trigger();
@@ -290,7 +290,7 @@ private slots:
         m_program->Action(ID_FILE_OPEN)->trigger();
         QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
         platform::CDocument* reopened = m_program->app->DocManager().GetDocuments().front();
-        QCOMPARE(Program::ViewOf(reopened)->Frame()->windowTitle(), QStringLiteral("No\u00EBl & Co.rvmtv"));
+        QCOMPARE(Program::FrameOf(reopened)->windowTitle(), QStringLiteral("No\u00EBl & Co.rvmtv"));
         QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - No\u00EBl & Co.rvmtv"));
         // The recent-file entry shows the path; its ampersand is no mnemonic.
         m_program->Frame().UpdateCommands();
@@ -441,11 +441,11 @@ private slots:
         movie->SetModifiedFlag(true);
         platform::MessageBox::ClearShown();
         platform::MessageBox::SetNextAnswer(platform::MessageBox::IdCancel);
-        Program::ViewOf(movie)->Frame()->close();
+        Program::FrameOf(movie)->close();
         QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
         QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to Untitled1?"));
         platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
-        Program::ViewOf(movie)->Frame()->close();
+        Program::FrameOf(movie)->close();
         QVERIFY(m_program->app->DocManager().GetDocuments().empty());
     }
 
@@ -493,10 +493,10 @@ private slots:
         m_program->Frame().show();
         m_program->app->Settings.OpenMaximized = 0;
         CRVMDoc* normal = m_program->NewMovie(m_program->generator->FeaturedFilm());
-        QVERIFY(!Program::ViewOf(normal)->Frame()->isMaximized());
+        QVERIFY(!Program::FrameOf(normal)->isMaximized());
         m_program->app->Settings.OpenMaximized = 1;
         CRVMDoc* maximized = m_program->NewMovie(m_program->generator->FeaturedSeries());
-        QVERIFY(Program::ViewOf(maximized)->Frame()->isMaximized());
+        QVERIFY(Program::FrameOf(maximized)->isMaximized());
     }
 
     void aNewDocumentWindowTakesMostOfTheClientArea()
@@ -506,7 +506,7 @@ private slots:
         m_program->app->Settings.OpenMaximized = 0;
         CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
         const QSize area = m_program->Frame().MdiArea()->viewport()->size();
-        const QSize frame = Program::ViewOf(movie)->Frame()->size();
+        const QSize frame = Program::FrameOf(movie)->size();
         QVERIFY2(frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
                  qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(frame.width()).arg(frame.height())
                                 .arg(area.width()).arg(area.height())));
@@ -520,7 +520,7 @@ private slots:
         const std::string path = m_program->dir.File("minimized.rvmtv");
         QVERIFY(movie->DoSave(path));
         m_program->NewMovie(m_program->generator->FeaturedSeries());
-        CChildFrame* frame = Program::ViewOf(movie)->Frame();
+        CChildFrame* frame = Program::FrameOf(movie);
         frame->showMinimized();
         QVERIFY(frame->isMinimized());
         QCOMPARE(m_program->app->OpenDocumentFile(path), movie);

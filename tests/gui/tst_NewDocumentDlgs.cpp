@@ -14,7 +14,7 @@
 #include "platform/qt/ShellOpen.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
-#include "shell/WideListBox.h"
+#include "platform/qt/WideListBox.h"
 #include "support/FixtureLists.h"
 #include "tools/ListGenerator.h"
 

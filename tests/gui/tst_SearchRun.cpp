@@ -90,7 +90,7 @@ private slots:
         CRVMDoc* series = p.NewMovie(p.generator->FeaturedSeries());
         CRVCDoc* actor = p.NewPerson(p.generator->FeaturedActor());
         ViewTexts filmTexts(film), seriesTexts(series), actorTexts(actor);
-        Program::ViewOf(series)->Frame()->ActivateFrame(0);
+        Program::FrameOf(series)->ActivateFrame(0);
 
         QStringList rows;
         int current = -1;
@@ -168,7 +168,7 @@ private slots:
         Program& p = *m_program;
         CRVMDoc* film = p.NewMovie(p.generator->FeaturedFilm());
         CRVMDoc* series = p.NewMovie(p.generator->FeaturedSeries());
-        Program::ViewOf(series)->Frame()->ActivateFrame(0);
+        Program::FrameOf(series)->ActivateFrame(0);
         AnswerGetInformation(false);
         p.Action(ID_MOVIETV_GETINFORMATION)->trigger();
         QTRY_VERIFY_WITH_TIMEOUT(p.Frame().SearchingDialog() && p.Frame().SearchingDialog()->searching == 0, 30000);
@@ -191,7 +191,7 @@ private slots:
         CRVMDoc* first = p.NewMovie(p.generator->FeaturedFilm());
         CRVMDoc* second = p.NewMovie(p.generator->FeaturedSeries());
         CRVCDoc* third = p.NewPerson(p.generator->FeaturedActress());
-        Program::ViewOf(first)->Frame()->ActivateFrame(0);
+        Program::FrameOf(first)->ActivateFrame(0);
         AnswerGetInformation(true);
         p.Action(ID_MOVIETV_GETINFORMATION)->trigger();
         CSearchingDlg* dialog = p.Frame().SearchingDialog();
@@ -255,7 +255,7 @@ private slots:
             platform::MessageBox::ClearShown();
             platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
             platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
-            Program::ViewOf(film)->Frame()->close();
+            Program::FrameOf(film)->close();
             p.Frame().RouteCommand(ID_FILE_SAVE);
             stayed = p.app->IsDocumentOpen(film);
         });

@@ -38,7 +38,7 @@ private slots:
         QVERIFY(series->DoSave((out + QStringLiteral("/series.rvmtv")).toStdString()));
         QVERIFY(actor->DoSave((out + QStringLiteral("/person.rvcc")).toStdString()));
 
-        Program::ViewOf(film)->Frame()->ActivateFrame(0);
+        Program::FrameOf(film)->ActivateFrame(0);
         p.Frame().MdiArea()->tileSubWindows();
         WhenModal<CGetInformationDlg>([](CGetInformationDlg& dialog) {
             Click(dialog, IDC_GI_BATCH);
@@ -48,7 +48,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(p.Frame().SearchingDialog() && p.Frame().SearchingDialog()->searching == 0, 60000);
         Click(*p.Frame().SearchingDialog(), IDCANCEL);
         QTRY_VERIFY(!p.Frame().SearchingDialog());
-        Program::ViewOf(film)->Frame()->ActivateFrame(0);
+        Program::FrameOf(film)->ActivateFrame(0);
         p.Frame().UpdateCommands();
         QTest::qWait(500);
         const QPixmap shot = QGuiApplication::primaryScreen()->grabWindow(0, 0, 0, 1060, 760);

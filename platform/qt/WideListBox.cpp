@@ -1,4 +1,4 @@
-#include "shell/WideListBox.h"
+#include "platform/qt/WideListBox.h"
 
 #include "platform/qt/QtText.h"
 

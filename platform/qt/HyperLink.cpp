@@ -1,4 +1,4 @@
-#include "shell/HyperLink.h"
+#include "platform/qt/HyperLink.h"
 
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtText.h"

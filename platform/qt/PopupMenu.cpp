@@ -1,0 +1,89 @@
+#include "platform/qt/PopupMenu.h"
+
+#include "platform/qt/QtText.h"
+
+#include <QAction>
+#include <QMenu>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+std::deque<int>& NextChoices()
+{
+    static std::deque<int> choices;
+    return choices;
+}
+
+std::vector<PopupMenu::Offered>& Offers()
+{
+    static std::vector<PopupMenu::Offered> offered;
+    return offered;
+}
+
+} // namespace
+
+int PopupMenu::Track(QWidget* parent, const std::vector<Item>& items, const QPoint& globalPos, const UpdateRule& update)
+{
+    std::vector<Offered>& offered = Offers();
+    offered.clear();
+    for (const Item& item : items) {
+        Offered entry{item.id, item.text, false, false};
+        if (item.id != 0) {
+            CCmdUI cmdUI(item.id);
+            const bool handled = update && update(cmdUI);
+            entry.enabled = handled && cmdUI.m_enabled;
+            entry.checked = handled && cmdUI.m_checkSet && cmdUI.m_checked;
+            if (handled && cmdUI.m_textSet)
+                entry.text = cmdUI.m_text;
+        }
+        offered.push_back(entry);
+    }
+
+    if (!NextChoices().empty()) {
+        const int choice = NextChoices().front();
+        NextChoices().pop_front();
+        for (const Offered& entry : offered)
+            if (choice != 0 && entry.id == choice && entry.enabled)
+                return choice;
+        return 0;
+    }
+
+    QMenu menu(parent);
+    for (const Offered& entry : offered) {
+        if (entry.id == 0) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction* action = menu.addAction(ToQString(entry.text));
+        action->setData(entry.id);
+        action->setEnabled(entry.enabled);
+        action->setCheckable(entry.checked);
+        action->setChecked(entry.checked);
+    }
+    const QAction* chosen = menu.exec(globalPos);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+const std::vector<PopupMenu::Offered>& PopupMenu::LastOffered()
+{
+    return Offers();
+}
+
+void PopupMenu::SetNextChoice(int id)
+{
+    NextChoices().push_back(id);
+}
+
+int PopupMenu::PendingChoices()
+{
+    return static_cast<int>(NextChoices().size());
+}
+
+void PopupMenu::ClearChoices()
+{
+    NextChoices().clear();
+}
+
+} // namespace platform
