@@ -3,6 +3,7 @@
 #include "documents/RVCDoc.h"
 #include "listdata/AppSettings.h"
 #include "listdata/ListLine.h"
+#include "resources/MenuTables.h"
 
 // Rows of the block table: names, dates, aliases, spouse, filmography, guest
 // appearances, mini biography, height, six item lists, biographical movies, four
@@ -62,4 +63,28 @@ int CRVCView::SearchState() const
 const CRecordStore& CRVCView::Records() const
 {
     return m_cast.GetRecords();
+}
+
+// Popup menus by link kind: none, title, name, name reference, web address.
+int CRVCView::PopupMenuFor(int linkKind) const
+{
+    using namespace resources;
+    switch (linkKind) {
+    case 0:
+        return IDR_POPUP_CASTCREW_TITLE;
+    case 1:
+        return IDR_POPUP_CASTCREW_NAME;
+    case 2:
+        return IDR_POPUP_CASTCREW_NAMEREF;
+    case 3:
+        return IDR_POPUP_CASTCREW_WEB;
+    default:
+        return IDR_POPUP_CASTCREW_NONE;
+    }
+}
+
+// A document made from a link is headed with the text selected at the click (the link's own text).
+std::string CRVCView::LinkHeading() const
+{
+    return Clicked().selection;
 }

@@ -32,6 +32,8 @@ protected:
     void WriteContent(const CRecordStore& records) override;
     int SearchState() const override;
     const CRecordStore& Records() const override;
+    int PopupMenuFor(int linkKind) const override;
+    std::string LinkHeading() const override;
 
 private:
     CRVCDoc& m_cast;

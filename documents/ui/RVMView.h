@@ -19,6 +19,8 @@ protected:
     void WriteContent(const CRecordStore& records) override;
     int SearchState() const override;
     const CRecordStore& Records() const override;
+    int PopupMenuFor(int linkKind) const override;
+    std::string LinkHeading() const override;
 
     // The episodes list under the heading; true when it wrote.
     virtual bool WriteEpisodes(const CRecordStore& records);
