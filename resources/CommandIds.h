@@ -81,6 +81,10 @@ constexpr int ID_OPTIONS_NOLINKS = 32834;
 constexpr int ID_MOVIETV_MOVIELINKS = 32836;
 constexpr int ID_CASTCREW_MOVIELINKS = 32838;
 
+// The one command of the popup menus of lists of people (162) and of titles (163).
+constexpr int ID_POPUP_GETCASTCREWINFO = 32829;
+constexpr int ID_POPUP_GETMOVIETVINFO = 32832;
+
 // Link commands of the views' popup menus, carried out by the view that was clicked.
 constexpr int ID_LINK_SENDTONEWCASTCREW = 32771; // "Send To &New Cast/Crew Dialog"
 constexpr int ID_LINK_GETINFOFORNAME = 32772;    // "Get Information for '%s'"

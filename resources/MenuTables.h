@@ -25,6 +25,11 @@ constexpr int IDR_MAINFRAME = 128; // no document open
 constexpr int IDR_RVMTVTYPE = 129; // Movie/TV document active
 constexpr int IDR_RVCCTYPE = 130;  // Cast/Crew document active
 
+// The popup menus of lists of people (162) and of titles (163) in the Specials and Credited
+// With: one item each, ID_POPUP_GETCASTCREWINFO and ID_POPUP_GETMOVIETVINFO.
+inline constexpr const char* kPopupCastCrewText = " > Get Cast/Crew &Information";
+inline constexpr const char* kPopupMovieTVText = " > Get Movie/TV &Information";
+
 // clang-format off
 #define RV_MENU_FILE_HEAD                                                                      \
     {0, kPopup, "&File"}, {1, kPopup, "&New"}, {2, ID_FILE_NEW_MOVIETV, "&Movie/TV Document\tCtrl+M"}, \

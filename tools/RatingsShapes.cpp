@@ -54,11 +54,14 @@ std::string TableLine(const ShapeContext& c, const Rating& r)
     return buffer + c.universe.Title(r.title) + "\n";
 }
 
-// Calls `f` for every rated title in list order.
-void ForEachRated(const ShapeContext& c, std::uint64_t groups, const std::function<void(const Rating&)>& f)
+// Calls `f` for every rated title of the groups numbered below `groupLimit`, in list order.
+void ForEachRated(const ShapeContext& c, std::uint64_t groups, std::uint64_t groupLimit,
+                  const std::function<void(const Rating&)>& f)
 {
     for (std::uint64_t i = 0; i < groups; ++i) {
         const std::uint64_t g = c.universe.GroupAt(i);
+        if (g >= groupLimit)
+            continue;
         for (const TitleRef& t : c.universe.TitlesOf(g))
             if (IsRated(c, t))
                 f(RatingOf(c, t));
@@ -77,24 +80,36 @@ std::uint64_t WriteRatingsTables(const ShapeContext& c, std::uint64_t groups, Li
     std::priority_queue<Rating, std::vector<Rating>, decltype(better)> top(better); // worst of the best on top
     auto worse = [&](const Rating& a, const Rating& b) { return better(b, a); };
     std::priority_queue<Rating, std::vector<Rating>, decltype(worse)> bottom(worse);
-    ForEachRated(c, groups, [&](const Rating& r) {
-        if (r.title.episode >= 0 || c.universe.IsSeries(r.title.group))
-            return;
-        top.push(r);
-        if (top.size() > 250)
-            top.pop();
-        bottom.push(r);
-        if (bottom.size() > 10)
-            bottom.pop();
-    });
+    // The groups are taken by number, so that films and series mix whatever the size. With
+    // a byte target, only as many as the lines of the full table need to fill it.
+    const std::uint64_t budget = c.options.targetBytes > sink.Bytes() ? c.options.targetBytes - sink.Bytes() : 0;
+    std::uint64_t bytes = 0;
+    std::uint64_t groupLimit = 0;
+    std::uint64_t films = 0;
+    for (; groupLimit < groups && (budget == 0 || bytes < budget); ++groupLimit) {
+        const bool film = !c.universe.IsSeries(groupLimit);
+        films += film ? 1 : 0;
+        for (const TitleRef& t : c.universe.TitlesOf(groupLimit)) {
+            if (!IsRated(c, t))
+                continue;
+            const Rating r = RatingOf(c, t);
+            if (budget != 0)
+                bytes += TableLine(c, r).size();
+            if (!film || t.episode >= 0)
+                continue;
+            top.push(r);
+            if (top.size() > 250)
+                top.pop();
+            bottom.push(r);
+            if (bottom.size() > 10)
+                bottom.pop();
+        }
+    }
     std::vector<Rating> best, worst;
     for (; !top.empty(); top.pop())
         best.push_back(top.top());
     std::reverse(best.begin(), best.end());
     // A small universe has fewer than 250 films: keep the best half on top.
-    std::uint64_t films = 0;
-    for (std::uint64_t i = 0; i < groups; ++i)
-        films += c.universe.IsSeries(i) ? 0 : 1;
     if (films < 500 && best.size() > films / 2)
         best.resize(std::max<std::uint64_t>(1, films / 2));
     for (; !bottom.empty(); bottom.pop())
@@ -112,7 +127,7 @@ std::uint64_t WriteRatingsTables(const ShapeContext& c, std::uint64_t groups, Li
     sink.Write(out);
 
     std::uint64_t rows = 0;
-    ForEachRated(c, groups, [&](const Rating& r) {
+    ForEachRated(c, groups, groupLimit, [&](const Rating& r) {
         sink.Write(TableLine(c, r));
         if (keys)
             keys->push_back(c.universe.Title(r.title));

@@ -1,0 +1,187 @@
+#include "listdata/ListFile.h"
+#include "shell/core/RatingsTables.h"
+#include "support/FailingSource.h"
+#include "support/FixtureLists.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const std::string kColumns = "New  Distribution  Votes  Rank  Title\n";
+
+std::string Line(const std::string& distribution, const std::string& votes, const std::string& rating,
+                 const std::string& title)
+{
+    return "      " + distribution + "  " + votes + "  " + rating + "  " + title + "\n";
+}
+
+// The three tables; `third` empty leaves the third table out.
+std::string RatingsBody(const std::string& top, const std::string& bottom, const std::string& third,
+                        const std::string& afterThirdColumns = "")
+{
+    std::string body = "\n" + kColumns + top + "\n\nBOTTOM 10 MOVIES\n================\n\n" + kColumns + bottom + "\n";
+    if (!third.empty())
+        body += "\nMOVIE RATINGS REPORT\n====================\n\n" + kColumns + afterThirdColumns + third + "\n";
+    return body + "-------------------------------------------------\n";
+}
+
+// Top table: a title, a line of two fields, a line of three fields, then Delta on the
+// fourth line. Bottom table: eleven titles.
+const std::string kTop = Line("0000001222", "315017", "9.9", "Alpha (1990)") + "      0000001222  12\n" +
+                         "      0000001222  12  5.5\n" + Line(".01234567*", "315017", "9.9", "Delta (1994)");
+
+std::string BottomTable()
+{
+    std::string lines;
+    for (char c = 'a'; c <= 'k'; ++c)
+        lines += Line("9000000000", "100", "1.1", std::string("Worst ") + c + " (1970)");
+    return lines;
+}
+
+std::string ThirdTable()
+{
+    return Line("0000001222", "315017", "9.9", "Alpha (1990)") + Line(".01234567*", "315017", "9.9", "Delta (1994)") +
+           "      0000001222  12  5.5\n" + Line("9000000000", "100", "1.1", "Worst a (1970)");
+}
+
+class RatingsTablesTest : public ::testing::Test {
+protected:
+    void Write(const std::string& body) { testsupport::WriteList(dir.Path(), kRatings, body); }
+    std::string Entry(const std::string& title) { return RatingsEntryText(settings, title); }
+    std::vector<std::string> Titles(ListReadStatus expected = ListReadStatus::Ok)
+    {
+        std::vector<std::string> titles;
+        CListFile file;
+        EXPECT_TRUE(file.Open(kRatings, settings));
+        EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }), expected);
+        return titles;
+    }
+
+    testsupport::TempDir dir;
+    CAppSettings settings = testsupport::ListSettings(dir.Path());
+};
+
+} // namespace
+
+TEST(RatingsLine, FieldsAreSeparatedByTwoBlanks)
+{
+    const struct {
+        const char* line;
+        bool ranked;
+        const char* distribution;
+        const char* votes;
+        const char* rating;
+        const char* title;
+    } cases[] = {
+        {"      0000001222  315017   9.9  Basuboza Blues (1985)\n", true, "0000001222", "315017", "9.9",
+         "Basuboza Blues (1985)"},
+        {"      0000001222  12  5.5  Tabbed (2001)\t\n", true, "0000001222", "12", "5.5", "Tabbed (2001)"},
+        {"      0000001222  12  5.5  One  Two (2001)\n", true, "0000001222", "12", "5.5", "One"},
+        {"      0000001222  12  5.5\n", true, "0000001222", "12", "5.5", ""},
+        {"      0000001222  12  5.5  \n", true, "0000001222", "12", "5.5", ""},
+        {"      0000001222  12\n", false, "0000001222", "12", "", ""},
+        {"\t\n", false, "", "", "", ""},
+        {"", false, "", "", "", ""},
+    };
+    for (const auto& c : cases) {
+        const RatingsLine line = ParseRatingsLine(c.line);
+        EXPECT_EQ(line.ranked, c.ranked) << c.line;
+        EXPECT_EQ(line.distribution, c.distribution) << c.line;
+        EXPECT_EQ(line.votes, c.votes) << c.line;
+        EXPECT_EQ(line.rating, c.rating) << c.line;
+        EXPECT_EQ(line.title, c.title) << c.line;
+    }
+    // A NUL ends the line, as it ends a C string.
+    EXPECT_EQ(ParseRatingsLine(std::string_view("      0000001222  12  5.5  Ti\0tle (1999)\n", 40)).title, "Ti");
+}
+
+TEST(RatingsLine, EntryShowsEveryShareFromTenDownToOne)
+{
+    const std::string line = Line(".01234567*", "315017", "9.9", "Delta (1994)");
+    EXPECT_EQ(ComposeRatingsEntry(ParseRatingsLine(line), 4),
+              "Delta (1994)\r\n\r\nRank #4 in the top 250\r\n\r\n"
+              "315017 Zuvo users have given an average vote of 9.9 / 10\r\n"
+              "\r\n10: 100% of the votes\r\n 9: 70 - 79% of the votes\r\n 8: 60 - 69% of the votes"
+              "\r\n 7: 50 - 59% of the votes\r\n 6: 40 - 49% of the votes\r\n 5: 30 - 39% of the votes"
+              "\r\n 4: 20 - 29% of the votes\r\n 3: 10 - 19% of the votes\r\n 2:  1 -  9% of the votes"
+              "\r\n 1: No votes cast");
+    // No rank line outside the top table; a short distribution has no votes past its end.
+    const std::string entry = ComposeRatingsEntry(ParseRatingsLine(Line("9", "100", "1.1", "Short (1970)")), 0);
+    const std::string head = "Short (1970)\r\n\r\n100 Zuvo users have given an average vote of 1.1 / 10\r\n"
+                             "\r\n10: No votes cast\r\n";
+    EXPECT_EQ(entry.substr(0, head.size()), head);
+    EXPECT_NE(entry.find(" 1: 90 - 99% of the votes"), std::string::npos);
+}
+
+TEST_F(RatingsTablesTest, TopAndBottomRanksAndTheirRows)
+{
+    Write(RatingsBody(kTop, BottomTable(), ThirdTable()));
+    const struct {
+        RatingsTable table;
+        std::vector<int> ranks;
+    } cases[] = {
+        // The line of three fields takes rank 2 without a row; the line of two takes none.
+        {RatingsTable::Top, {1, 3}},
+        // Counted down from 10, never below 1.
+        {RatingsTable::Bottom, {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 1}},
+    };
+    for (const auto& c : cases) {
+        CListFile file;
+        ASSERT_TRUE(file.Open(kRatings, settings));
+        std::vector<RankedTitle> rows;
+        EXPECT_EQ(ReadRankedTitles(file, c.table, rows), ListReadStatus::Ok);
+        std::vector<int> ranks;
+        for (const RankedTitle& row : rows) {
+            ranks.push_back(row.rank);
+            EXPECT_FALSE(row.title.empty());
+        }
+        EXPECT_EQ(ranks, c.ranks);
+    }
+    CListFile file;
+    ASSERT_TRUE(file.Open(kRatings, settings));
+    std::vector<RankedTitle> rows;
+    ReadRankedTitles(file, RatingsTable::Top, rows);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1].title, "Delta (1994)");
+    EXPECT_EQ(rows[1].votes, "315017");
+    EXPECT_EQ(rows[1].rating, "9.9");
+}
+
+TEST_F(RatingsTablesTest, BrowserEntriesAndTitles)
+{
+    Write(RatingsBody(kTop, BottomTable(), ThirdTable()));
+    EXPECT_EQ(Titles(), (std::vector<std::string>{"Alpha (1990)", "Delta (1994)", "Worst a (1970)"}));
+    // Every line of the top table counts toward the rank, with or without a title.
+    EXPECT_EQ(Entry("Delta (1994)").substr(0, 40), "Delta (1994)\r\n\r\nRank #4 in the top 250\r\n");
+    EXPECT_EQ(Entry("Alpha (1990)").substr(0, 40), "Alpha (1990)\r\n\r\nRank #1 in the top 250\r\n");
+    // The bottom table is passed over: no rank.
+    EXPECT_EQ(Entry("Worst a (1970)").substr(0, 20), "Worst a (1970)\r\n\r\n10");
+    EXPECT_EQ(Entry("Worst b (1970)"), "Error!\r\nCouldn't find any info about the selected Title.");
+}
+
+TEST_F(RatingsTablesTest, BlankLinesAfterTheThirdColumnLineAreNoEnd)
+{
+    Write(RatingsBody(kTop, BottomTable(), ThirdTable(), "\n\n"));
+    EXPECT_EQ(Titles().size(), 3u);
+    EXPECT_EQ(Entry("Worst a (1970)").substr(0, 20), "Worst a (1970)\r\n\r\n10");
+}
+
+TEST_F(RatingsTablesTest, FailuresGiveTheBrowserTexts)
+{
+    EXPECT_EQ(Entry("Alpha (1990)"), "Error in ListFile 'Ratings':\r\nCouldn't open file.");
+    Write(RatingsBody(kTop, BottomTable(), ""));
+    EXPECT_TRUE(Titles(ListReadStatus::NoBeginning).empty());
+    EXPECT_EQ(Entry("Alpha (1990)"), "Error in ListFile 'Ratings':\r\nCouldn't find begining of list");
+
+    // A read error keeps the titles read before it.
+    CListFile file;
+    const std::string text = testsupport::ListFileText(kRatings, RatingsBody(kTop, BottomTable(), ThirdTable()));
+    ASSERT_TRUE(file.OpenSource(kRatings, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)),
+                                "broken"));
+    std::vector<std::string> titles;
+    EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }),
+              ListReadStatus::ReadError);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Alpha (1990)", "Delta (1994)"}));
+}

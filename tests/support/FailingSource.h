@@ -1,0 +1,33 @@
+#pragma once
+// A byte source that hands out its text and then fails, as a disk that breaks while a
+// list is read.
+
+#include "platform/TextFile.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+namespace testsupport {
+
+class FailingSource : public platform::ByteSource {
+public:
+    explicit FailingSource(std::string text) : m_text(std::move(text)) {}
+    long Read(char* buffer, std::size_t count, int* error) override
+    {
+        if (m_pos == m_text.size()) {
+            *error = 5; // EIO
+            return -1;
+        }
+        const std::size_t n = std::min(count, m_text.size() - m_pos);
+        std::memcpy(buffer, m_text.data() + m_pos, n);
+        m_pos += n;
+        return static_cast<long>(n);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_pos = 0;
+};
+
+} // namespace testsupport
