@@ -12,6 +12,13 @@
 
 using namespace resources;
 
+// The program's pictures live in a resource of the shell's static library, which the
+// linker keeps only when it is named.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(reelvoyager);
+}
+
 namespace {
 
 QLabel* Text(QWidget* dialog, const char* text)
@@ -33,6 +40,7 @@ CHyperLink* Link(QWidget* dialog, int id, const std::string& text, const std::st
 
 CAboutDlg::CAboutDlg(QWidget* parent, const std::string& providerAddress) : QDialog(parent)
 {
+    InitResources();
     setObjectName(QString::number(IDD_ABOUTBOX));
     setWindowTitle(QStringLiteral("About Reelvoyager"));
     platform::DialogTemplate layout(this, 236, 178);

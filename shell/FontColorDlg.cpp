@@ -40,6 +40,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     m_family = new QFontComboBox(this);
     m_family->setObjectName(QStringLiteral("Family"));
     m_family->setCurrentFont(QFont(platform::FontFamilyFor(font.lfFaceName)));
+    m_shownFamily = m_family->currentFont().family();
     auto* familyLabel = new QLabel(QStringLiteral("&Font:"), this);
     familyLabel->setBuddy(m_family);
     layout.Place(familyLabel, 7, 7, 140, 8, true);
@@ -102,7 +103,9 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
 
 QFont CFontColorDlg::Chosen() const
 {
-    QFont font(m_family->currentFont().family());
+    // A family left as it was keeps the stored face, even where a stand-in shows for it.
+    const QString family = m_family->currentFont().family();
+    QFont font(family == m_shownFamily ? platform::FontFamilyFor(Font.lfFaceName) : family);
     const int size = m_size->currentText().toInt();
     font.setPointSize(size > 0 ? size : platform::PointSizeOfLogFont(Font, m_dotsPerInch));
     font.setWeight(m_bold->isChecked() ? QFont::Bold : QFont::Normal);

@@ -30,6 +30,8 @@ private:
     void UpdateSample();
 
     int m_dotsPerInch;
+    // The family the font list showed at first: the stored face, or what stands in for it.
+    QString m_shownFamily;
     QFontComboBox* m_family;
     QComboBox* m_size;
     QCheckBox* m_bold;
