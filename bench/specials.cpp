@@ -22,6 +22,8 @@
 #include <string>
 #include <unistd.h>
 
+using namespace shellcore;
+
 namespace {
 
 double Seconds(const std::chrono::steady_clock::time_point& start)
@@ -113,7 +115,8 @@ int main(int argc, char** argv)
     for (bool died : {false, true}) {
         const std::string pattern = died ? "DD: 5 May " : "DB: 5 May ";
         const double ours = Best(5, [&] { search(died); });
-        const double grep = Best(5, [&] { Shell("LC_ALL=C grep -c -F '" + pattern + "' '" + biographies + "' > '" + folder + "count'"); });
+        const double grep = Best(
+            5, [&] { Shell("LC_ALL=C grep -c -F '" + pattern + "' '" + biographies + "' > '" + folder + "count'"); });
         Report(died ? "Deaths on 5 May" : "Birthdays on 5 May", ours, ("grep -c -F '" + pattern + "'").c_str(), grep,
                2.5);
     }

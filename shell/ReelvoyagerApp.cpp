@@ -191,6 +191,8 @@ QPrinter& CReelvoyagerApp::Printer()
 
 bool CReelvoyagerApp::OnCommand(int id)
 {
+    if (OnSpecialsCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_OPEN:
         OnFileOpen();
@@ -231,6 +233,8 @@ bool CReelvoyagerApp::OnCommand(int id)
     default:
         break;
     }
+    if (OnBrowser(id))
+        return true;
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         m_docManager.OpenRecentFile(id - ID_FILE_MRU_FILE1);
         m_docManager.RecentFiles().WriteList(m_profile);
@@ -241,6 +245,8 @@ bool CReelvoyagerApp::OnCommand(int id)
 
 bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
 {
+    if (OnUpdateSpecialsCommand(cmdUI))
+        return true;
     const int id = cmdUI.m_nID;
     switch (id) {
     case ID_FILE_OPEN:
@@ -262,6 +268,10 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     default:
         break;
+    }
+    if (IsBrowserCommand(id)) {
+        cmdUI.Enable(true);
+        return true;
     }
     if (id >= ID_FILE_MRU_FILE1 && id < ID_FILE_MRU_FILE1 + kRecentFileCount) {
         const int index = id - ID_FILE_MRU_FILE1;

@@ -68,8 +68,17 @@ public:
     void NewMovieTVDocument(std::string text);
     void NewCastCrewDocument(std::string text);
 
+    // Browsers > ...: runs the browser of command `id`; false when `id` is none.
+    bool OnBrowser(int id);
+    static bool IsBrowserCommand(int id);
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
+
+    // A new Movie/TV (Cast/Crew) document for a title (name) chosen in a dialog, and Get
+    // Information for it.
+    void GetMovieTVInformationFor(const std::string& title);
+    void GetCastCrewInformationFor(const std::string& name);
 
     std::array<ListChoice, kListCount> ListChoices{};
     CAppSettings Settings;
@@ -91,6 +100,10 @@ public:
     void OpenLinkedDocument(int kind, const std::string& key, const std::string& heading);
 
 private:
+    // The Specials menu (SpecialsCommands.cpp).
+    bool OnSpecialsCommand(int id);
+    bool OnUpdateSpecialsCommand(CCmdUI& cmdUI);
+
     void OnFileOpen();
     void OnFileNew();
     void OnFilePrintSetup();

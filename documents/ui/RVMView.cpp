@@ -1,5 +1,6 @@
 #include "documents/ui/RVMView.h"
 
+#include "documents/MovieTVText.h"
 #include "documents/RVMDoc.h"
 #include "resources/MenuTables.h"
 
@@ -14,51 +15,15 @@ CRVMDoc* CRVMView::GetMovieDocument() const
     return GetDocument() ? &m_movie : nullptr;
 }
 
-void CRVMView::PrepareWriter()
+void CRVMView::BuildText(const platform::ITextMeasure& measure)
 {
-    Writer().Reset();
-    Writer().SetupFont();
+    CMovieTVText text(Writer(), m_movie.GetRecords(), measure, m_movie.GetMovieTitle(), m_movie.GetSectionMode());
+    text.Build(m_movie.GetSearchState());
 }
 
-bool CRVMView::WriteHeading(const CRecordStore& records)
-{
-    bool wrote = false;
-    for (int index = records.FindFirst(kRecordHeading); index >= 0; index = records.FindNext(index, kRecordHeading)) {
-        const InfoRecord record = records.GetRecord(index);
-        Writer().Paragraph(-1, 1, true);
-        Writer().WriteText(std::string_view(record.GetText(), record.GetTextLength()), kRtfStyleLarge | kRtfStyleBold,
-                           true);
-        Writer().NewLine();
-        wrote = true;
-    }
-    if (WriteEpisodes(records))
-        wrote = true;
-    return wrote;
-}
-
-void CRVMView::WriteContent(const CRecordStore& records)
-{
-    const int mode = m_movie.GetSectionMode();
-    if (mode >= kSectionOverview && mode <= kSectionComplete)
-        WriteSection(mode, records);
-}
-
-int CRVMView::SearchState() const
-{
-    return m_movie.GetSearchState();
-}
 const CRecordStore& CRVMView::Records() const
 {
     return m_movie.GetRecords();
-}
-
-// The episodes list and the sections are rendered by their own builders.
-bool CRVMView::WriteEpisodes(const CRecordStore&)
-{
-    return false;
-}
-void CRVMView::WriteSection(int, const CRecordStore&)
-{
 }
 
 // Popup menus by link kind: none, title, name, name reference, web address.

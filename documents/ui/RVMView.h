@@ -1,6 +1,6 @@
 #pragma once
-// The view of a Movie/TV document: heading with its episodes list, then the section of
-// the document's section mode.
+// The view of a Movie/TV document: its text is built by CMovieTVText (heading with its
+// episodes list, then the section of the document's section mode).
 
 #include "documents/ui/RichDocumentView.h"
 
@@ -14,18 +14,10 @@ public:
     CRVMDoc* GetMovieDocument() const;
 
 protected:
-    void PrepareWriter() override;
-    bool WriteHeading(const CRecordStore& records) override;
-    void WriteContent(const CRecordStore& records) override;
-    int SearchState() const override;
+    void BuildText(const platform::ITextMeasure& measure) override;
     const CRecordStore& Records() const override;
     int PopupMenuFor(int linkKind) const override;
     std::string LinkHeading() const override;
-
-    // The episodes list under the heading; true when it wrote.
-    virtual bool WriteEpisodes(const CRecordStore& records);
-    // The section of `mode` (1 Overview .. 6 Complete).
-    virtual void WriteSection(int mode, const CRecordStore& records);
 
 private:
     CRVMDoc& m_movie;

@@ -16,7 +16,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
-#include <cstdio>
 #include <memory>
 
 using namespace resources;
@@ -84,99 +83,16 @@ void CRichDocumentView::Rebuild()
         // The search thread may be adding records meanwhile; the store stays still while
         // the text is built. The modified flag is not touched: the rebuild changes
         // nothing, and restoring an old value could hide the search's own change.
-        const CRecordStore& records = Records();
-        auto lock = records.Lock();
-        PrepareWriter();
-        m_writer.BeginDocument();
-        if (WriteHeading(records))
-            m_writer.NewLine();
-        const int state = SearchState();
-        if (state == 1 || state == 2) {
-            m_writer.Paragraph(-1, 1, true);
-            m_writer.WriteText(state == 1 ? "Queued..." : "Search in progress...", kRtfStyleBold, false);
-            m_writer.NewLine();
-            m_writer.NewLine();
-        } else {
-            WriteContent(records);
-        }
-        WriteWebAddress(records);
-        AddDocInfo(records);
-        m_writer.EndDocument();
+        auto lock = Records().Lock();
+        // One measuring context in the output font serves the whole rebuild.
+        const std::unique_ptr<platform::ITextMeasure> measure = CreateMeasure(m_settings.Font);
+        BuildText(*measure);
     }
     m_writer.StreamIn();
     setUpdatesEnabled(true);
     viewport()->update();
     QApplication::restoreOverrideCursor();
     emit Rebuilt();
-}
-
-bool CRichDocumentView::BeginBlock(const char* heading, bool hasRecords)
-{
-    if (!hasRecords && !m_settings.AlwaysShowHeaders)
-        return false;
-    m_writer.Paragraph(-1, 1, true);
-    m_writer.WriteText(heading, kRtfStyleBold, false);
-    m_writer.NewLine();
-    return true;
-}
-
-void CRichDocumentView::WriteWebAddress(const CRecordStore& records)
-{
-    const int index = records.FindFirst(kRecordWebAddress);
-    if (index < 0)
-        return;
-    const InfoRecord record = records.GetRecord(index);
-    const std::string address(record.GetText(), record.GetTextLength());
-    m_writer.Paragraph(-1, 1, true);
-    m_writer.WriteText("Zuvo URL: ", kRtfStyleBold, false);
-    m_writer.WriteLink(address, address, std::string_view(), 0, RtfLinkKind::WebAddress, true);
-    m_writer.NewLine();
-    m_writer.NewLine();
-}
-
-std::string CRichDocumentView::DocInfoText(const CRecordStore& records)
-{
-    // Keys 0-8, a later record of the same key winning. A key that a document lacks
-    // shows as 0 (documents made by this program always hold all nine).
-    std::int32_t keys[9] = {};
-    bool any = false;
-    for (int index = records.FindFirst(kRecordDocInfo); index >= 0; index = records.FindNext(index, kRecordDocInfo)) {
-        const InfoRecord record = records.GetRecord(index);
-        std::int32_t value = 0;
-        if (record.key < 0 || record.key > 8 || !record.GetInt(value))
-            continue;
-        keys[record.key] = value;
-        any = true;
-    }
-    if (!any)
-        return {};
-    auto high = [](std::int32_t version) { return static_cast<int>((version >> 8) & 0xFF); };
-    auto low = [](std::int32_t version) { return static_cast<int>(version & 0xFF); };
-    char buffer[256];
-    std::string text;
-    std::snprintf(buffer, sizeof buffer, "Created in Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[0]),
-                  low(keys[0]), keys[2], keys[3], keys[4]);
-    text += buffer;
-    if (keys[1] >= 0x200) {
-        std::snprintf(buffer, sizeof buffer, "Last Updated: Reelvoyager %i.%i (%04i.%02i.%02i) - ", high(keys[8]),
-                      low(keys[8]), keys[5], keys[6], keys[7]);
-        text += buffer;
-    } else if (keys[1] > 0x100) {
-        std::snprintf(buffer, sizeof buffer, "Last Updated: %04i.%02i.%02i - ", keys[5], keys[6], keys[7]);
-        text += buffer;
-    }
-    std::snprintf(buffer, sizeof buffer, "DocVer %i.%i", high(keys[1]), low(keys[1]));
-    text += buffer;
-    return text;
-}
-
-void CRichDocumentView::AddDocInfo(const CRecordStore& records)
-{
-    const std::string text = DocInfoText(records);
-    if (text.empty())
-        return;
-    m_writer.Paragraph(-1, 1, true);
-    m_writer.WriteText(text, 0, false);
 }
 
 // --- Commands -----------------------------------------------------------------------

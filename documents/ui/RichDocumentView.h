@@ -94,9 +94,6 @@ public:
     // The text searched for by Find and Find Next.
     void SetFindText(const QString& text) { m_findText = text; }
 
-    // The footer text of the document-information records; empty when there are none.
-    static std::string DocInfoText(const CRecordStore& records);
-
 signals:
     // The text has been built anew.
     void Rebuilt();
@@ -115,24 +112,12 @@ signals:
     void NewDocumentRequested(int kind, const std::string& text);
 
 protected:
-    // The whole rebuild; the two kinds fill in the steps that differ.
+    // The whole rebuild: the kind's builder writes the text into the writer while the
+    // store is locked, then the writer streams it into the control.
     void Rebuild();
-    // Writer preparation: SetupFont and Reset in the kind's order.
-    virtual void PrepareWriter() = 0;
-    // The heading lines (and for Movie/TV the episodes list); true when anything was written.
-    virtual bool WriteHeading(const CRecordStore& records) = 0;
-    // The content of the current view mode.
-    virtual void WriteContent(const CRecordStore& records) = 0;
-    virtual int SearchState() const = 0;
+    // Runs the kind's builder over the (locked) records with `measure`.
+    virtual void BuildText(const platform::ITextMeasure& measure) = 0;
     virtual const CRecordStore& Records() const = 0;
-
-    // The block convention: without records and with "Always Show Headers" off nothing is
-    // written (false); otherwise the bold heading in its own paragraph and a new line
-    // (true). The builder then writes its lines when it has records.
-    bool BeginBlock(const char* heading, bool hasRecords);
-
-    void WriteWebAddress(const CRecordStore& records);
-    void AddDocInfo(const CRecordStore& records);
 
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

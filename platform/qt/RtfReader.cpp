@@ -222,8 +222,22 @@ QTextBlockFormat Parser::CurrentBlockFormat() const
     QTextBlockFormat format;
     format.setLeftMargin(m_reader.TwipsToPixels(paragraph.leftIndent));
     format.setTextIndent(m_reader.TwipsToPixels(paragraph.firstIndent));
-    QList<QTextOption::Tab> tabs;
+    // RTF measures tab stops from the left margin and puts one at the left indent of a
+    // paragraph with a hanging indent; Qt measures them from the start of the line and
+    // takes the first stop in list order that lies beyond the text. So each stop moves by
+    // the line's start, the hanging indent's stop is added, and stops that do not lie
+    // beyond the line's start are dropped.
+    const int lineStart = paragraph.leftIndent + paragraph.firstIndent;
+    std::vector<int> stops;
     for (const int twips : paragraph.tabs)
+        if (twips > lineStart)
+            stops.push_back(twips - lineStart);
+    if (paragraph.firstIndent < 0)
+        stops.push_back(-paragraph.firstIndent);
+    std::sort(stops.begin(), stops.end());
+    stops.erase(std::unique(stops.begin(), stops.end()), stops.end());
+    QList<QTextOption::Tab> tabs;
+    for (const int twips : stops)
         tabs.append(QTextOption::Tab(m_reader.TwipsToPixels(twips), QTextOption::LeftTab));
     format.setTabPositions(tabs);
     return format;

@@ -75,7 +75,7 @@ public:
     {
         const std::vector<std::string>& cells = rows[static_cast<std::size_t>(row)].cells;
         return column >= 0 && static_cast<std::size_t>(column) < cells.size() ? cells[static_cast<std::size_t>(column)]
-                                                                               : kNoText;
+                                                                              : kNoText;
     }
 
     void InsertColumn(int index, Column column)
@@ -258,6 +258,12 @@ void CSortListCtrl::DeleteAllItems()
 
 int CSortListCtrl::GetSelectionMark() const
 {
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+int CSortListCtrl::FocusedRow() const
+{
     const QModelIndex current = currentIndex();
     return current.isValid() ? current.row() : -1;
 }
@@ -267,8 +273,7 @@ void CSortListCtrl::SetSelectionMark(int row)
     if (row < 0 || row >= GetItemCount())
         return;
     setCurrentIndex(m_model->index(row, 0));
-    selectionModel()->select(m_model->index(row, 0),
-                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->select(m_model->index(row, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 bool CSortListCtrl::EnsureVisible(int row)
@@ -360,7 +365,7 @@ void CSortListCtrl::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void CSortListCtrl::mousePressEvent(QMouseEvent* event)
 {
-    m_rowBeforePress = GetSelectionMark();
+    m_rowBeforePress = FocusedRow();
     QTreeView::mousePressEvent(event);
 }
 

@@ -53,7 +53,7 @@ public:
     int GetItemCount() const;
     void DeleteAllItems();
 
-    // The current (focused) row, -1 when there is none.
+    // The selected row, -1 when there is none.
     int GetSelectionMark() const;
     // Makes `row` current and selected.
     void SetSelectionMark(int row);
@@ -91,11 +91,13 @@ protected:
 private:
     // A scroll ends an open edit: the list takes the focus back.
     void OnScroll();
+    // The row with the focus (the view's current row), -1 when there is none.
+    int FocusedRow() const;
 
     CSortListModel* m_model;
     QPointer<CInPlaceEdit> m_edit;
-    // The current row before the last button press: a double-click edits only a row that
-    // was already current before its first click.
+    // The focused row before the last button press: a double-click edits only a row that
+    // had the focus before its first click.
     int m_rowBeforePress = -1;
 };
 

@@ -3,6 +3,8 @@
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
 
+namespace shellcore {
+
 namespace {
 
 // Biography codes of the lines a date search reads.
@@ -124,3 +126,5 @@ int AgeAtDeath(const CalendarDate& born, const CalendarDate& died)
     const bool beforeBirthday = died.month < born.month || (died.month == born.month && died.day < born.day);
     return died.year - born.year - (beforeBirthday ? 1 : 0);
 }
+
+} // namespace shellcore

@@ -11,6 +11,8 @@
 
 class CListFile;
 
+namespace shellcore {
+
 struct CalendarDate {
     int day = 0;
     int month = 0; // 1-12
@@ -48,3 +50,5 @@ ListReadStatus SearchDeaths(CListFile& file, const DateSearchQuery& query, const
 // Full years from `born` to `died`: one less while the birthday of the death year has
 // not come yet.
 int AgeAtDeath(const CalendarDate& born, const CalendarDate& died);
+
+} // namespace shellcore

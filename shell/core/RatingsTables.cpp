@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
+namespace shellcore {
+
 namespace {
 
 const char* const kShareTexts[12] = {
@@ -210,3 +212,5 @@ std::string RatingsEntryText(const CAppSettings& settings, const std::string& ti
     }
     return kEntryNotFound;
 }
+
+} // namespace shellcore

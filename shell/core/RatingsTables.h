@@ -17,6 +17,8 @@
 class CAppSettings;
 class CListFile;
 
+namespace shellcore {
+
 struct RatingsLine {
     std::string_view distribution;
     std::string_view votes;
@@ -66,3 +68,5 @@ ListReadStatus ReadRatingsTitles(CListFile& file, const std::function<void(std::
 // table counts, with or without a title) and its line of the third table composed as
 // above, or the browser's failure texts. Opens the list by `settings`. `title` is not empty.
 std::string RatingsEntryText(const CAppSettings& settings, const std::string& title);
+
+} // namespace shellcore

@@ -1,6 +1,7 @@
 #include "documents/RtfWriter.h"
 
 #include "listdata/AppSettings.h"
+#include "support/FakeRichTextHost.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -9,60 +10,8 @@
 
 namespace {
 
-// Every character is `pitch` pixels wide, as in a fixed-pitch screen font.
-class FixedPitchMeasure : public platform::ITextMeasure {
-public:
-    FixedPitchMeasure(int pitch, int pixelsPerInch) : m_pitch(pitch), m_pixelsPerInch(pixelsPerInch) {}
-    int TextWidth(std::string_view text) const override { return m_pitch * static_cast<int>(text.size()); }
-    int PixelsPerInch() const override { return m_pixelsPerInch; }
-
-private:
-    int m_pitch;
-    int m_pixelsPerInch;
-};
-
-class FakeHost : public platform::IRichTextHost {
-public:
-    void SetReadOnly(bool readOnly) override { this->readOnly = readOnly; }
-    void DeleteContents() override
-    {
-        ++deleteCount;
-        streamed.clear();
-    }
-    void SetDefaultCharFormat(const platform::CharFormat& format) override
-    {
-        charFormat = format;
-        ++charFormatCount;
-    }
-    std::unique_ptr<platform::ITextMeasure> CreateMeasure(const platform::LogFont& font) const override
-    {
-        fontsMeasured.push_back(font.lfHeight);
-        return std::make_unique<FixedPitchMeasure>(pitch, pixelsPerInch);
-    }
-    bool StreamInRtf(const platform::StreamReadCallback& read) override
-    {
-        streamed.clear();
-        std::vector<std::size_t> chunks;
-        char buffer[7]; // small, so the stream takes many calls
-        for (;;) {
-            const std::size_t count = read(buffer, sizeof buffer);
-            if (count == 0)
-                break;
-            EXPECT_LE(count, sizeof buffer);
-            streamed.append(buffer, count);
-        }
-        return true;
-    }
-
-    int pitch = 8;
-    int pixelsPerInch = 96;
-    bool readOnly = false;
-    int deleteCount = 0;
-    int charFormatCount = 0;
-    platform::CharFormat charFormat;
-    std::string streamed;
-    mutable std::vector<int> fontsMeasured;
-};
+using testsupport::FakeHost;
+using testsupport::FixedPitchMeasure;
 
 class RtfWriterTest : public ::testing::Test {
 protected:

@@ -149,6 +149,15 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            // The browsers, in every mode.
+            {"none", ID_BROWSERS_TRIVIA, true, false},
+            {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},
+            {"cast2", ID_BROWSERS_TAGLINES, true, false},
+            // The Specials, in every mode.
+            {"none", ID_SPECIALS_TOP250, true, false},
+            {"none", ID_SPECIALS_BIRTHDAYS, true, false},
+            {"movie0", ID_SPECIALS_BOTTOM10, true, false},
+            {"cast0", ID_SPECIALS_DEATHS, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
@@ -220,32 +229,6 @@ private slots:
         QVERIFY(!movie->IsModified());
         movie->UpdateAllViews(nullptr);
         QVERIFY(!movie->IsModified());
-    }
-
-    void footerForms_data()
-    {
-        QTest::addColumn<int>("docVersion");
-        QTest::addColumn<QString>("footer");
-        QTest::newRow("0x200") << 0x200
-                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: Reelvoyager 3.4 "
-                                  "(2002.03.04) - DocVer 2.0";
-        QTest::newRow("0x180") << 0x180
-                               << "Created in Reelvoyager 3.5 (2001.02.03) - Last Updated: 2002.03.04 - DocVer 1.128";
-        QTest::newRow("0x100") << 0x100 << "Created in Reelvoyager 3.5 (2001.02.03) - DocVer 1.0";
-    }
-
-    void footerForms()
-    {
-        QFETCH(int, docVersion);
-        QFETCH(QString, footer);
-        CRecordStore records;
-        records.Init(10, 10);
-        const int values[9] = {0x305, docVersion, 2001, 2, 3, 2002, 3, 4, 0x304};
-        for (int key = 0; key < 9; ++key)
-            records.AddInt(kRecordDocInfo, key, values[key]);
-        QCOMPARE(QString::fromStdString(CRichDocumentView::DocInfoText(records)), footer);
-        CRecordStore empty;
-        QVERIFY(CRichDocumentView::DocInfoText(empty).empty());
     }
 
     void openSaveReopenRoundTrip()

@@ -216,7 +216,8 @@ private slots:
         for (platform::CDocument* document :
              {static_cast<platform::CDocument*>(first), static_cast<platform::CDocument*>(second),
               static_cast<platform::CDocument*>(third)})
-            QVERIFY(!Program::TextOf(document).contains(QStringLiteral("...")));
+            for (const QString& state : {QStringLiteral("Queued..."), QStringLiteral("Search in progress...")})
+                QVERIFY(!Program::TextOf(document).contains(state));
         QCOMPARE(third->GetSearchState(), 0);
         // The cancelled run left nothing that stops the next.
         AnswerGetInformation(false);

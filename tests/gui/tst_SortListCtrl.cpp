@@ -102,6 +102,9 @@ private slots:
             QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, cell);
             QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, cell);
         };
+        // A row with the focus but not selected is no selection mark.
+        list.selectionModel()->setCurrentIndex(list.model()->index(0, 0), QItemSelectionModel::NoUpdate);
+        QCOMPARE(list.GetSelectionMark(), -1);
         doubleClick();
         QCOMPARE(list.GetSelectionMark(), 1);
         QVERIFY(!list.InPlaceEdit());

@@ -13,10 +13,15 @@ TEST(SortKeys, AtofReadsTheNumberATextBeginsWith)
         const char* text;
         double value;
     } cases[] = {
-        {"9.2", 9.2},       {"  315017", 315017}, {"\t-4.5x", -4.5},     {"+7", 7},     {"abc", 0},
-        {"", 0},            {".5", 0.5},          {"5.", 5},             {".", 0},      {"-", 0},
-        {"1e3", 1000},      {"2E-1", 0.2},        {"3e", 3},             {"3e+", 3},    {"1,5", 1},
-        {"1950 (note)", 1950}, {"0x10", 0},       {"1e999", std::numeric_limits<double>::infinity()},
+        {"9.2", 9.2},      {"  315017", 315017},
+        {"\t-4.5x", -4.5}, {"+7", 7},
+        {"abc", 0},        {"", 0},
+        {".5", 0.5},       {"5.", 5},
+        {".", 0},          {"-", 0},
+        {"1e3", 1000},     {"2E-1", 0.2},
+        {"3e", 3},         {"3e+", 3},
+        {"1,5", 1},        {"1950 (note)", 1950},
+        {"0x10", 0},       {"1e999", std::numeric_limits<double>::infinity()},
         {"1e-999", 0},
     };
     for (const auto& c : cases)
@@ -30,8 +35,8 @@ TEST(SortKeys, TextComparisonFoldsOnlyAsciiLetters)
         const char* b;
         int sign;
     } cases[] = {
-        {"abc", "ABC", 0},    {"_a", "A", -1},      {"10", "100", -1},    {"100", "9", -1}, {"", "a", -1},
-        {"Zoe", "adam", 1},   {"\x80", "\x9f", -1}, {"\xc4", "\xe4", -1}, {"a\x9f", "A\x80", 1},
+        {"abc", "ABC", 0},  {"_a", "A", -1},      {"10", "100", -1},    {"100", "9", -1},      {"", "a", -1},
+        {"Zoe", "adam", 1}, {"\x80", "\x9f", -1}, {"\xc4", "\xe4", -1}, {"a\x9f", "A\x80", 1},
     };
     for (const auto& c : cases) {
         const int result = CompareTextNoCase(c.a, c.b);

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace shellcore;
+
 namespace {
 
 const std::string kDashes(79, '-');
@@ -26,8 +28,7 @@ const std::string kPeople =
     Person("Late, Lou", "DD: 5 May 1980, Oslo, Norway\nDB: 1 January 1900, Bergen, Norway\n") +
     Person("Nobirth, Ned", "DD: 5 June 1950, Bath, UK (heart attack)\n") +
     Person("Young, Ann", "DB: 10 June 1900, York, UK\nDD: 5 June 1950, Bath, UK\n") +
-    Person("Old, Bob", "DB: 10 June 1900\nDD: 10 June 1950\n") + Person("Bare", "DB: 5 May 1960\n") + kDashes +
-    "\n";
+    Person("Old, Bob", "DB: 10 June 1900\nDD: 10 June 1950\n") + Person("Bare", "DB: 5 May 1960\n") + kDashes + "\n";
 
 struct Row {
     std::string year, age, name, location, listName;
@@ -111,9 +112,8 @@ TEST(DateSearch, AReadErrorKeepsTheRowsFound)
 {
     const std::string text = testsupport::ListFileText(kBiographies, kPeople);
     CListFile file;
-    ASSERT_TRUE(file.OpenSource(kBiographies,
-                                std::make_unique<testsupport::FailingSource>(text.substr(0, text.find("NM: Bare"))),
-                                "broken"));
+    ASSERT_TRUE(file.OpenSource(
+        kBiographies, std::make_unique<testsupport::FailingSource>(text.substr(0, text.find("NM: Bare"))), "broken"));
     ASSERT_TRUE(file.FindStart());
     std::vector<Row> rows;
     EXPECT_EQ(Search(file, Deaths, {{10, 6, 2024}, 0, true}, rows), ListReadStatus::ReadError);

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+using namespace shellcore;
+
 namespace {
 
 const std::string kColumns = "New  Distribution  Votes  Rank  Title\n";
@@ -178,10 +180,9 @@ TEST_F(RatingsTablesTest, FailuresGiveTheBrowserTexts)
     // A read error keeps the titles read before it.
     CListFile file;
     const std::string text = testsupport::ListFileText(kRatings, RatingsBody(kTop, BottomTable(), ThirdTable()));
-    ASSERT_TRUE(file.OpenSource(kRatings, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)),
-                                "broken"));
+    ASSERT_TRUE(file.OpenSource(
+        kRatings, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)), "broken"));
     std::vector<std::string> titles;
-    EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }),
-              ListReadStatus::ReadError);
+    EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }), ListReadStatus::ReadError);
     EXPECT_EQ(titles, (std::vector<std::string>{"Alpha (1990)", "Delta (1994)"}));
 }

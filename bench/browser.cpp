@@ -1,0 +1,146 @@
+// The list browsers' reads on a generated Trivia list (1 GiB by default), each beside a
+// reference measured in the same run (best of five, after one untimed read that brings
+// the file into the page cache):
+//   - loading every title, against `wc -l` over the file (target <= 5x);
+//   - the memory of the titles, against their text plus 16 bytes per title (target <= 1x);
+//   - showing the last title's entry, against `grep -c -F -x "# <title>"` (LC_ALL=C,
+//     target <= 1x);
+//   - a title search over all titles (target <= 0.5 s), beside the load.
+//
+//   bench_browser [--bytes N] [--dir DIR] [--keep] [--file LIST]
+
+#include "listdata/ListCatalog.h"
+#include "listdata/ListFile.h"
+#include "listdata/SearchPattern.h"
+#include "shell/core/BrowserList.h"
+#include "shell/core/TitleArena.h"
+#include "tools/ListGenerator.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+using namespace shellcore;
+
+namespace {
+
+double Seconds(const std::chrono::steady_clock::time_point& start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Best(int rounds, const std::function<void()>& run)
+{
+    double best = 1e30;
+    for (int i = 0; i < rounds; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        best = std::min(best, Seconds(start));
+    }
+    return best;
+}
+
+// `command` run by the shell; exits on failure (grep -c finding nothing is no failure).
+void Run(const std::string& command)
+{
+    const int status = std::system(command.c_str());
+    if (status == -1 || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 1)) {
+        std::fprintf(stderr, "failed: %s\n", command.c_str());
+        std::exit(1);
+    }
+}
+
+// A quoted shell word.
+std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::uint64_t bytes = 1ull << 30;
+    std::string dir = "/tmp";
+    bool keep = false;
+    std::string existing;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--bytes" && i + 1 < argc)
+            bytes = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--dir" && i + 1 < argc)
+            dir = argv[++i];
+        else if (arg == "--keep")
+            keep = true;
+        else if (arg == "--file" && i + 1 < argc)
+            existing = argv[++i];
+        else {
+            std::fprintf(stderr, "usage: bench_browser [--bytes N] [--dir DIR] [--keep] [--file LIST]\n");
+            return 2;
+        }
+    }
+    std::string path = existing;
+    if (existing.empty()) {
+        path = dir + "/bench-Trivia-" + std::to_string(::getpid()) + ".list";
+        listgen::GeneratorOptions options;
+        options.targetBytes = bytes;
+        const auto start = std::chrono::steady_clock::now();
+        const listgen::ListFileInfo info = listgen::ListGenerator(options).WriteListTo(kTrivia, path);
+        std::printf("generated %s: %llu bytes, %llu records in %.1f s\n", path.c_str(),
+                    static_cast<unsigned long long>(info.bytes), static_cast<unsigned long long>(info.records),
+                    Seconds(start));
+    } else {
+        keep = true;
+    }
+    const BrowserList& trivia = BrowserLists[kTriviaBrowser];
+    const ListOpener open = [&path](CListFile& file, int listIndex) { return file.OpenPath(listIndex, path); };
+    const std::string wc = "LC_ALL=C wc -l < " + Quoted(path) + " > /dev/null";
+    Run(wc); // page cache
+
+    CTitleArena titles;
+    std::string message;
+    const double load = Best(5, [&] { message = LoadBrowserTitles(trivia, open, titles); });
+    const double wcl = Best(5, [&] { Run(wc); });
+    if (!message.empty() || titles.GetCount() == 0) {
+        std::fprintf(stderr, "loading failed: %s\n", message.c_str());
+        return 1;
+    }
+    std::size_t text = 0;
+    for (std::size_t i = 0; i < titles.GetCount(); ++i)
+        text += titles[i].size();
+    const double memoryBound = static_cast<double>(text) + 16.0 * static_cast<double>(titles.GetCount());
+
+    const std::string last(titles[titles.GetCount() - 1]);
+    std::string entry;
+    const double show = Best(5, [&] { entry = ShowBrowserEntry(trivia, open, last); });
+    const std::string grep = "LC_ALL=C grep -c -F -x " + Quoted("# " + last) + " " + Quoted(path) + " > /dev/null";
+    const double grepped = Best(5, [&] { Run(grep); });
+
+    std::size_t hits = 0;
+    const double search = Best(5, [&] {
+        CSearchPattern pattern;
+        pattern.SetTitlePattern("stranger");
+        hits = 0;
+        for (std::size_t i = 0; i < titles.GetCount(); ++i)
+            hits += pattern.Match(kSearchWordBeginnings, titles[i].data()) ? 1 : 0;
+    });
+
+    std::printf("titles: %zu, text %.1f MB\n", titles.GetCount(), static_cast<double>(text) / 1e6);
+    std::printf("load titles:       %6.3f s   wc -l:       %6.3f s   ratio %.2f (target <= 5)\n", load, wcl,
+                load / wcl);
+    std::printf("titles memory:     %6.1f MB  text + 16 B/title: %6.1f MB   ratio %.2f (target <= 1)\n",
+                static_cast<double>(titles.MemoryBytes()) / 1e6, memoryBound / 1e6,
+                static_cast<double>(titles.MemoryBytes()) / memoryBound);
+    std::printf("show last entry:   %6.3f s   grep -c -F -x: %6.3f s   ratio %.2f (target <= 1)  [%zu bytes]\n", show,
+                grepped, show / grepped, entry.size());
+    std::printf("search all titles: %6.3f s   (%zu hits; target <= 0.5 s; load %.3f s)\n", search, hits, load);
+    if (!keep)
+        std::remove(path.c_str());
+    return 0;
+}

@@ -1,0 +1,129 @@
+// The Trivia browser's title list on a generated Trivia list (1 GiB by default), offscreen:
+// filling the "Other" list (every title of the generated list is a quoted series or one
+// of its episodes) with its first paint (target <= 0.3 s, <= 32 bytes per row), and a
+// title search over all titles with its repaints (target <= 0.5 s). Beside them, measured
+// in the same run: opening the browser (titles loaded, a letter's list filled, painted)
+// and `wc -l` over the file. Best of five.
+//
+//   bench_browserfill [--bytes N] [--dir DIR] [--keep]
+
+#include "listdata/AppSettings.h"
+#include "resources/ShellDialogIds.h"
+#include "shell/ListBrowserDlg.h"
+#include "shell/TitleListView.h"
+#include "tools/ListGenerator.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+double Seconds(const std::chrono::steady_clock::time_point& start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+double Best(int rounds, const std::function<void()>& before, const std::function<void()>& run)
+{
+    double best = 1e30;
+    for (int i = 0; i < rounds; ++i) {
+        before();
+        const auto start = std::chrono::steady_clock::now();
+        run();
+        best = std::min(best, Seconds(start));
+    }
+    return best;
+}
+
+long ResidentBytes()
+{
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    std::uint64_t bytes = 1ull << 30;
+    std::string dir = "/tmp";
+    bool keep = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--bytes" && i + 1 < argc)
+            bytes = std::strtoull(argv[++i], nullptr, 10);
+        else if (arg == "--dir" && i + 1 < argc)
+            dir = argv[++i];
+        else if (arg == "--keep")
+            keep = true;
+        else {
+            std::fprintf(stderr, "usage: bench_browserfill [--bytes N] [--dir DIR] [--keep]\n");
+            return 2;
+        }
+    }
+    const std::string lists = dir + "/bench-browser-" + std::to_string(::getpid()) + "/";
+    std::filesystem::create_directories(lists);
+    listgen::GeneratorOptions options;
+    options.targetBytes = bytes;
+    auto start = std::chrono::steady_clock::now();
+    const listgen::ListFileInfo info = listgen::ListGenerator(options).WriteList(kTrivia, lists);
+    std::printf("generated %s: %llu bytes in %.1f s\n", info.path.c_str(), static_cast<unsigned long long>(info.bytes),
+                Seconds(start));
+    const std::string wc = "LC_ALL=C wc -l < '" + info.path + "' > /dev/null";
+    if (std::system(wc.c_str()) != 0)
+        return 1;
+
+    CAppSettings settings;
+    settings.ListsPath = lists;
+    settings.Lists[kTrivia].FileName = DefaultListFileName(kTrivia);
+    const double wcl = Best(5, [] {}, [&] {
+        if (std::system(wc.c_str()) != 0)
+            std::exit(1);
+    });
+    std::unique_ptr<CTriviaBrowserDlg> browser;
+    const double open = Best(
+        5, [&] { browser = std::make_unique<CTriviaBrowserDlg>(settings); browser->LetterFilter = 1; },
+        [&] {
+            browser->show();
+            QApplication::processEvents();
+        });
+    CTitleListView& list = *browser->TitleList();
+
+    long rowBytes = 0;
+    const double fill = Best(
+        5,
+        [&] {
+            browser->OnLetter(resources::IDC_BROWSER_LETTER_A);
+            QApplication::processEvents();
+            rowBytes = ResidentBytes();
+        },
+        [&] { browser->OnLetter(resources::IDC_BROWSER_OTHER); });
+    const int rows = list.GetCount();
+    rowBytes = ResidentBytes() - rowBytes;
+
+    auto* edit = browser->findChild<QLineEdit*>(QString::number(resources::IDC_BROWSER_SEARCHTEXT));
+    edit->setText(QStringLiteral("stranger"));
+    const double search = Best(5, [] {}, [&] { browser->OnFindTitle(); });
+
+    std::printf("titles %zu; \"Other\" rows %d\n", browser->Titles.GetCount(), rows);
+    std::printf("open browser:       %6.3f s   wc -l: %6.3f s   ratio %.2f\n", open, wcl, open / wcl);
+    std::printf("fill \"Other\":       %6.3f s   (target <= 0.3 s; wc -l %.3f s)   %.1f bytes per row (target <= 32)\n",
+                fill, wcl, static_cast<double>(rowBytes) / rows);
+    std::printf("search all titles:  %6.3f s   (%d hits; target <= 0.5 s)\n", search, list.GetCount());
+    browser.reset();
+    if (!keep)
+        std::filesystem::remove_all(lists);
+    return 0;
+}

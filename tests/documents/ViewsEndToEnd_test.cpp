@@ -1,0 +1,106 @@
+// Generated lists -> the search engine -> the view builders -> texts compared with the
+// reviewed goldens in tests/data/views/, and checks that hold for any view text.
+
+#include "documents/RVMDoc.h"
+#include "documents/RecordAccess.h"
+#include "support/ViewFixture.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using testsupport::GeneratedDocuments;
+using testsupport::Golden;
+using testsupport::ViewWriter;
+
+struct Featured {
+    std::unique_ptr<CRVMDoc> film;
+    std::unique_ptr<CRVMDoc> series;
+};
+
+class ViewsEndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        for (const bool crlf : {false, true}) {
+            const GeneratedDocuments lists(crlf);
+            Featured& featured = crlf ? s_crlf : s_lf;
+            featured.film = lists.SearchMovie(lists.Generator().FeaturedFilm());
+            featured.series = lists.SearchMovie(lists.Generator().FeaturedSeries());
+        }
+    }
+    static void TearDownTestSuite()
+    {
+        s_lf = {};
+        s_crlf = {};
+    }
+
+    static Featured s_lf;
+    static Featured s_crlf;
+    CAppSettings settings = testsupport::DefaultViewSettings();
+};
+
+Featured ViewsEndToEnd::s_lf;
+Featured ViewsEndToEnd::s_crlf;
+
+TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
+{
+    struct Case {
+        const char* golden;
+        bool series;
+        int mode;
+    };
+    const Case cases[] = {
+        {"film-overview.txt", false, kSectionOverview},
+        {"film-credits.txt", false, kSectionCredits},
+        {"series-overview.txt", true, kSectionOverview},
+        {"series-credits.txt", true, kSectionCredits},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.golden);
+        ViewWriter lf(settings), crlf(settings);
+        const std::string text = lf.MovieTV(c.series ? *s_lf.series : *s_lf.film, c.mode);
+        EXPECT_EQ(text, Golden(c.golden, text));
+        EXPECT_EQ(crlf.MovieTV(c.series ? *s_crlf.series : *s_crlf.film, c.mode), text);
+    }
+}
+
+TEST_F(ViewsEndToEnd, NoControlBytesAndEveryTitleOrNameLinkLeadsToAStoredText)
+{
+    for (const CRVMDoc* document : {s_lf.film.get(), s_lf.series.get()}) {
+        std::set<std::string> stored;
+        const CRecordStore& records = document->GetRecords();
+        for (int i = 0; i < records.GetCount(); ++i)
+            stored.insert(std::string(RecordText(records.GetRecord(i))));
+        for (int mode = kSectionNone; mode <= kSectionComplete; ++mode) {
+            SCOPED_TRACE(mode);
+            ViewWriter view(settings);
+            view.MovieTV(*document, mode);
+            // An integer record written as text would bring its zero bytes along.
+            for (const char c : view.Writer().Output())
+                EXPECT_TRUE(static_cast<unsigned char>(c) >= 32 || c == '\t' || c == '\n') << int(c);
+            const CRtfLinkTable& links = view.Writer().Links();
+            for (int i = 0; i < links.GetCount(); ++i) {
+                const RtfLink link = links.GetAt(i);
+                if (link.kind == RtfLinkKind::Title || link.kind == RtfLinkKind::Name) {
+                    EXPECT_TRUE(stored.contains(link.target)) << link.target;
+                }
+            }
+        }
+    }
+}
+
+TEST_F(ViewsEndToEnd, AlwaysShowHeadersShowsEveryHeadingOfEachModeOnAnEmptyDocument)
+{
+    settings.AlwaysShowHeaders = 1;
+    CRVMDoc empty;
+    std::string text;
+    for (int mode = kSectionNone; mode <= kSectionComplete + 1; ++mode) {
+        ViewWriter view(settings);
+        text += "mode " + std::to_string(mode) + ":\n" + view.MovieTV(empty, mode);
+    }
+    EXPECT_EQ(text, Golden("empty-always-headers.txt", text));
+}
+
+} // namespace
