@@ -15,9 +15,15 @@
 //    The second field is the group: the one-line blocks of a section (Genre, MPAA,
 //    Runtime ...) share a group number and so one blank line after them; a block with 0
 //    stands alone, with a blank line after it when it wrote. Complete shows the whole
-//    Credits table between its own head and tail.
+//    Credits table between blocks of its own: give it a head table and a tail table
+//    around kCreditsBlocks. A section without a table yet (Fun Stuff, Plot & Quotes,
+//    Other Info) gets its AddFunStuff ... member, its table and its case in WriteContent.
 // 3. A block that takes a list index picks its heading from a table by that index and
 //    writes kUnknownHeadline for an index it does not know.
+// 4. Test it in tests/documents/MovieTVText_test.cpp: a table of small stores and the
+//    texts they give (RtfToText form). The goldens of the generated featured titles in
+//    tests/data/views/ change with every new block: rewrite them by running the tests
+//    with RV_UPDATE_GOLDENS=1, then read the difference before committing it.
 //
 // Sorts that promise "equal keys keep store order" use std::stable_sort with the
 // "ranks first" predicate of the selection they describe.

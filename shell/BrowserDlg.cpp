@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <cstring>
+#include <utility>
 #include <vector>
 
 using namespace resources;
@@ -135,13 +136,15 @@ void CBrowserDlg::UpdateData()
 void CBrowserDlg::FillTitleList()
 {
     std::vector<std::uint32_t> rows;
+    // Room for every title: pages a short letter leaves untouched cost nothing.
+    rows.reserve(Titles.GetCount());
     for (std::size_t i = 0; i < Titles.GetCount(); ++i) {
         const std::string_view title = Titles[i];
         if (MatchesLetterFilter(title.empty() ? '\0' : title.front()))
             rows.push_back(static_cast<std::uint32_t>(i));
     }
     m_titleList->ResetContent();
-    m_titleList->AddTitles(rows);
+    m_titleList->AddTitles(std::move(rows));
 }
 
 bool CBrowserDlg::MatchesLetterFilter(char c) const
@@ -196,13 +199,12 @@ void CBrowserDlg::OnFindTitle()
             continue;
         hits.push_back(static_cast<std::uint32_t>(i));
         if (sinceShown.elapsed() >= kSearchRepaintMs) {
-            m_titleList->AddTitles(hits);
-            hits.clear();
+            m_titleList->AddTitles(std::exchange(hits, {}));
             repaint();
             sinceShown.restart();
         }
     }
-    m_titleList->AddTitles(hits);
+    m_titleList->AddTitles(std::move(hits));
     repaint();
 }
 

@@ -26,11 +26,14 @@ public:
         return platform::ToQString((*titles)[rows[static_cast<std::size_t>(index.row())]]);
     }
 
-    void Append(const std::vector<std::uint32_t>& indices)
+    void Append(std::vector<std::uint32_t>&& indices)
     {
         const int first = static_cast<int>(rows.size());
         beginInsertRows({}, first, first + static_cast<int>(indices.size()) - 1);
-        rows.insert(rows.end(), indices.begin(), indices.end());
+        if (rows.empty())
+            rows.swap(indices); // a whole list comes without a copy
+        else
+            rows.insert(rows.end(), indices.begin(), indices.end());
         endInsertRows();
     }
     void Clear()
@@ -66,6 +69,8 @@ private:
 // (the estimate knows no kerning); at most this many.
 constexpr double kCandidateShare = 0.95;
 constexpr std::size_t kMaxMeasured = 64;
+// Rows laid out between two looks at the event queue.
+constexpr int kLayoutBatch = 50000;
 
 } // namespace
 
@@ -74,9 +79,13 @@ CTitleListView::CTitleListView(QWidget* parent) : QListView(parent), m_model(new
     setModel(m_model);
     setItemDelegate(new TitleDelegate(this));
     setUniformItemSizes(true);
+    // A list of millions is shown at once and laid out in batches while events go on.
+    setLayoutMode(QListView::Batched);
+    setBatchSize(kLayoutBatch);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setTextElideMode(Qt::ElideNone);
     MeasureAdvances();
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
@@ -95,13 +104,13 @@ void CTitleListView::SetTitles(const shellcore::CTitleArena* titles)
     m_model->titles = titles;
 }
 
-void CTitleListView::AddTitles(const std::vector<std::uint32_t>& indices)
+void CTitleListView::AddTitles(std::vector<std::uint32_t> indices)
 {
     if (indices.empty() || !m_titles)
         return;
     const QSignalBlocker blocker(this);
     GrowExtent(indices);
-    m_model->Append(indices);
+    m_model->Append(std::move(indices));
 }
 
 void CTitleListView::ResetContent()

@@ -27,7 +27,7 @@ public:
     void SetTitles(const shellcore::CTitleArena* titles);
 
     // Appends rows for the titles `indices` (indices into the arena).
-    void AddTitles(const std::vector<std::uint32_t>& indices);
+    void AddTitles(std::vector<std::uint32_t> indices);
     void ResetContent();
 
     int GetCount() const;

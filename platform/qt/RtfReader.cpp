@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextOption>
 #include <algorithm>
+#include <map>
 #include <vector>
 
 namespace platform {
@@ -20,12 +21,14 @@ struct CharState {
     bool underline = false;
     int halfPoints = 0; // 0: the base format's size
     int color = 0;      // colour-table index; 0: the base format's colour
+    auto operator<=>(const CharState&) const = default;
 };
 
 struct ParagraphState {
     int firstIndent = 0; // twips, relative to the left indent
     int leftIndent = 0;
     std::vector<int> tabs;
+    auto operator<=>(const ParagraphState&) const = default;
 };
 
 struct Group {
@@ -58,8 +61,12 @@ private:
     void AddText(char c);
     void FlushText();
     void EndParagraph(bool last);
-    QTextCharFormat CurrentCharFormat() const;
-    QTextBlockFormat CurrentBlockFormat() const;
+    // The formats of the current state; each state's format is made once, so the
+    // document finds it again by the format's cached hash.
+    const QTextCharFormat& CurrentCharFormat();
+    const QTextBlockFormat& CurrentBlockFormat();
+    QTextCharFormat MakeCharFormat(const CharState& chars) const;
+    QTextBlockFormat MakeBlockFormat(const ParagraphState& paragraph) const;
     Group& Top() { return m_groups.back(); }
 
     const CRtfReader& m_reader;
@@ -70,6 +77,8 @@ private:
     QColor m_colorBeingRead;
     bool m_colorComponentSeen = false;
     QString m_run;
+    std::map<CharState, QTextCharFormat> m_charFormats;
+    std::map<ParagraphState, QTextBlockFormat> m_blockFormats;
 };
 
 bool Parser::Run(std::string_view rtf)
@@ -159,6 +168,7 @@ void Parser::ControlWord(std::string_view word, bool hasParameter, int parameter
     if (word == "colortbl") {
         Top().colorTable = true;
         m_colors.clear();
+        m_charFormats.clear();
         m_colorBeingRead = QColor(0, 0, 0);
         m_colorComponentSeen = false;
         return;
@@ -202,9 +212,29 @@ void Parser::AddText(char c)
     m_run.append(QChar(static_cast<char16_t>(Cp1252ToUnicode(static_cast<unsigned char>(c)))));
 }
 
-QTextCharFormat Parser::CurrentCharFormat() const
+// The value of `key` in `cache`, made with make(key) the first time.
+template <class Key, class Value, class Make>
+const Value& Cached(std::map<Key, Value>& cache, const Key& key, Make make)
 {
-    const CharState& chars = m_groups.back().chars;
+    auto found = cache.find(key);
+    if (found == cache.end())
+        found = cache.emplace(key, make(key)).first;
+    return found->second;
+}
+
+const QTextCharFormat& Parser::CurrentCharFormat()
+{
+    return Cached(m_charFormats, m_groups.back().chars, [this](const CharState& c) { return MakeCharFormat(c); });
+}
+
+const QTextBlockFormat& Parser::CurrentBlockFormat()
+{
+    return Cached(m_blockFormats, m_groups.back().paragraph,
+                  [this](const ParagraphState& p) { return MakeBlockFormat(p); });
+}
+
+QTextCharFormat Parser::MakeCharFormat(const CharState& chars) const
+{
     QTextCharFormat format = m_base;
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(chars.italic);
@@ -216,9 +246,8 @@ QTextCharFormat Parser::CurrentCharFormat() const
     return format;
 }
 
-QTextBlockFormat Parser::CurrentBlockFormat() const
+QTextBlockFormat Parser::MakeBlockFormat(const ParagraphState& paragraph) const
 {
-    const ParagraphState& paragraph = m_groups.back().paragraph;
     QTextBlockFormat format;
     format.setLeftMargin(m_reader.TwipsToPixels(paragraph.leftIndent));
     format.setTextIndent(m_reader.TwipsToPixels(paragraph.firstIndent));

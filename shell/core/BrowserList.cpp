@@ -99,7 +99,6 @@ std::string LoadBrowserTitles(const BrowserList& browser, const ListOpener& open
         message = BrowserBoxOpenFailure(browser.boxListName);
     }
     file.Close();
-    titles.ShrinkToFit();
     return message;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 // Every title of a browser's list, in the order of the list file: the texts sit one after
-// another in large blocks, each followed by a NUL, and a table holds where each begins and
-// how long it is. A title is handed out as a string_view whose data() is NUL-terminated;
-// it stays valid until the arena is cleared or destroyed (blocks never move). Belongs to
-// the thread that uses it.
+// another in large blocks, each followed by a NUL, and a table in fixed-size chunks holds
+// where each begins and how long it is. Nothing is moved or copied once added, so a list
+// of millions of titles fills memory once. A title is handed out as a string_view whose
+// data() is NUL-terminated; it stays valid until the arena is cleared or destroyed.
+// Belongs to the thread that uses it.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -27,22 +29,32 @@ public:
     void Clear();
     // Appends a copy of `title`.
     void Add(std::string_view title);
-    // Gives back the spare room of the title table once the last title is in.
-    void ShrinkToFit();
 
-    std::size_t GetCount() const { return m_starts.size(); }
-    std::string_view operator[](std::size_t index) const { return {m_starts[index], m_lengths[index]}; }
+    std::size_t GetCount() const { return m_count; }
+    std::string_view operator[](std::size_t index) const
+    {
+        const std::size_t chunk = index >> kChunkShift, at = index & (kChunkTitles - 1);
+        return {m_starts[chunk].get()[at], m_lengths[chunk].get()[at]};
+    }
     // Bytes allocated for the texts and the table.
     std::size_t MemoryBytes() const;
 
 private:
-    std::vector<std::unique_ptr<char[]>> m_blocks;
+    static constexpr std::size_t kChunkShift = 16;
+    static constexpr std::size_t kChunkTitles = std::size_t{1} << kChunkShift;
+    struct Free {
+        void operator()(void* memory) const { std::free(memory); }
+    };
+    template <class T> using Memory = std::unique_ptr<T, Free>;
+
+    std::vector<Memory<char>> m_blocks;
     std::size_t m_blockBytes = 0;
     std::size_t m_lastBlockBytes = 0;
     char* m_free = nullptr;
     std::size_t m_room = 0;
-    std::vector<const char*> m_starts;
-    std::vector<std::uint16_t> m_lengths;
+    std::vector<Memory<const char*>> m_starts;
+    std::vector<Memory<std::uint16_t>> m_lengths;
+    std::size_t m_count = 0;
 };
 
 } // namespace shellcore

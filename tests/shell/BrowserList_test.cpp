@@ -63,7 +63,6 @@ TEST(TitleArena, KeepsEveryTitleAcrossBlocks)
         titles.Add(expected.back());
     }
     titles.Add(std::string(70000, 'L'));
-    titles.ShrinkToFit();
     ASSERT_EQ(titles.GetCount(), expected.size() + 1);
     EXPECT_EQ(Texts(titles).back().size(), CTitleArena::kMaxTitleLength);
     expected.push_back(std::string(CTitleArena::kMaxTitleLength, 'L'));

@@ -1,0 +1,212 @@
+// The rebuild of a Movie/TV view against Qt's own plain text, measured in the same run:
+//   - the full rebuild (builders, RTF writer, RTF read into the view, layout) of a store
+//     with 4,000 cast members, 2,000 crew entries and 2,000 episodes, against
+//     QTextDocument::setPlainText of the view's resulting text and its layout, in the same
+//     view (target: at most 3.0 times);
+//   - the rebuild with 1,000, 4,000 and 16,000 cast members, each step four times the
+//     cast (target: at most 4.5 times the time of the step before), with the plain-text
+//     reference of each step beside it.
+//
+//   bench_viewbuild [runs, default 5]
+//
+// Times are the processor time of the GUI thread (which builds, reads and lays out), the
+// best of the runs, so that other processes on a shared machine count less. Runs
+// offscreen unless QT_QPA_PLATFORM says otherwise.
+
+#include "documents/MovieTVText.h"
+#include "documents/RVMDoc.h"
+#include "listdata/AppSettings.h"
+#include "listdata/ListCatalog.h"
+#include "listdata/RecordStore.h"
+#include "platform/Profile.h"
+#include "platform/qt/RichTextView.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <memory>
+#include <random>
+#include <string>
+
+namespace {
+
+// Processor time of this thread: the machine is shared, and wall time would count the
+// other processes' turns.
+struct Clock {
+    using duration = std::chrono::nanoseconds;
+    using time_point = std::chrono::time_point<Clock, duration>;
+    static time_point now()
+    {
+        timespec now{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+        return time_point(duration(std::int64_t(now.tv_sec) * 1000000000 + now.tv_nsec));
+    }
+};
+
+const char* const kSyllables[] = {"ba", "ke", "ri", "mo", "su", "la", "ve", "no", "zi", "po", "da", "gu"};
+
+std::string Word(std::mt19937& random, int syllables)
+{
+    std::string word;
+    for (int i = 0; i < syllables; ++i)
+        word += kSyllables[random() % std::size(kSyllables)];
+    word[0] = static_cast<char>(word[0] - 'a' + 'A');
+    return word;
+}
+
+std::string PersonName(std::mt19937& random)
+{
+    return Word(random, 2 + random() % 3) + ", " + Word(random, 1 + random() % 3);
+}
+
+// Cast members (name and role; one in `billedEvery` with a billing number, the regulars
+// with episode counts), crew entries spread over the eight crew lists, and episodes of
+// a series in shuffled order.
+void FillStore(CRecordStore& store, int cast, int billedEvery, int crew, int episodes)
+{
+    std::mt19937 random(20240601);
+    store.Init(1000, 1000);
+    store.AddString(kRecordHeading, 0, "\"Bakerimo Nights\" (1987)");
+    store.AddString(kMovies, 0, "1987-1995");
+    std::vector<std::pair<int, int>> numbers;
+    for (int i = 0; i < episodes; ++i)
+        numbers.emplace_back(1 + i / 25, 1 + i % 25);
+    std::shuffle(numbers.begin(), numbers.end(), random);
+    for (const auto& [season, episode] : numbers) {
+        const std::string title = "\"Bakerimo Nights\" (1987) {" + Word(random, 3) + " (#" + std::to_string(season) +
+                                  "." + std::to_string(episode) + ")}";
+        store.AddString(kMovies, 2, title.c_str());
+    }
+    for (int i = 0; i < cast; ++i) {
+        const int type = i % 3 == 0 ? kActresses : kActors;
+        store.AddString(type, 0, PersonName(random).c_str());
+        if (i % billedEvery == 0)
+            store.AddInt(type, 4, 1 + static_cast<int>(random() % 400));
+        store.AddString(type, 3, (Word(random, 2) + " " + Word(random, 3)).c_str());
+        if (billedEvery == 1 && i % 10 == 0) {
+            store.AddInt(type, 5, 2 + static_cast<int>(random() % 40));
+            store.AddInt(type, 6, 2);
+        }
+    }
+    const int crewLists[] = {kDirectors,        kProducers,           kComposers, kCinematographers,
+                             kCostumeDesigners, kProductionDesigners, kEditors,   kMiscellaneous};
+    for (int i = 0; i < crew; ++i) {
+        const int list = crewLists[i % std::size(crewLists)];
+        store.AddString(list, 0, PersonName(random).c_str());
+        store.AddString(list, 2, ("(" + Word(random, 2) + " " + Word(random, 2) + ")").c_str());
+    }
+}
+
+class Bench {
+public:
+    Bench()
+    {
+        platform::MemoryProfile profile;
+        m_settings.Load(profile);
+        m_view.resize(1200, 900);
+        m_view.show();
+        m_writer.Attach(&m_view);
+    }
+
+    // The whole rebuild of the view from `store`, laid out; milliseconds.
+    double Rebuild(const CRecordStore& store)
+    {
+        const auto start = Clock::now();
+        {
+            auto lock = store.Lock();
+            const std::unique_ptr<platform::ITextMeasure> measure = m_view.CreateMeasure(m_settings.Font);
+            CMovieTVText(m_writer, store, *measure, "Bakerimo Nights", kSectionComplete).Build(0);
+        }
+        m_writer.StreamIn();
+        LayOut();
+        return Milliseconds(start);
+    }
+
+    // setPlainText of the text the rebuild left in the view, laid out; milliseconds.
+    double PlainText()
+    {
+        const QString text = m_view.toPlainText();
+        const auto start = Clock::now();
+        m_view.document()->setPlainText(text);
+        LayOut();
+        return Milliseconds(start);
+    }
+
+    int Lines() const { return m_view.document()->blockCount(); }
+
+private:
+    static double Milliseconds(Clock::time_point start)
+    {
+        return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+    }
+
+    // Asking for the place of the last character lays the whole text out.
+    void LayOut()
+    {
+        QTextCursor end(m_view.document());
+        end.movePosition(QTextCursor::End);
+        m_view.cursorRect(end);
+        if (!m_view.document()->lastBlock().layout()->lineCount()) {
+            std::fprintf(stderr, "the text was not laid out\n");
+            std::exit(1);
+        }
+    }
+
+    CAppSettings m_settings;
+    platform::CRichTextView m_view;
+    CRtfWriter m_writer{&m_settings};
+};
+
+struct Figures {
+    double rebuild = 1e30;
+    double plain = 1e30;
+};
+
+Figures Measure(Bench& bench, const CRecordStore& store, int runs)
+{
+    Figures best;
+    for (int i = 0; i < runs; ++i) {
+        best.rebuild = std::min(best.rebuild, bench.Rebuild(store));
+        best.plain = std::min(best.plain, bench.PlainText());
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
+    Bench bench;
+
+    CRecordStore store;
+    FillStore(store, 4000, 1, 2000, 2000);
+    const Figures full = Measure(bench, store, runs);
+    std::printf("full rebuild, %d records, %d lines: %.1f ms; setPlainText + layout of its text: %.1f ms; "
+                "ratio %.2f (target <= 3.0)\n",
+                store.GetCount(), bench.Lines(), full.rebuild, full.plain, full.rebuild / full.plain);
+
+    // Two records per member (and a billing for one in 40): 16,000 members fill the store.
+    Figures previous;
+    for (const int cast : {1000, 4000, 16000}) {
+        FillStore(store, cast, 40, 0, 0);
+        const Figures step = Measure(bench, store, runs);
+        std::printf("cast %5d: rebuild %.1f ms, plain text %.1f ms", cast, step.rebuild, step.plain);
+        if (previous.rebuild < 1e30)
+            std::printf("; x4 cast: rebuild %.2f times (target <= 4.5), plain text %.2f times",
+                        step.rebuild / previous.rebuild, step.plain / previous.plain);
+        std::printf("\n");
+        previous = step;
+    }
+    return 0;
+}
