@@ -232,6 +232,12 @@ bool CReelvoyagerApp::OnCommand(int id)
     case ID_APP_ABOUT:
         OnAppAbout();
         return true;
+    case ID_DIFFTOOLS_DELTAMEND:
+        OnDeltamend();
+        return true;
+    case ID_DIFFTOOLS_SUMWATCH:
+        OnSumwatch();
+        return true;
     default:
         break;
     }
@@ -262,6 +268,8 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_OPTIONS_OUTPUTOPTIONS:
     case ID_OPTIONS_CHANGEFONT:
     case ID_APP_ABOUT:
+    case ID_DIFFTOOLS_DELTAMEND:
+    case ID_DIFFTOOLS_SUMWATCH:
         cmdUI.Enable(true);
         return true;
     case ID_OPTIONS_NOLINKS:

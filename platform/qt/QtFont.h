@@ -26,6 +26,9 @@ int PointSizeOfLogFont(const LogFont& font, int dotsPerInch);
 // the family is the one `stored` shows in, the height while the point size is the one it
 // has, and the weight while bold stays as it was.
 LogFont LogFontFromQFont(const QFont& chosen, const LogFont& stored, int dotsPerInch);
+// The fixed-pitch "Courier New" of `pixelHeight` pixels, normal weight, that dialogs set
+// on their text controls (the system's fixed font where that face is missing).
+QFont CourierNewFont(int pixelHeight);
 // The font of a default character format: face, size and strike-out where the mask says.
 QFont FontFromCharFormat(const CharFormat& format, const QFont& base);
 
