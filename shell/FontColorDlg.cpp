@@ -35,7 +35,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
 {
     setObjectName(QStringLiteral("Font"));
     setWindowTitle(QStringLiteral("Font"));
-    platform::DialogTemplate layout(this, 226, 150);
+    platform::DialogTemplate layout(this, 226, 136);
 
     m_family = new QFontComboBox(this);
     m_family->setObjectName(QStringLiteral("Family"));
@@ -59,7 +59,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     layout.Place(m_size, 163, 17, 56, 14);
 
     auto* effects = new QGroupBox(QStringLiteral("Effects"), this);
-    layout.Place(effects, 7, 37, 212, 54);
+    layout.Place(effects, 7, 37, 212, 40);
     m_bold = Check(effects, "&Bold", font.lfWeight >= platform::kBoldWeight);
     m_italic = Check(effects, "&Italic", font.lfItalic != 0);
     m_underline = Check(effects, "&Underline", font.lfUnderline != 0);
@@ -77,18 +77,18 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     layout.Place(m_color, 150, 58, 62, 13);
 
     auto* sampleGroup = new QGroupBox(QStringLiteral("Sample"), this);
-    layout.Place(sampleGroup, 7, 95, 212, 32);
+    layout.Place(sampleGroup, 7, 81, 212, 32);
     m_sample = new QLabel(QStringLiteral("AaBbYyZz"), sampleGroup);
     m_sample->setAlignment(Qt::AlignCenter);
-    layout.Place(m_sample, 12, 104, 202, 20);
+    layout.Place(m_sample, 12, 90, 202, 20);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QString::number(IDOK));
     ok->setDefault(true);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QString::number(IDCANCEL));
-    layout.Place(ok, 115, 131, 50, 14, true);
-    layout.Place(cancel, 169, 131, 50, 14, true);
+    layout.Place(ok, 115, 117, 50, 14, true);
+    layout.Place(cancel, 169, 117, 50, 14, true);
     layout.Apply();
 
     connect(ok, &QPushButton::clicked, this, &CFontColorDlg::accept);
