@@ -3,6 +3,7 @@
 #include "platform/qt/DialogTemplate.h"
 #include "resources/ControlIds.h"
 #include "resources/OptionsIds.h"
+#include "shell/RadioGroup.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -28,14 +29,6 @@ QButtonGroup* AddRadioGroup(QWidget* dialog, platform::DialogTemplate& layout, c
         layout.Place(radio, x + 8, y + 12 + 12 * i, width - 14, 10, true);
     }
     return group;
-}
-
-void SetRadio(QButtonGroup* group, int index)
-{
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == index);
-    group->setExclusive(true);
 }
 
 } // namespace
@@ -95,14 +88,12 @@ int& CListOptionsDlg::UseFlag(int listIndex)
 void CListOptionsDlg::UpdateData(bool saveAndValidate)
 {
     if (saveAndValidate) {
-        if (m_order->checkedId() >= 0)
-            SortOrder = m_order->checkedId();
-        if (m_view->checkedId() >= 0)
-            DefaultView = m_view->checkedId();
+        ReadRadio(m_order, SortOrder);
+        ReadRadio(m_view, DefaultView);
         return;
     }
-    SetRadio(m_order, SortOrder);
-    SetRadio(m_view, DefaultView);
+    CheckRadio(m_order, SortOrder);
+    CheckRadio(m_view, DefaultView);
 }
 
 void CListOptionsDlg::showEvent(QShowEvent* event)

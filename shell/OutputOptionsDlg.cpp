@@ -3,6 +3,7 @@
 #include "platform/qt/DialogTemplate.h"
 #include "resources/ControlIds.h"
 #include "resources/OptionsIds.h"
+#include "shell/RadioGroup.h"
 #include "shell/ColorComboBox.h"
 
 #include <QButtonGroup>
@@ -21,15 +22,6 @@ template <typename T> T* Control(QWidget* dialog, int id, const char* text)
     auto* control = new T(QString::fromLatin1(text), dialog);
     control->setObjectName(QString::number(id));
     return control;
-}
-
-void SetRadio(QButtonGroup* group, int index)
-{
-    // A value that is no button of the group leaves every button clear.
-    group->setExclusive(false);
-    for (QAbstractButton* button : group->buttons())
-        button->setChecked(group->id(button) == index);
-    group->setExclusive(true);
 }
 
 } // namespace
@@ -87,8 +79,7 @@ COutputOptionsDlg::COutputOptionsDlg(QWidget* parent) : QDialog(parent)
 void COutputOptionsDlg::UpdateData(bool saveAndValidate)
 {
     if (saveAndValidate) {
-        if (m_nameOutput->checkedId() >= 0)
-            NameOutput = m_nameOutput->checkedId();
+        ReadRadio(m_nameOutput, NameOutput);
         RemoveNameNumber = m_removeNumber->isChecked();
         UnderlineLinks = m_underline->isChecked();
         DisableLinkColor = m_disableColors->isChecked();
@@ -97,7 +88,7 @@ void COutputOptionsDlg::UpdateData(bool saveAndValidate)
         NoLinks = m_noLinks->isChecked();
         return;
     }
-    SetRadio(m_nameOutput, NameOutput);
+    CheckRadio(m_nameOutput, NameOutput);
     m_removeNumber->setChecked(RemoveNameNumber != 0);
     m_underline->setChecked(UnderlineLinks != 0);
     m_disableColors->setChecked(DisableLinkColor != 0);
