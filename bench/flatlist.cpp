@@ -9,6 +9,7 @@
 // The list is written to DIR (default the system's temporary folder) and removed
 // afterwards.
 
+#include "BenchSupport.h"
 #include "documents/RVMDoc.h"
 #include "documents/SearchDocumentAdapter.h"
 #include "listdata/ListCatalog.h"
@@ -25,13 +26,6 @@
 #include <string>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Resident and peak resident kilobytes of this process.
 long StatusKb(const char* field)
@@ -57,9 +51,9 @@ template <class F> Run Measure(F work)
     for (int i = 0; i < 3; ++i) {
         std::ofstream("/proc/self/clear_refs") << "5";
         const long start = StatusKb("VmRSS:");
-        const auto begin = Clock::now();
+        const auto begin = std::chrono::steady_clock::now();
         work();
-        run.best = std::min(run.best, Seconds(begin));
+        run.best = std::min(run.best, bench::Seconds(begin));
         run.peakKb = std::max(run.peakKb, StatusKb("VmHWM:") - start);
     }
     return run;
@@ -125,8 +119,10 @@ int main(int argc, char** argv)
         const std::string arg = argv[i];
         if (arg == "--dir" && i + 1 < argc)
             dir = argv[++i];
-        else
-            megabytes = std::strtoull(argv[i], nullptr, 10);
+        else if (!bench::ParseCount(argv[i], megabytes)) {
+            std::fprintf(stderr, "usage: bench_flatlist [megabytes] [--dir DIR]\n");
+            return 2;
+        }
     }
     const std::string folder = dir + "/rv_bench_flatlist/";
     std::filesystem::create_directories(folder);
@@ -139,6 +135,7 @@ int main(int argc, char** argv)
     std::printf("%s: %llu bytes, CR-only line ends\n", path.c_str(),
                 static_cast<unsigned long long>(std::filesystem::file_size(path)));
 
+    bench::PrintMachine();
     const std::string wcCommand = "wc -l < '" + path + "' > /dev/null";
     const Run wc = Measure([&] {
         if (std::system(wcCommand.c_str()) != 0)

@@ -8,12 +8,12 @@
 //
 // The lists are written into a temporary folder and removed afterwards.
 
+#include "BenchSupport.h"
 #include "listdata/AppSettings.h"
 #include "listdata/ListCatalog.h"
 #include "listdata/NameSearch.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,23 +21,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-template <class F> double Best(F work)
-{
-    double best = 1e30;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, Seconds(start));
-    }
-    return best;
-}
+using bench::Best;
 
 // A list box's side of the search: a copy of every line it is shown.
 class MirrorHost : public CNewDocumentSearch::IHost {
@@ -128,7 +112,13 @@ Figures Measure(long records)
 
 int main(int argc, char** argv)
 {
-    const long records = argc > 1 ? std::strtol(argv[1], nullptr, 10) : 100000;
+    std::uint64_t count = 100000;
+    if (argc > 2 || (argc == 2 && !bench::ParseCount(argv[1], count))) {
+        std::fprintf(stderr, "usage: bench_roles [records]\n");
+        return 2;
+    }
+    const long records = static_cast<long>(count);
+    bench::PrintMachine();
     const Figures small = Measure(records);
     const Figures large = Measure(4 * records);
     std::printf("%7ld records: search %.3f s (line of %zu bytes, %ld redraws), wc -l %.3f s, ratio %.2f (target: "

@@ -3,45 +3,17 @@
 // without line feeds made on the fly, and a cap on the address space while one is read.
 
 #include "platform/TextFile.h"
+#include "support/FailingSource.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
-#include <new>
 #include <string>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace testsupport {
-
-// Hands out `text`, then fails as a disk error would (EIO), or, with `outOfMemory`,
-// throws std::bad_alloc as a reader that runs out of memory would.
-class FailingSource : public platform::ByteSource {
-public:
-    explicit FailingSource(std::string text, bool outOfMemory = false)
-        : m_text(std::move(text)), m_outOfMemory(outOfMemory)
-    {
-    }
-    long Read(char* buffer, std::size_t count, int* error) override
-    {
-        if (m_pos == m_text.size()) {
-            if (m_outOfMemory)
-                throw std::bad_alloc();
-            *error = 5; // EIO
-            return -1;
-        }
-        const std::size_t n = std::min(count, m_text.size() - m_pos);
-        std::memcpy(buffer, m_text.data() + m_pos, n);
-        m_pos += n;
-        return static_cast<long>(n);
-    }
-
-private:
-    std::string m_text;
-    bool m_outOfMemory;
-    std::size_t m_pos = 0;
-};
 
 // `head`, `size` bytes of `filler`, then `tail`: a list of any size without line feeds
 // (NUL bytes, or text with CR-only line ends), made as it is read.
