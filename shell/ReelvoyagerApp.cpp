@@ -193,6 +193,8 @@ bool CReelvoyagerApp::OnCommand(int id)
 {
     if (OnSpecialsCommand(id))
         return true;
+    if (OnDocumentToolCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_OPEN:
         OnFileOpen();

@@ -94,6 +94,11 @@ private:
     // The Specials menu (SpecialsCommands.cpp).
     bool OnSpecialsCommand(int id);
     bool OnUpdateSpecialsCommand(CCmdUI& cmdUI);
+    // Credited With and Movie Links (DocumentToolCommands.cpp).
+    bool OnDocumentToolCommand(int id);
+    void OnCreditedWith();
+    void OnMovieTVMovieLinks();
+    void OnCastCrewMovieLinks();
 
     void OnFileOpen();
     void OnFileNew();
