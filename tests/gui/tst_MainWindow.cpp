@@ -172,6 +172,11 @@ private slots:
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
+        // The Options and Help commands: enabled in every menu bar.
+        for (const char* mode : {"none", "movie0", "cast0"})
+            for (int id : {ID_OPTIONS_PATHFILENAMES, ID_OPTIONS_MOVIETVOPTIONS, ID_OPTIONS_CASTCREWOPTIONS,
+                           ID_OPTIONS_OUTPUTOPTIONS, ID_OPTIONS_CHANGEFONT, ID_APP_ABOUT})
+                QTest::addRow("%s/%d", mode, id) << mode << id << true << false;
     }
 
     void commandStatesPerMode()
