@@ -98,6 +98,7 @@ std::string LoadBrowserTitles(const BrowserList& browser, const ListOpener& open
         // What was read stays listed.
         message = BrowserBoxOpenFailure(browser.boxListName);
     }
+    titles.FinishAdding();
     file.Close();
     return message;
 }

@@ -6,9 +6,14 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace shellcore {
 
@@ -95,6 +100,116 @@ private:
     bool m_done = false;
 };
 
+// The same cut with the line's first 64 bytes judged at once: bit masks of its blanks,
+// field skips and NULs (a few vector compares) give where each field begins and ends, so
+// the fixed-shape leading fields cost a handful of bit operations instead of a walk over
+// their bytes. Past the window the cut goes on as FieldCutter's does. Lines shorter than
+// one vector are left to FieldCutter (ParseRatingsLine), so nothing is read past a line.
+class MaskedFieldCutter {
+public:
+    static constexpr std::size_t kVector = 16;
+    static constexpr std::size_t kWindow = 64;
+
+    __attribute__((always_inline)) explicit MaskedFieldCutter(std::string_view line) : m_line(line)
+    {
+        const std::size_t size = line.size();
+        m_window = std::min(size, kWindow);
+        for (std::size_t at = 0; at < m_window; at += kVector) {
+            // The last vector of a line shorter than the window ends at the line's end;
+            // the bits of bytes already judged are shifted out.
+            const std::size_t from = std::min(at, size - kVector);
+            const std::size_t shift = at - from;
+            std::uint32_t blanks, skips, nuls;
+            Classify(line.data() + from, blanks, skips, nuls);
+            m_blanks |= std::uint64_t{blanks >> shift} << at;
+            m_skips |= std::uint64_t{skips >> shift} << at;
+            m_nuls |= std::uint64_t{nuls >> shift} << at;
+        }
+        // A stop: a NUL, or a blank followed by a blank. Two blanks across the window's
+        // end are not known from the masks: the last bit is left to FieldStop then.
+        m_stops = m_nuls | (m_blanks & (m_blanks >> 1));
+        m_known = m_window == size ? m_window : m_window - 1;
+    }
+
+    // Inlined, so that the masks stay in registers across the four fields of a line.
+    __attribute__((always_inline)) bool Next(std::string_view& field)
+    {
+        field = {};
+        if (m_done)
+            return false;
+        const std::size_t size = m_line.size();
+        std::size_t begin = m_position;
+        const std::uint64_t fieldBytes = begin < m_window ? ~m_skips & Above(begin) & Below(m_window) : 0;
+        if (fieldBytes != 0) {
+            begin = static_cast<std::size_t>(std::countr_zero(fieldBytes));
+        } else {
+            begin = std::max(begin, m_window);
+            while (begin < size && IsFieldSkip(m_line[begin]))
+                ++begin;
+        }
+        if (begin == size || m_line[begin] == '\0') {
+            m_done = true;
+            return false;
+        }
+        std::size_t end = size;
+        const std::uint64_t stops = begin + 1 < m_known ? m_stops & Above(begin + 1) & Below(m_known) : 0;
+        if (stops != 0)
+            end = static_cast<std::size_t>(std::countr_zero(stops));
+        else if (m_known < size)
+            end = FieldStop(m_line.data(), std::max(begin + 1, m_known), size);
+        m_position = end < size && m_line[end] == ' ' ? end + 2 : end;
+        std::size_t length = end - begin;
+        while (length > 1 && (m_line[begin + length - 1] == '\n' || m_line[begin + length - 1] == '\t'))
+            --length;
+        field = m_line.substr(begin, length);
+        return true;
+    }
+
+private:
+    // Bits from `at` up (none when `at` is 64).
+    static std::uint64_t Above(std::size_t at) { return at < 64 ? ~std::uint64_t{0} << at : 0; }
+    // Bits below `at`.
+    static std::uint64_t Below(std::size_t at) { return at < 64 ? (std::uint64_t{1} << at) - 1 : ~std::uint64_t{0}; }
+
+    static void Classify(const char* bytes, std::uint32_t& blanks, std::uint32_t& skips, std::uint32_t& nuls)
+    {
+#if defined(__SSE2__)
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes));
+        const __m128i blank = _mm_cmpeq_epi8(v, _mm_set1_epi8(' '));
+        const __m128i skip =
+            _mm_or_si128(blank, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8('\t')), _mm_cmpeq_epi8(v, _mm_set1_epi8('\n'))));
+        blanks = static_cast<std::uint32_t>(_mm_movemask_epi8(blank));
+        skips = static_cast<std::uint32_t>(_mm_movemask_epi8(skip));
+        nuls = static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_setzero_si128())));
+#else
+        blanks = skips = nuls = 0;
+        for (std::size_t i = 0; i < kVector; ++i) {
+            blanks |= std::uint32_t{bytes[i] == ' '} << i;
+            skips |= std::uint32_t{IsFieldSkip(bytes[i])} << i;
+            nuls |= std::uint32_t{bytes[i] == '\0'} << i;
+        }
+#endif
+    }
+
+    std::string_view m_line;
+    std::size_t m_window = 0;
+    // Stop bits below `m_known` are exact.
+    std::size_t m_known = 0;
+    std::uint64_t m_blanks = 0, m_skips = 0, m_nuls = 0, m_stops = 0;
+    std::size_t m_position = 0;
+    bool m_done = false;
+};
+
+template <class Cutter> RatingsLine CutRatingsLine(std::string_view text)
+{
+    RatingsLine line;
+    Cutter fields(text);
+    line.ranked = fields.Next(line.distribution) && fields.Next(line.votes) && fields.Next(line.rating);
+    if (line.ranked)
+        fields.Next(line.title);
+    return line;
+}
+
 std::string_view CurrentLine(const CListFile& file)
 {
     return std::string_view(file.GetLine(), static_cast<std::size_t>(file.GetLineLength()));
@@ -104,12 +219,14 @@ std::string_view CurrentLine(const CListFile& file)
 
 RatingsLine ParseRatingsLine(std::string_view text)
 {
-    RatingsLine line;
-    FieldCutter fields(text);
-    line.ranked = fields.Next(line.distribution) && fields.Next(line.votes) && fields.Next(line.rating);
-    if (line.ranked)
-        fields.Next(line.title);
-    return line;
+    if (text.size() < MaskedFieldCutter::kVector)
+        return ParseRatingsLineBytewise(text);
+    return CutRatingsLine<MaskedFieldCutter>(text);
+}
+
+RatingsLine ParseRatingsLineBytewise(std::string_view text)
+{
+    return CutRatingsLine<FieldCutter>(text);
 }
 
 std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
@@ -181,6 +298,7 @@ std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles)
     } catch (const std::exception&) {
         message = BrowserBoxOpenFailure(kRatingsListName);
     }
+    titles.FinishAdding();
     return message;
 }
 

@@ -22,13 +22,19 @@ public:
     // Titles past this count are not kept (the list views number their rows with int).
     static constexpr std::size_t kMaxTitles = 0x7FFFFFFF;
 
-    CTitleArena() = default;
+    CTitleArena();
+    ~CTitleArena();
     CTitleArena(const CTitleArena&) = delete;
     CTitleArena& operator=(const CTitleArena&) = delete;
 
     void Clear();
-    // Appends a copy of `title`.
+    // Appends a copy of `title`. Once the titles fill large blocks, the next block and
+    // table chunk are made ready on a thread of their own while these fill: the kernel
+    // clears fresh memory at its first write, which for a list's hundreds of megabytes
+    // costs about as much as reading the list.
     void Add(std::string_view title);
+    // Ends a run of Add calls: memory made ready ahead and not used is given back.
+    void FinishAdding();
 
     std::size_t GetCount() const { return m_count; }
     std::string_view operator[](std::size_t index) const
@@ -48,6 +54,8 @@ private:
     };
     template <class T> using Memory = std::unique_ptr<T, Free>;
 
+    struct Ahead;
+    std::unique_ptr<Ahead> m_ahead;
     std::vector<Memory<char>> m_blocks;
     std::size_t m_blockBytes = 0;
     std::size_t m_lastBlockBytes = 0;

@@ -105,6 +105,41 @@ TEST(RatingsLine, FieldsAreSeparatedByTwoBlanks)
     EXPECT_EQ(ParseRatingsLine(std::string_view("      0000001222  12  5.5  Ti\0tle (1999)\n", 40)).title, "Ti");
 }
 
+// The vector cut judges a line's first 64 bytes at once: it must agree with the byte-wise
+// cut on every line, above all where fields, blanks or NULs meet the window's end.
+TEST(RatingsLine, VectorCutAgreesWithByteWiseCut)
+{
+    const std::string full = "      0000001222  315017   9.9  Basuboza Blues (1985) {Echoes (#2.1)}\n";
+    std::vector<std::string> lines = {
+        "", "      0000001222\n", "      0000001222  12\n", "      0000001222  12  5.5\n",
+        "      0000001222  12  5.5  \n", "0000001222  12  5.5  T\n", "\t\t0000001222\t 12  5.5\t  Tab\t\n",
+        "      0000001222    12     5.5      Wide  gaps\n", "   0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15  x\n",
+        "12345678901234567890123456789012345678901234567890123456789012345678901234567890\n",
+        "      0000001222  12  5.5  Title\t\t\n\n", "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n",
+        std::string(1023, ' '), std::string(1023, '7'), "      0000001222  12  5.5  " + std::string(1000, 'L'),
+        std::string(70, ' ') + "0000001222  12  5.5  Far (1990)\n", std::string(100, '\t') + "1  2  3  4\n",
+        std::string("      0000001222  12\0  5.5  Gone\n", 34), std::string("      00000\0 01222  12  5.5  T\n", 33),
+    };
+    // Two blanks, a NUL, a tab and a field start at every place around the window's end.
+    for (std::size_t at = 40; at < 80 && at + 2 < full.size(); ++at) {
+        for (const std::string& cut : {std::string("  "), std::string(1, '\0'), std::string("\t\n")})
+            lines.push_back(std::string(full).replace(at, cut.size(), cut));
+        lines.push_back(full.substr(0, at));
+        lines.push_back(std::string(at, ' ') + "0000001222  12  5.5  Shifted (2001)\n");
+    }
+    for (const std::string& line : lines) {
+        const RatingsLine fast = ParseRatingsLine(line), plain = ParseRatingsLineBytewise(line);
+        EXPECT_EQ(fast.ranked, plain.ranked) << line;
+        for (auto field : {&RatingsLine::distribution, &RatingsLine::votes, &RatingsLine::rating, &RatingsLine::title}) {
+            EXPECT_EQ(fast.*field, plain.*field) << line;
+            const auto offset = [&](std::string_view cut) { return cut.empty() ? -1 : cut.data() - line.data(); };
+            EXPECT_EQ(offset(fast.*field), offset(plain.*field)) << line;
+        }
+    }
+    // Sanity of the reference on the common shape.
+    EXPECT_EQ(ParseRatingsLineBytewise(full).title, "Basuboza Blues (1985) {Echoes (#2.1)}");
+}
+
 TEST(RatingsLine, EntryShowsEveryShareFromTenDownToOne)
 {
     const std::string line = Line(".01234567*", "315017", "9.9", "Delta (1994)");
