@@ -54,8 +54,16 @@ TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
     const Case cases[] = {
         {"film-overview.txt", false, kSectionOverview},
         {"film-credits.txt", false, kSectionCredits},
+        {"film-fun-stuff.txt", false, kSectionFunStuff},
+        {"film-plot-quotes.txt", false, kSectionPlotQuotes},
+        {"film-other-info.txt", false, kSectionOtherInfo},
+        {"film-complete.txt", false, kSectionComplete},
         {"series-overview.txt", true, kSectionOverview},
         {"series-credits.txt", true, kSectionCredits},
+        {"series-fun-stuff.txt", true, kSectionFunStuff},
+        {"series-plot-quotes.txt", true, kSectionPlotQuotes},
+        {"series-other-info.txt", true, kSectionOtherInfo},
+        {"series-complete.txt", true, kSectionComplete},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.golden);
@@ -66,13 +74,19 @@ TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
     }
 }
 
-TEST_F(ViewsEndToEnd, NoControlBytesAndEveryTitleOrNameLinkLeadsToAStoredText)
+TEST_F(ViewsEndToEnd, NoControlBytesAndEveryLinkLeadsToAStoredTextOrReference)
 {
     for (const CRVMDoc* document : {s_lf.film.get(), s_lf.series.get()}) {
+        // Texts of the records, and the titles and names that running texts mark as
+        // references ("_Title_ (qv)", "'Name' (qv)").
         std::set<std::string> stored;
         const CRecordStore& records = document->GetRecords();
-        for (int i = 0; i < records.GetCount(); ++i)
-            stored.insert(std::string(RecordText(records.GetRecord(i))));
+        for (int i = 0; i < records.GetCount(); ++i) {
+            std::string_view text = RecordText(records.GetRecord(i));
+            stored.insert(std::string(text));
+            for (QvSplit split = SplitAtQv(text); split.found; split = SplitAtQv(split.rest))
+                stored.insert(std::string(split.reference));
+        }
         for (int mode = kSectionNone; mode <= kSectionComplete; ++mode) {
             SCOPED_TRACE(mode);
             ViewWriter view(settings);
@@ -83,7 +97,7 @@ TEST_F(ViewsEndToEnd, NoControlBytesAndEveryTitleOrNameLinkLeadsToAStoredText)
             const CRtfLinkTable& links = view.Writer().Links();
             for (int i = 0; i < links.GetCount(); ++i) {
                 const RtfLink link = links.GetAt(i);
-                if (link.kind == RtfLinkKind::Title || link.kind == RtfLinkKind::Name) {
+                if (link.kind != RtfLinkKind::WebAddress) {
                     EXPECT_TRUE(stored.contains(link.target)) << link.target;
                 }
             }
