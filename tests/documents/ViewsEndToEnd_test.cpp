@@ -5,8 +5,13 @@
 #include "documents/RecordAccess.h"
 #include "support/ViewFixture.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
 #include <gtest/gtest.h>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -43,6 +48,31 @@ protected:
 
 Featured ViewsEndToEnd::s_lf;
 Featured ViewsEndToEnd::s_crlf;
+
+// Every stored disc of the featured film begins with its LN record. The text is built on
+// a thread of its own, so a disc walk that never ends fails the test instead of hanging.
+TEST_F(ViewsEndToEnd, TheFeaturedFilmsTwoDiscsAreTwoPartsWithinATimeLimit)
+{
+    std::packaged_task<std::string()> build([this] { return ViewWriter(settings).MovieTV(*s_lf.film, kSectionOtherInfo); });
+    std::future<std::string> built = build.get_future();
+    std::thread(std::move(build)).detach();
+    if (built.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the laserdisc details do not end";
+        std::fflush(stdout);
+        std::_Exit(1); // the build cannot be stopped
+    }
+    const std::string text = built.get();
+    const std::string discs = text.substr(text.find("*Laserdisc Details:*"));
+    auto count = [&](const std::string& what) {
+        int n = 0;
+        for (std::size_t at = discs.find(what); at != std::string::npos; at = discs.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("Disc Title: "), 2);
+    EXPECT_EQ(count("Disc Details:"), 2);
+    EXPECT_EQ(count("\n\n{-1,2}Disc Title: "), 1); // a blank line between them
+}
 
 TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
 {
