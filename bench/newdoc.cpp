@@ -5,10 +5,11 @@
 //   - a whole-name search over the eleven generated credit lists against
 //     `grep -i -w -c WORD` over the same eleven files.
 //
-//   bench_newdoc [title groups, default 1000000] [people, default 200000]
+//   bench_newdoc [TITLE-GROUPS [PEOPLE]]   (defaults 1000000 and 200000)
 //
 // The lists are written into a temporary folder and removed afterwards.
 
+#include "BenchSupport.h"
 #include "listdata/AppSettings.h"
 #include "listdata/ListCatalog.h"
 #include "listdata/NameSearch.h"
@@ -20,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -73,18 +75,21 @@ std::string FirstWord(const std::string& text)
     return text.substr(begin, end - begin);
 }
 
-std::uint64_t Argument(int argc, char** argv, int index, std::uint64_t fallback)
-{
-    return argc > index ? std::strtoull(argv[index], nullptr, 10) : fallback;
-}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
     listgen::GeneratorOptions options;
-    options.titles = Argument(argc, argv, 1, 1000000);
-    options.people = Argument(argc, argv, 2, 200000);
+    options.titles = 1000000;
+    options.people = 200000;
+    if (argc > 3 || (argc > 1 && !bench::ParseCount(argv[1], options.titles)) ||
+        (argc > 2 && !bench::ParseCount(argv[2], options.people))) {
+        std::fprintf(stderr, "usage: bench_newdoc [TITLE-GROUPS [PEOPLE]]  (whole numbers above 0; defaults "
+                             "1000000 and 200000)\n");
+        return 2;
+    }
+    bench::PrintMachine();
     const std::string dir = (std::filesystem::temp_directory_path() / "rv_bench_newdoc/").string();
     std::filesystem::create_directories(dir);
     const listgen::ListGenerator generator(options);

@@ -28,6 +28,19 @@ template <class Visit> void ForEachDocInfoInt(const CRecordStore& store, Visit v
     }
 }
 
+// The version words the loader accepts.
+bool ProgramVersionLoads(std::int32_t version)
+{
+    const std::int32_t major = version & 0xFF00;
+    return major == 0x200 || major == 0x300;
+}
+
+bool DocVersionLoads(const Kind& kind, std::int32_t version)
+{
+    const std::int32_t major = version & 0xFF00;
+    return major == 0x000 || major == 0x100 || major == 0x200 || (kind.acceptsDocVersion3 && major == 0x300);
+}
+
 } // namespace
 
 void Today(int& year, int& month, int& day)
@@ -70,10 +83,12 @@ void Store(platform::Archive& archive, const Kind& kind, Fields& fields, const C
 {
     archive.Write(kind.header, std::strlen(kind.header));
 
+    // A record whose version the loader would refuse is passed over: the document keeps
+    // its own, so that every saved file loads again.
     ForEachDocInfoInt(store, [&](std::int32_t key, std::int32_t value) {
-        if (key == kDocInfoCreatorVersion)
+        if (key == kDocInfoCreatorVersion && ProgramVersionLoads(value))
             fields.programVersion = value;
-        else if (key == kDocInfoDocVersion)
+        else if (key == kDocInfoDocVersion && DocVersionLoads(kind, value))
             fields.docVersion = value;
     });
     if (fields.programVersion == 0)
@@ -100,13 +115,11 @@ void Load(platform::Archive& archive, const Kind& kind, Fields& fields, CRecordS
         throw ArchiveException(ArchiveException::badIndex, "not a document of this kind (bad header)");
 
     fields.programVersion = archive.ReadInt32();
-    const std::int32_t programMajor = fields.programVersion & 0xFF00;
-    if (programMajor != 0x200 && programMajor != 0x300)
+    if (!ProgramVersionLoads(fields.programVersion))
         throw ArchiveException(ArchiveException::badSchema, "unknown program version");
 
     fields.docVersion = archive.ReadInt32();
-    const std::int32_t docMajor = fields.docVersion & 0xFF00;
-    if (docMajor != 0x000 && docMajor != 0x100 && docMajor != 0x200 && !(kind.acceptsDocVersion3 && docMajor == 0x300))
+    if (!DocVersionLoads(kind, fields.docVersion))
         throw ArchiveException(ArchiveException::badSchema, "unknown document version");
 
     fields.mode = archive.ReadInt32();

@@ -40,8 +40,8 @@ void StampDocInfo(CRecordStore& store, std::int32_t docVersion);
 void Today(int& year, int& month, int& day);
 
 // Writes the file. The version fields are first taken from the type-50 records (keys 0
-// and 1); a field still 0 then gets the program version or `kind.docVersion`, so a saved
-// file always loads again. The caller holds the store's lock.
+// and 1) that hold a version the loader accepts; a field still 0 then gets the program
+// version or `kind.docVersion`, so a saved file always loads again. The caller holds the store's lock.
 void Store(platform::Archive& archive, const Kind& kind, Fields& fields, const CRecordStore& store);
 
 // Reads the file into `fields` and `store`. Throws platform::ArchiveException: badIndex

@@ -23,6 +23,13 @@ bool IsMark(char c)
     return c == '\'' || c == '_';
 }
 
+// ASCII letters and digits, and the accented letters of Windows-1252 (from 0xC0 on).
+bool IsLetterOrDigit(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte >= 0xC0;
+}
+
 } // namespace
 
 std::string_view RtfTrimmed(std::string_view text)
@@ -56,14 +63,18 @@ QvSplit SplitAtQv(std::string_view text)
     --close;
     const char mark = text[close];
 
-    // Opening mark: the nearest earlier mark of the same kind. Without one the text is
-    // not a reference, and only the "(qv)" goes.
+    // Opening mark: the nearest earlier mark of the same kind. An opening quote stands at
+    // the start or behind a character that is no letter or digit, so the apostrophes of
+    // 'O'Brien, Pat' or 'Bob's' are passed over. Without one the text is not a reference,
+    // and only the "(qv)" goes.
     std::size_t open = close;
-    while (open > 0 && text[open - 1] != mark)
+    bool opened = false;
+    while (!opened && open > 0) {
         --open;
-    if (open == 0)
+        opened = text[open] == mark && (mark == '_' || open == 0 || !IsLetterOrDigit(text[open - 1]));
+    }
+    if (!opened)
         return split;
-    --open;
     if (close - open > 1) {
         split.before = text.substr(0, open);
         split.reference = text.substr(open + 1, close - open - 1);

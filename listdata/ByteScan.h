@@ -1,52 +1,17 @@
 #pragma once
 // Fast searches over raw list bytes, for readers that pass over records they know they
-// will not need. Sixteen bytes are tested at a time; results are the same as the plain
-// loops at the end of each function.
+// will not need. The scans run with the widest vectors of the level in force
+// (platform/VectorLevel.h); results are the same on every level.
+
+#include "platform/ByteKernels.h"
 
 #include <cstddef>
 #include <cstring>
 #include <string_view>
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#elif defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace bytescan {
 
 constexpr std::size_t npos = std::string_view::npos;
-
-#if defined(__x86_64__) && defined(__GNUC__)
-inline const bool kHaveAvx2 = [] {
-    __builtin_cpu_init(); // may run before the library's own initialisation
-    return __builtin_cpu_supports("avx2") != 0;
-}();
-
-// FindText's candidate loop 32 bytes at a time; returns where it stopped in `*from`.
-__attribute__((target("avx2"))) inline std::size_t FindTextAvx2(std::string_view bytes, std::string_view text,
-                                                                std::size_t* from)
-{
-    const std::size_t n = text.size();
-    const char* const data = bytes.data();
-    const __m256i first = _mm256_set1_epi8(text.front());
-    const __m256i last = _mm256_set1_epi8(text.back());
-    std::size_t i = 0;
-    for (; i + n - 1 + 32 <= bytes.size(); i += 32) {
-        const __m256i a = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i));
-        const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + i + n - 1));
-        unsigned mask = static_cast<unsigned>(
-            _mm256_movemask_epi8(_mm256_and_si256(_mm256_cmpeq_epi8(a, first), _mm256_cmpeq_epi8(b, last))));
-        while (mask != 0) {
-            const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
-            if (std::memcmp(data + at + 1, text.data() + 1, n - 2) == 0)
-                return at;
-            mask &= mask - 1;
-        }
-    }
-    *from = i;
-    return npos;
-}
-#endif
 
 // Position of the first occurrence of the non-empty `text` in `bytes`, npos when none.
 // Candidates are found by the text's first and last bytes together, so a common first
@@ -56,35 +21,11 @@ inline std::size_t FindText(std::string_view bytes, std::string_view text)
     const std::size_t n = text.size();
     if (n == 0 || n > bytes.size())
         return npos;
-    const char* const data = bytes.data();
-    std::size_t i = 0;
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (n > 1 && kHaveAvx2) {
-        const std::size_t at = FindTextAvx2(bytes, text, &i);
-        if (at != npos)
-            return at;
+    if (n == 1) {
+        const void* at = std::memchr(bytes.data(), text[0], bytes.size());
+        return at ? static_cast<std::size_t>(static_cast<const char*>(at) - bytes.data()) : npos;
     }
-#endif
-#if defined(__SSE2__)
-    if (n > 1) {
-        const __m128i first = _mm_set1_epi8(text.front());
-        const __m128i last = _mm_set1_epi8(text.back());
-        for (; i + n - 1 + 16 <= bytes.size(); i += 16) {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + n - 1));
-            unsigned mask = static_cast<unsigned>(
-                _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
-            while (mask != 0) {
-                const std::size_t at = i + static_cast<std::size_t>(__builtin_ctz(mask));
-                if (std::memcmp(data + at + 1, text.data() + 1, n - 2) == 0)
-                    return at;
-                mask &= mask - 1;
-            }
-        }
-    }
-#endif
-    const std::size_t rest = bytes.substr(i).find(text);
-    return rest == npos ? npos : i + rest;
+    return platform::KernelsInForce().findText(bytes.data(), bytes.size(), text.data(), n);
 }
 
 // Position of the first line start in `bytes` (behind a line feed, or at 0 when
@@ -92,31 +33,19 @@ inline std::size_t FindText(std::string_view bytes, std::string_view text)
 // none. A line start at the end of `bytes` is not judged.
 inline std::size_t FindEmptyishLineStart(std::string_view bytes, bool atLineStart)
 {
-    auto emptyish = [](char c) { return c == '\n' || c == '\r' || c == '\0'; };
     if (bytes.empty())
         return npos;
-    if (atLineStart && emptyish(bytes[0]))
+    if (atLineStart && (bytes[0] == '\n' || bytes[0] == '\r' || bytes[0] == '\0'))
         return 0;
-    const char* const data = bytes.data();
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i newline = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
-    const __m128i zero = _mm_setzero_si128();
-    for (; i + 17 <= bytes.size(); i += 16) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 1));
-        const __m128i next =
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(b, newline), _mm_cmpeq_epi8(b, cr)), _mm_cmpeq_epi8(b, zero));
-        const unsigned mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(a, newline), next)));
-        if (mask != 0)
-            return i + static_cast<std::size_t>(__builtin_ctz(mask)) + 1;
-    }
-#endif
-    for (; i + 1 < bytes.size(); ++i)
-        if (data[i] == '\n' && emptyish(data[i + 1]))
-            return i + 1;
-    return npos;
+    return platform::KernelsInForce().findEmptyishLineStart(bytes.data(), bytes.size());
+}
+
+// Position of the first line start in `bytes` (at 0, which must be one, or behind a line
+// feed) whose first byte could open a name sorting at or after a name opening with the
+// ASCII-folded byte `bound` (see platform::ByteKernels); npos when none.
+inline std::size_t FindNameAtOrAbove(std::string_view bytes, unsigned char bound)
+{
+    return platform::KernelsInForce().findNameAtOrAbove(bytes.data(), bytes.size(), bound);
 }
 
 // Position of the first line start in `bytes` that begins with "---" (see

@@ -40,7 +40,7 @@ bool ForEachCreditLine(CListFile& file, std::string_view line, std::size_t pos, 
 bool SearchActingCredits(int listIndex, CListFile& file, const std::string& person, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
-    return routines::WalkPersonRecords(file, person, CutTabName, [&](std::string_view line, std::size_t pos) {
+    return routines::WalkPersonRecords(file, person, true, CutTabName, [&](std::string_view line, std::size_t pos) {
         return ForEachCreditLine(file, line, pos, [&](bool first, std::string_view field) {
             if (first)
                 return out.Text(1, field);
@@ -56,7 +56,7 @@ bool SearchActingCredits(int listIndex, CListFile& file, const std::string& pers
 bool SearchCrewCredits(int listIndex, CListFile& file, const std::string& person, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
-    return routines::WalkPersonRecords(file, person, CutTabName, [&](std::string_view line, std::size_t pos) {
+    return routines::WalkPersonRecords(file, person, true, CutTabName, [&](std::string_view line, std::size_t pos) {
         return ForEachCreditLine(file, line, pos, [&](bool first, std::string_view field) {
             return first ? out.Text(1, field) : out.Text(2, field);
         });
@@ -66,7 +66,7 @@ bool SearchCrewCredits(int listIndex, CListFile& file, const std::string& person
 bool SearchWritingCredits(int listIndex, CListFile& file, const std::string& person, IRecordTarget& target)
 {
     RecordOut out(target, listIndex);
-    return routines::WalkPersonRecords(file, person, CutTabName, [&](std::string_view line, std::size_t pos) {
+    return routines::WalkPersonRecords(file, person, true, CutTabName, [&](std::string_view line, std::size_t pos) {
         return ForEachCreditLine(file, line, pos, [&](bool first, std::string_view field) {
             if (first)
                 return out.Text(1, field);
@@ -85,7 +85,7 @@ bool SearchAkaNames(int listIndex, CListFile& file, const std::string& person, I
         pos = line.size();
         return true;
     };
-    return routines::WalkPersonRecords(file, person, cutName, [&](std::string_view, std::size_t) {
+    return routines::WalkPersonRecords(file, person, true, cutName, [&](std::string_view, std::size_t) {
         CListLine aka;
         return routines::ForEachFurtherLine(file, [&](std::string_view line) {
             return routines::Step(out.Text(0, aka.ParseAka(std::string(line).c_str())));
@@ -184,7 +184,7 @@ bool SearchBiography(int listIndex, CListFile& file, const std::string& person, 
         pos = line.size();
         return true;
     };
-    return routines::WalkPersonRecords(file, person, cutName, [&](std::string_view, std::size_t) {
+    return routines::WalkPersonRecords(file, person, false, cutName, [&](std::string_view, std::size_t) {
         CListLine line;
         return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
             int code = -1;

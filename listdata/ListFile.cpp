@@ -119,30 +119,6 @@ bool CListFile::FindNextRatingsTable()
     return false;
 }
 
-// One buffer read into `line`. A piece that continues an over-long line is marked; a
-// continuation holding nothing but the newline is dropped.
-bool CListFile::ReadPiece()
-{
-    for (;;) {
-        const bool continues = midLine;
-        const char* piece = ReadBufferInPlace(kLineSize, &lineLength);
-        if (!piece) {
-            heldLine[0] = '\0';
-            line = heldLine;
-            lineLength = 0;
-            continuation = false;
-            midLine = false;
-            return false;
-        }
-        line = piece;
-        midLine = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
-        continuation = continues;
-        if (continuation && lineLength == 1 && line[0] == '\n')
-            continue;
-        return true;
-    }
-}
-
 void CListFile::HoldLine()
 {
     if (line != heldLine) {
@@ -373,6 +349,16 @@ void CListFile::PassRawWithout(std::string_view text, EndAhead&& endAhead, Landi
         if (to > 0 && !ReadMoreRaw())
             return;
     }
+}
+
+void CListFile::PassLinesBelow(unsigned char below)
+{
+    const std::string_view bytes = UnreadRaw();
+    std::size_t to = bytescan::FindNameAtOrAbove(bytes, below);
+    if (to == bytescan::npos)
+        to = bytescan::AfterLastLineFeed(bytes, bytes.size());
+    if (to > 0)
+        SkipRaw(to);
 }
 
 // Lands behind an empty line: whatever the walk did with the lines before it (record

@@ -49,8 +49,11 @@ public:
     void PassRecordStartsWithout(std::string_view text);
     // For walks that read with NextRecord only and do nothing with a record whose first
     // line satisfies `passes(text)` (`text` the line without its line end). Lists whose
-    // records begin unindented (start kind 1) only.
-    template <class Passes> void PassRecordsWhile(Passes&& passes);
+    // records begin unindented (start kind 1) only. With `below` not 0, every record
+    // whose first byte, ASCII letters folded, is less than `below` (a line of dashes
+    // aside) must satisfy `passes`: such records are passed on that byte alone, 64 lines
+    // at a time, without asking.
+    template <class Passes> void PassRecordsWhile(unsigned char below, Passes&& passes);
     // All of the above, and NextRecord's passing over whole lines, do nothing when this
     // is off (tests compare the two ways).
     void AllowPassing(bool allow) { passingAllowed = allow; }
@@ -74,6 +77,9 @@ private:
     bool NextAnyLine();
 
     bool CanPass(std::string_view text) const;
+    // Passes the whole lines ahead in the buffer up to the first that PassRecordsWhile
+    // cannot pass by its first byte against `below`.
+    void PassLinesBelow(unsigned char below);
     template <class Find> std::size_t ListEndAhead(std::string_view unread, Find&& find);
     template <class EndAhead, class Landing>
     void PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing);
@@ -107,24 +113,62 @@ private:
     std::uint64_t barrierAt = kNoBarrier;
 };
 
-template <class Passes> void CListFile::PassRecordsWhile(Passes&& passes)
+// One buffer read into `line`. A piece that continues an over-long line is marked; a
+// continuation holding nothing but the newline is dropped.
+__attribute__((always_inline)) inline bool CListFile::ReadPiece()
+{
+    for (;;) {
+        const bool continues = midLine;
+        const char* piece = ReadBufferInPlace(kLineSize, &lineLength);
+        if (!piece) {
+            heldLine[0] = '\0';
+            line = heldLine;
+            lineLength = 0;
+            continuation = false;
+            midLine = false;
+            return false;
+        }
+        line = piece;
+        midLine = lineLength == kLineSize - 1 && line[lineLength - 1] != '\n';
+        continuation = continues;
+        if (continuation && lineLength == 1 && line[0] == '\n')
+            continue;
+        return true;
+    }
+}
+
+template <class Passes> void CListFile::PassRecordsWhile(unsigned char below, Passes&& passes)
 {
     if (!passingAllowed || listIndex < 0 || midLine || ListCatalog[listIndex].startKind != 1)
         return;
     HoldLine();
-    PassLines([&](const char* bytes, std::size_t size) {
-        const char c = bytes[0];
-        // Lines NextRecord passes over.
-        if (c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2))
-            return true;
-        // A line of dashes ends the list; a long line comes in pieces: both are left to
-        // NextRecord.
-        if (size > 1000 || (size >= 3 && std::memcmp(bytes, "---", 3) == 0))
-            return false;
-        // The piece NextRecord would return, without its newline (CR LF reads as LF).
-        std::size_t length = size - 1;
-        if (length > 0 && bytes[length - 1] == '\r')
-            --length;
-        return passes(std::string_view(bytes, length));
-    });
+    for (;;) {
+        if (below != 0)
+            PassLinesBelow(below);
+        // The line that stopped the quick pass is judged whole; then back to the quick pass.
+        bool judged = false;
+        bool more = false;
+        PassLines([&](const char* bytes, std::size_t size) {
+            if (judged && below != 0) {
+                more = true;
+                return false;
+            }
+            judged = true;
+            const char c = bytes[0];
+            // Lines NextRecord passes over.
+            if (c == '\t' || c == ' ' || c == '\n' || c == '\0' || (c == '\r' && size == 2))
+                return true;
+            // A line of dashes ends the list; a long line comes in pieces: both are left to
+            // NextRecord.
+            if (size > 1000 || (size >= 3 && std::memcmp(bytes, "---", 3) == 0))
+                return false;
+            // The piece NextRecord would return, without its newline (CR LF reads as LF).
+            std::size_t length = size - 1;
+            if (length > 0 && bytes[length - 1] == '\r')
+                --length;
+            return passes(std::string_view(bytes, length));
+        });
+        if (!more)
+            return;
+    }
 }

@@ -207,15 +207,20 @@ inline LineStep Step(bool stored)
 // Name-sorted lists searched for a person: reads records while their name sorts before
 // `person` (ASCII case folded), hands the equal one to `onPerson(firstLine, pos)` with
 // `pos` after the name, and stops at the first name at or after the person's place.
-// `cutName(line, pos, name)` cuts a record's name and sets `pos` behind it.
+// `cutName(line, pos, name)` cuts a record's name and sets `pos` behind it; with
+// `nameLeadsLine`, a name begins with its line's first byte whenever that byte is not
+// white, so a first byte sorting before the person's first settles the order.
 template <class CutName, class OnPerson>
-bool WalkPersonRecords(CListFile& file, std::string_view person, CutName&& cutName, OnPerson&& onPerson)
+bool WalkPersonRecords(CListFile& file, std::string_view person, bool nameLeadsLine, CutName&& cutName,
+                       OnPerson&& onPerson)
 {
+    const unsigned char below =
+        nameLeadsLine && !person.empty() ? searchtext::FoldAscii(static_cast<unsigned char>(person[0])) : 0;
     for (;;) {
         // Records whose name sorts before the person's are only passed over: let the
         // reader pass them unread where it can.
         const std::uint64_t before = file.Consumed();
-        file.PassRecordsWhile([&](std::string_view line) {
+        file.PassRecordsWhile(below, [&](std::string_view line) {
             std::size_t pos = 0;
             std::string_view name;
             return !g_bCancelSearch &&

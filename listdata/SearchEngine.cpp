@@ -61,6 +61,9 @@ CSearchEngine::CSearchEngine(ISearchSink& sink)
 
 void CSearchEngine::QueueDocuments(const SearchRequest& request)
 {
+    // Cleared here, on the GUI thread before the Searching dialog shows, and not when
+    // the run starts on the search thread: a Cancel pressed at once is never lost.
+    g_bCancelSearch = false;
     for (const SearchDocEntry& entry : request.documents) {
         if (!entry.selected)
             continue;
@@ -75,7 +78,6 @@ void CSearchEngine::Run(const SearchRequest& request)
     // The run works on its own copy of the entries.
     const std::vector<SearchDocEntry> entries = request.documents;
     std::vector<bool> searched(entries.size(), false);
-    g_bCancelSearch = false;
 
     bool ok = true;
     for (std::size_t i = 0; i < entries.size() && ok; ++i) {

@@ -21,13 +21,15 @@ public:
 
     void SetTickSource(TickSource ticks) { m_ticks = std::move(ticks); }
 
-    // Marks every selected document queued (state 1) and reports each. Call on the GUI
-    // thread before handing the request to the search thread.
+    // Clears g_bCancelSearch and marks every selected document queued (state 1) and
+    // reports each. Call on the GUI thread before the Searching dialog shows and the
+    // request goes to the search thread.
     void QueueDocuments(const SearchRequest& request);
 
-    // The whole run on the calling thread: clears g_bCancelSearch once, searches the
-    // selected documents in order, puts the ones still queued after a cancel back to 0
-    // and ends with SearchDone or SearchStopped. Never throws a list-file read error.
+    // The whole run on the calling thread, after QueueDocuments: searches the selected
+    // documents in order until g_bCancelSearch is set, puts the ones still queued after
+    // a cancel back to 0 and ends with SearchDone or SearchStopped. Never throws a
+    // list-file read error.
     void Run(const SearchRequest& request);
 
     // One document each; false only when the search was cancelled.

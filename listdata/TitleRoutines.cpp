@@ -396,13 +396,22 @@ struct RatingsLine {
     int rating = 0;
 };
 
+// The first three fields of a Ratings table line; `pos` ends up where the title field's
+// cut begins, and false when the line has fewer than four fields.
+bool CutRatingsNumbers(std::string_view line, std::size_t& pos, std::string_view (&numbers)[3])
+{
+    pos = 0;
+    return NextField(line, pos, numbers[0]) && NextField(line, pos, numbers[1]) && NextField(line, pos, numbers[2]) &&
+           SkipWhiteFrom(line, pos) < line.size(); // a title field is left: it opens with a byte that is not white
+}
+
 bool CutRatingsLine(std::string_view line, RatingsLine& parsed, std::string_view& titleField)
 {
     std::size_t pos = 0;
-    std::string_view distribution, votes, rating;
-    if (!NextField(line, pos, distribution) || !NextField(line, pos, votes) || !NextField(line, pos, rating) ||
-        !NextField(line, pos, titleField))
+    std::string_view numbers[3];
+    if (!CutRatingsNumbers(line, pos, numbers) || !NextField(line, pos, titleField))
         return false;
+    const std::string_view distribution = numbers[0], votes = numbers[1], rating = numbers[2];
     for (std::size_t i = 0; i < 10; ++i) {
         const char c = i < distribution.size() ? distribution[i] : '\0';
         parsed.distribution[i] = static_cast<std::uint8_t>(c >= '0' && c <= '9' ? c - '0' : (c == '*' ? 10 : 11));
@@ -460,7 +469,19 @@ bool SearchRatings(int listIndex, CListFile& file, const std::string& title, IRe
 
     bool matched = false;
     while (file.NextRecord()) {
-        if (!CutRatingsLine(routines::CurrentLine(file), parsed, titleField))
+        const std::string_view line = routines::CurrentLine(file);
+        // Most lines rate another title: reject those on the title field's first bytes
+        // before the field is cut and the numbers read.
+        std::size_t pos = 0;
+        std::string_view numbers[3];
+        if (!CutRatingsNumbers(line, pos, numbers))
+            break;
+        if (title.empty() || !BeginsWithTitle(line, SkipWhiteFrom(line, pos), title)) {
+            if (matched || g_bCancelSearch)
+                break;
+            continue;
+        }
+        if (!CutRatingsLine(line, parsed, titleField))
             break;
         const TitleMatch match = MatchTitle(titleField, title, &label);
         if (match != TitleMatch::none) {

@@ -1,10 +1,59 @@
 #include "platform/Archive.h"
 
+#include "platform/Paths.h"
+
+#include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
+
+namespace {
+
+// A new file with a name of its own beside `target` (".name.<process>.<n>.tmp"),
+// created with the permissions a new file gets; removed again unless its name is cleared.
+struct TemporaryFile {
+    explicit TemporaryFile(const std::string& target)
+    {
+        const std::size_t slash = target.rfind('/');
+        const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+        const std::string file = slash == std::string::npos ? target : target.substr(slash + 1);
+        static std::atomic<unsigned> counter{0};
+        for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+            name = folder + "." + file + "." + std::to_string(::getpid()) + "." + std::to_string(++counter) + ".tmp";
+            fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd < 0 && errno != EEXIST)
+                break;
+        }
+        if (fd < 0)
+            name.clear();
+    }
+    ~TemporaryFile()
+    {
+        Close();
+        if (!name.empty())
+            ::unlink(name.c_str());
+    }
+    bool Close()
+    {
+        const bool closed = fd < 0 || ::close(fd) == 0;
+        fd = -1;
+        return closed;
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    int fd = -1;
+    std::string name;
+};
+
+} // namespace
 
 ArchiveException::ArchiveException(int cause, const std::string& what) : std::runtime_error(what), m_cause(cause)
 {
@@ -120,22 +169,33 @@ Archive Archive::LoadFile(const std::string& path)
 
 void Archive::SaveFile(const std::string& path) const
 {
-    // Written beside the target and renamed over it, so a failed save never leaves a
-    // half-written document in place of the old one.
-    const std::string temp = path + ".tmp";
-    {
-        std::unique_ptr<std::FILE, FileCloser> f(std::fopen(temp.c_str(), "wb"));
-        if (!f)
-            throw ArchiveException(ArchiveException::genericException, "cannot create " + path);
-        if (!m_data.empty() && std::fwrite(m_data.data(), 1, m_data.size(), f.get()) != m_data.size())
+    // Written to a temporary file beside the real target and renamed over it, so a failed
+    // save never leaves a half-written document in place of the old one, and a symbolic
+    // link on the way stays a link. The new file keeps the old one's permissions; a
+    // read-only file is refused, as the framework does, and stays as it was.
+    const std::string target = SaveTarget(path);
+    struct stat old;
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    if (replacing && IsReadOnlyFile(target))
+        throw ArchiveException(ArchiveException::genericException, path + " is read-only");
+
+    TemporaryFile temp(target);
+    if (temp.fd < 0)
+        throw ArchiveException(ArchiveException::genericException, "cannot create " + path);
+    std::size_t written = 0;
+    while (written < m_data.size()) {
+        const ssize_t n = ::write(temp.fd, m_data.data() + written, m_data.size() - written);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
             throw ArchiveException(ArchiveException::genericException, "cannot write " + path);
-        if (std::fflush(f.get()) != 0)
-            throw ArchiveException(ArchiveException::genericException, "cannot write " + path);
+        written += static_cast<std::size_t>(n);
     }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if ((replacing && ::fchmod(temp.fd, old.st_mode & 07777) != 0) || ::fsync(temp.fd) != 0 || !temp.Close())
+        throw ArchiveException(ArchiveException::genericException, "cannot write " + path);
+    if (std::rename(temp.name.c_str(), target.c_str()) != 0)
         throw ArchiveException(ArchiveException::genericException, "cannot replace " + path);
-    }
+    temp.name.clear(); // it is the document now
 }
 
 } // namespace platform

@@ -64,6 +64,9 @@ public:
     // Whole-file helpers: throw ArchiveException(genericException) when the file cannot
     // be read or written.
     static Archive LoadFile(const std::string& path);
+    // Replaces the file at `path` whole, or leaves it as it was: written beside the end
+    // of its symbolic links under a temporary name of its own, which goes on failure;
+    // the old file's permissions are kept; a read-only file is refused.
     void SaveFile(const std::string& path) const;
 
 private:

@@ -4,6 +4,7 @@
 #include "platform/CodePage.h"
 #include "platform/DocManager.h"
 #include "platform/DocTemplate.h"
+#include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/View.h"
 
@@ -154,6 +155,10 @@ bool CDocument::SaveModified()
 
 bool CDocument::DoFileSave()
 {
+    // A file that has become read-only is not written: the user is asked for another
+    // name, as Save As does.
+    if (!m_pathName.empty() && IsReadOnlyFile(m_pathName))
+        return DoSave(std::string(), true);
     return DoSave(m_pathName, true);
 }
 

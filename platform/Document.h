@@ -62,7 +62,8 @@ public:
     // Asked before the document closes: true lets it close. A modified document asks
     // "Save changes to %s?" with Yes, No, Cancel; Yes saves first.
     virtual bool SaveModified();
-    // File > Save: to the path, or asks for one when there is none.
+    // File > Save: to the path, or asks for one when there is none or the file is
+    // read-only.
     virtual bool DoFileSave();
     // Saves to `path`; an empty path (File > Save As) asks for one first. With
     // `replace` the document takes the new path.

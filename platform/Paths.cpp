@@ -63,6 +63,33 @@ std::string ResolveCaseInsensitive(const std::string& path)
     return path;
 }
 
+std::string SaveTarget(const std::string& path)
+{
+    std::string target = path;
+    // A bounded walk: a loop of links ends where the system would give up as well.
+    for (int hop = 0; hop < 40; ++hop) {
+        char buffer[PATH_MAX];
+        const ssize_t n = ::readlink(target.c_str(), buffer, sizeof buffer - 1);
+        if (n <= 0)
+            break;
+        std::string link(buffer, static_cast<std::size_t>(n));
+        const std::size_t slash = target.rfind(kPathSeparator);
+        // A relative link is relative to the folder that holds it.
+        if (link.front() != kPathSeparator && slash != std::string::npos)
+            link = target.substr(0, slash + 1) + link;
+        target = link;
+    }
+    return target;
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || ::access(path.c_str(), W_OK) != 0;
+}
+
 std::string ProgramDirectory()
 {
     char buffer[PATH_MAX];

@@ -18,6 +18,15 @@ std::string ResolveCaseInsensitive(const std::string& path);
 
 bool FileExists(const std::string& path);
 
+// The file that a save to `path` writes: the end of its chain of symbolic links (a link
+// to a link that does not exist yet ends at that name), so that the links stay links;
+// `path` itself when it is no link.
+std::string SaveTarget(const std::string& path);
+
+// True when `path` is an existing file that may not be written: none of its write
+// permission bits is set (as a read-only attribute), or this process may not write it.
+bool IsReadOnlyFile(const std::string& path);
+
 // Directory of the running program, with a trailing "/".
 std::string ProgramDirectory();
 

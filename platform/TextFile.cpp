@@ -1,77 +1,26 @@
 #include "platform/TextFile.h"
 
+#include "platform/ByteKernels.h"
+
+#include <algorithm>
 #include <cerrno>
-#if defined(__x86_64__) && defined(__GNUC__)
-#include <immintrin.h>
-#elif defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
-#include <vector>
 
 namespace platform {
 
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 20;
-// Slack behind the buffer: the newline scan loads 16 bytes at a time and may look past
-// the valid bytes (never past the allocation).
+// Slack behind the buffer: the newline scan reads whole 64-byte blocks and may look past
+// the valid bytes (never past the allocation); the NUL behind a piece may stand there.
 constexpr std::size_t kSlack = 64;
-// Newlines are indexed this many bytes at a time: small enough to stay in the cache
-// between indexing and reading, large enough to make the indexing calls rare.
-constexpr std::size_t kIndexSlice = 32 << 10;
-
-#if defined(__x86_64__) && defined(__GNUC__)
-// The same 32 bytes at a time, where the processor has AVX2.
-__attribute__((target("avx2"))) void IndexNewlinesAvx2(const char* buf, std::size_t from, std::size_t to,
-                                                       std::vector<std::uint32_t>& positions)
-{
-    const __m256i newline = _mm256_set1_epi8('\n');
-    for (std::size_t i = from; i < to; i += 32) {
-        unsigned mask = static_cast<unsigned>(_mm256_movemask_epi8(
-            _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(buf + i)), newline)));
-        if (to - i < 32)
-            mask &= (1u << (to - i)) - 1;
-        while (mask != 0) {
-            positions.push_back(static_cast<std::uint32_t>(i + static_cast<std::size_t>(__builtin_ctz(mask))));
-            mask &= mask - 1;
-        }
-    }
-}
-
-const bool kHaveAvx2 = [] {
-    __builtin_cpu_init(); // may run before the library's own initialisation
-    return __builtin_cpu_supports("avx2") != 0;
-}();
-#endif
-
-// Appends the positions of the '\n' bytes of buf[from, to) to `positions`. One pass
-// over each slice keeps the per-line work of the readers to a look-up.
-void IndexNewlines(const char* buf, std::size_t from, std::size_t to, std::vector<std::uint32_t>& positions)
-{
-#if defined(__x86_64__) && defined(__GNUC__)
-    if (kHaveAvx2)
-        return IndexNewlinesAvx2(buf, from, to, positions);
-#endif
-#if defined(__SSE2__)
-    const __m128i newline = _mm_set1_epi8('\n');
-    for (std::size_t i = from; i < to; i += 16) {
-        unsigned mask = static_cast<unsigned>(
-            _mm_movemask_epi8(_mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(buf + i)), newline)));
-        if (to - i < 16)
-            mask &= (1u << (to - i)) - 1;
-        while (mask != 0) {
-            positions.push_back(static_cast<std::uint32_t>(i + static_cast<std::size_t>(__builtin_ctz(mask))));
-            mask &= mask - 1;
-        }
-    }
-#else
-    for (const char* p = buf + from; (p = static_cast<const char*>(std::memchr(p, '\n', buf + to - p))); ++p)
-        positions.push_back(static_cast<std::uint32_t>(p - buf));
-#endif
-}
+// Newlines are indexed this many 64-byte blocks at a time: small enough to stay in the
+// cache between indexing and reading, large enough to make the indexing calls rare.
+constexpr std::size_t kIndexSliceWords = 128;
+// Room for a slice's line feeds, and the 8 positions more that the scan may write.
+constexpr std::size_t kIndexRoom = 64 * kIndexSliceWords + 8;
 
 class FdSource : public ByteSource {
 public:
@@ -124,8 +73,11 @@ void TextFile::OpenSource(std::unique_ptr<ByteSource> source, const std::string&
     CloseFile();
     m_source = std::move(source);
     m_fileName = name;
-    if (!m_buffer)
-        m_buffer = std::make_unique<char[]>(kBufferSize + kSlack); // + the NUL behind a piece
+    if (!m_buffer) {
+        m_buffer = std::make_unique<char[]>(kBufferSize + kSlack); // zeroed: the scans look at whole blocks
+        m_newlines = std::make_unique<std::uint32_t[]>(kIndexRoom);
+    }
+    m_indexNewlines = KernelsInForce().newlinePositions;
 }
 
 void TextFile::CloseFile()
@@ -133,40 +85,39 @@ void TextFile::CloseFile()
     m_source.reset();
     m_pos = m_end = 0;
     m_atEnd = false;
-    m_consumed = 0;
+    m_foldedPairs = 0;
+    m_crSeen = false;
     m_terminatorAt = kNoTerminator;
-    m_newlines.clear();
-    m_nextNewline = 0;
+    m_nextNewline = m_newlineCount = 0;
     m_indexedTo = 0;
     m_bufferOffset = 0;
 }
 
-std::size_t TextFile::NextNewline(std::size_t from, std::size_t limit)
+bool TextFile::IndexMore()
 {
-    for (;;) {
-        const std::size_t count = m_newlines.size();
-        while (m_nextNewline < count && m_newlines[m_nextNewline] < from)
-            ++m_nextNewline;
-        if (m_nextNewline < count)
-            return m_newlines[m_nextNewline] < limit ? m_newlines[m_nextNewline] : kNoTerminator;
-        if (m_indexedTo >= limit || m_indexedTo >= m_end)
-            return kNoTerminator;
-        // Every indexed newline is passed: index the next slice.
-        m_newlines.clear();
-        m_nextNewline = 0;
-        const std::size_t begin = m_indexedTo > from ? m_indexedTo : from;
-        const std::size_t end = m_end - begin > kIndexSlice ? begin + kIndexSlice : m_end;
-        IndexNewlines(m_buffer.get(), begin, end, m_newlines);
-        m_indexedTo = end;
-    }
+    // Bytes before m_pos are never needed; blocks stay aligned to the buffer.
+    const std::size_t from = m_indexedTo > m_pos ? m_indexedTo : m_pos / 64 * 64;
+    if (from >= m_end)
+        return false;
+    const std::size_t words = std::min(kIndexSliceWords, (m_end - from + 63) / 64);
+    bool cr = false;
+    std::size_t count = m_indexNewlines(m_buffer.get() + from, words, static_cast<std::uint32_t>(from),
+                                        m_newlines.get(), &cr);
+    m_crSeen = m_crSeen || cr;
+    // The bytes behind m_end are no part of the text.
+    while (count > 0 && m_newlines[count - 1] >= m_end)
+        --count;
+    m_newlineCount = count;
+    m_nextNewline = 0;
+    m_indexedTo = from + 64 * words;
+    SyncIndex();
+    return true;
 }
 
-void TextFile::RestoreTerminatedByte()
+void TextFile::SyncIndex()
 {
-    if (m_terminatorAt != kNoTerminator) {
-        m_buffer[m_terminatorAt] = m_terminatedByte;
-        m_terminatorAt = kNoTerminator;
-    }
+    while (m_nextNewline < m_newlineCount && m_newlines[m_nextNewline] < m_pos)
+        ++m_nextNewline;
 }
 
 // Moves the unread bytes to the front of the buffer and reads more behind them. False
@@ -177,31 +128,33 @@ bool TextFile::Refill()
         return false;
     char* buf = m_buffer.get();
     const std::size_t unread = m_end - m_pos;
-    if (unread != 0 && m_pos != 0)
-        std::memmove(buf, buf + m_pos, unread);
-    // The unread newlines move with their bytes.
-    std::size_t kept = 0;
-    for (std::size_t i = m_nextNewline; i < m_newlines.size(); ++i)
-        if (m_newlines[i] >= m_pos)
-            m_newlines[kept++] = static_cast<std::uint32_t>(m_newlines[i] - m_pos);
-    m_newlines.resize(kept);
-    m_nextNewline = 0;
-    m_indexedTo = m_indexedTo > m_pos ? m_indexedTo - m_pos : 0;
+    if (m_pos != 0) {
+        if (unread != 0)
+            std::memmove(buf, buf + m_pos, unread);
+        // The unread bytes moved: index them again.
+        m_nextNewline = m_newlineCount = 0;
+        m_indexedTo = 0;
+    } else if (m_indexedTo > m_end) {
+        // The partial last block grows: index it again.
+        m_indexedTo = m_end / 64 * 64;
+        while (m_newlineCount > m_nextNewline && m_newlines[m_newlineCount - 1] >= m_indexedTo)
+            --m_newlineCount;
+    }
     m_bufferOffset += m_pos;
     m_pos = 0;
     m_end = unread;
-    if (m_end == kBufferSize)
-        return false;
-    int error = 0;
-    const long n = m_source->Read(buf + m_end, kBufferSize - m_end, &error);
-    if (n < 0)
-        throw FileException(FileException::generic, error, m_fileName);
-    if (n == 0) {
-        m_atEnd = true;
-        return false;
+    bool more = false;
+    if (m_end < kBufferSize) {
+        int error = 0;
+        const long n = m_source->Read(buf + m_end, kBufferSize - m_end, &error);
+        if (n < 0)
+            throw FileException(FileException::generic, error, m_fileName);
+        if (n == 0)
+            m_atEnd = true;
+        m_end += static_cast<std::size_t>(n);
+        more = n > 0;
     }
-    m_end += static_cast<std::size_t>(n);
-    return true;
+    return more;
 }
 
 // Text mode is applied per piece: a piece ends at the first line feed, so the only CR LF
@@ -216,12 +169,13 @@ const char* TextFile::ReadBufferSlow(int maxChars, int* length)
     const std::size_t room = static_cast<std::size_t>(maxChars - 1);
     // One byte more than fits, so that a CR LF pair behind `room - 1` characters is seen.
     const std::size_t window = room + 1;
-    const char* nl = nullptr;
+    std::size_t at = kNoTerminator;
     for (;;) {
         const std::size_t avail = m_end - m_pos;
-        const std::size_t at = NextNewline(m_pos, m_pos + (avail < window ? avail : window));
-        nl = at == kNoTerminator ? nullptr : m_buffer.get() + at;
-        if (nl || avail >= window)
+        at = PeekNewline();
+        if (at != kNoTerminator && at - m_pos >= window)
+            at = kNoTerminator;
+        if (at != kNoTerminator || avail >= window)
             break;
         if (!Refill())
             break; // end of file: what is left is the last piece
@@ -232,8 +186,8 @@ const char* TextFile::ReadBufferSlow(int maxChars, int* length)
     char* const start = m_buffer.get() + m_pos;
     std::size_t raw;   // bytes consumed from the buffer
     std::size_t piece; // characters handed out
-    if (nl) {
-        const std::size_t k = static_cast<std::size_t>(nl - start);
+    if (at != kNoTerminator) {
+        const std::size_t k = at - m_pos;
         if (k > 0 && start[k - 1] == '\r') {
             start[k - 1] = '\n';
             raw = k + 1;
@@ -251,11 +205,11 @@ const char* TextFile::ReadBufferSlow(int maxChars, int* length)
     m_terminatorAt = m_pos + piece;
     m_terminatedByte = m_buffer[m_terminatorAt];
     m_buffer[m_terminatorAt] = '\0';
-    m_pos += raw;
-    m_consumed += piece;
-    // Keep the newline cursor at the next unread newline, where the inline path looks.
-    while (m_nextNewline < m_newlines.size() && m_newlines[m_nextNewline] < m_pos)
-        ++m_nextNewline;
+    m_foldedPairs += raw - piece;
+    if (at != kNoTerminator && raw == at - m_pos + 1)
+        PassNewline(at);
+    else
+        m_pos += raw; // the next line feed, if any, still lies ahead
     *length = static_cast<int>(piece);
     return start;
 }
@@ -276,16 +230,13 @@ void TextFile::SkipRaw(std::size_t count)
     // Progress counts folded bytes: every CR LF pair passed over reads as one byte.
     const char* p = m_buffer.get() + m_pos;
     const char* const end = p + count;
-    std::size_t pairs = 0;
     while ((p = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(end - p)))) && p + 1 < end) {
         if (p[1] == '\n')
-            ++pairs;
+            ++m_foldedPairs;
         ++p;
     }
     m_pos += count;
-    m_consumed += count - pairs;
-    while (m_nextNewline < m_newlines.size() && m_newlines[m_nextNewline] < m_pos)
-        ++m_nextNewline;
+    SyncIndex();
 }
 
 bool TextFile::ReadBuffer(char* buffer, int maxChars, int* length)
@@ -311,23 +262,18 @@ bool TextFile::ReadWholeLine(std::string& line)
             return any;
         any = true;
         const char* start = m_buffer.get() + m_pos;
-        const std::size_t avail = m_end - m_pos;
-        const std::size_t at = NextNewline(m_pos, m_end);
-        const char* nl = at == kNoTerminator ? nullptr : m_buffer.get() + at;
-        if (nl) {
-            const std::size_t take = static_cast<std::size_t>(nl - start);
-            line.append(start, take);
-            m_pos += take + 1;
-            m_consumed += take + 1;
+        const std::size_t at = PeekNewline();
+        if (at != kNoTerminator) {
+            line.append(start, at - m_pos);
+            PassNewline(at);
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back(); // CR LF reads as LF
-                --m_consumed;
+                ++m_foldedPairs;
             }
             return true;
         }
-        line.append(start, avail);
-        m_pos += avail;
-        m_consumed += avail;
+        line.append(start, m_end - m_pos);
+        m_pos = m_end;
     }
 }
 

@@ -15,6 +15,7 @@
 #include "shell/ChildFrame.h"
 #include "shell/DocumentCommands.h"
 #include "shell/ReelvoyagerApp.h"
+#include "shell/WindowMenu.h"
 
 #include <QAction>
 #include <QApplication>
@@ -199,6 +200,8 @@ void CMainFrame::BuildMenuBar(int menuId)
             // Command state is brought up to date before a menu shows.
             connect(menu, &QMenu::aboutToShow, this, &CMainFrame::UpdateCommands);
             menus[entry.depth] = menu;
+            if (entry.depth == 0 && QLatin1String(entry.text) == QLatin1String("&Window"))
+                new CWindowMenu(menu, m_mdiArea); // the list of document windows at its foot
         } else if (entry.id == kSeparator) {
             parent->addSeparator();
         } else if (entry.id == kRecentFiles) {
@@ -445,12 +448,13 @@ void CMainFrame::GetInformation(int kind)
     m_pSearchingDlg->frameWindow = this;
     m_pSearchingDlg->searching = 1;
     m_pSearchRequest->searchingDialog = m_pSearchingDlg;
-    m_pSearchingDlg->show();
 
     m_pSearchThread = new CSearchThread(this, m_pSearchingDlg);
     // Queued on this thread, before the thread sees the request, so that no view can
-    // show a document as idle while the run already owns it.
+    // show a document as idle while the run already owns it; the cancel flag is cleared
+    // with it, before the dialog's Cancel can be pressed.
     m_pSearchThread->QueueDocuments(*m_pSearchRequest);
+    m_pSearchingDlg->show();
     for (const SearchDocEntry& entry : m_pSearchRequest->request.documents)
         if (entry.selected)
             if (auto* adapter = dynamic_cast<CSearchDocumentAdapter*>(entry.document))
@@ -518,14 +522,16 @@ void CMainFrame::StopSearchThread()
 
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
-    // A run in progress is cancelled and waited for: its thread writes into the
-    // documents that are about to close.
-    CancelAndWaitForSearch();
+    // The documents' closing questions come first (a document that a run still owns
+    // refuses: "First cancel the search operation."), so a run is only cancelled once
+    // the close is certain. Then it is waited for: its thread writes into the documents
+    // that are about to close.
     CReelvoyagerApp* app = TheApp();
     if (app && !app->DocManager().SaveAllModified()) {
         event->ignore();
         return;
     }
+    CancelAndWaitForSearch();
     if (m_pSearchingDlg) {
         m_pSearchingDlg->DestroyWindow();
         m_pSearchingDlg = nullptr;

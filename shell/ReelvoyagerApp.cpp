@@ -180,8 +180,10 @@ void CReelvoyagerApp::SaveSettings()
 
 QPrinter& CReelvoyagerApp::Printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setPageMargins(CRichDocumentView::PrintMargins(), QPageLayout::Millimeter);
+    }
     return *m_printer;
 }
 

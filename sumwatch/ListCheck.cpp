@@ -75,8 +75,12 @@ private:
 
 void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress, std::ostream& out)
 {
-    std::string path = prefix + info.name;
-    LineFile* file = openLineFile(path.c_str(), kLineFileRead | kLineFileWantSize, kListBufferSize);
+    const std::string path = prefix + info.name;
+    checkList(crc, openLineFile(path.c_str(), kLineFileRead | kLineFileWantSize, kListBufferSize), info, progress, out);
+}
+
+void checkList(const CrcEngine& crc, LineFile* file, DiffInfo& info, bool progress, std::ostream& out)
+{
     char* first = nullptr;
     if (!file || readLine(file, &first, kListMaxLine) != kLineOk) {
         if (progress)
@@ -100,6 +104,9 @@ void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& in
         info.date.assign(date + 6, std::min<std::size_t>(std::strlen(date + 6), 39));
     else
         info.date = kDateNotAvailable;
+    // The line end of a CR LF list is no part of the date.
+    if (!info.date.empty() && info.date.back() == '\r')
+        info.date.pop_back();
 
     Progress shown(progress, file->fileSize, out);
     std::uint32_t sum = kCrcStart;
@@ -109,7 +116,16 @@ void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& in
         shown.afterBlock(block, length, file->bytesConsumed);
         sum = crc.update(sum, reinterpret_cast<const unsigned char*>(block), static_cast<std::size_t>(length));
     }
+    // The reader stops at a read error as at the end of the file; the checksum of what was
+    // read says nothing about the list then.
+    const bool readFailed = std::ferror(file->stream) != 0;
     closeLineFile(file);
+    if (readFailed) {
+        if (progress)
+            out << "\b\b\b\b\b\b- IO-Error\n";
+        info.status = kStatusIoError;
+        return;
+    }
 
     char computed[16];
     std::snprintf(computed, sizeof computed, "CRC: 0x%08X", static_cast<unsigned>(sum));

@@ -6,6 +6,7 @@
 #include <string>
 
 class CrcEngine;
+struct LineFile;
 
 // DiffInfo status values.
 constexpr int kStatusCrcOk = 0;
@@ -29,3 +30,7 @@ struct DiffInfo {
 // running percentage and the result text to out; they overwrite the "(000%)" that the caller
 // wrote at the end of the current line.
 void checkListFile(const CrcEngine& crc, const std::string& prefix, DiffInfo& info, bool progress, std::ostream& out);
+// The same check of a list already open in `file` (opened with kLineFileWantSize; null when
+// it could not be opened), which it closes. A read error anywhere in the file is an
+// input error, not a checksum error.
+void checkList(const CrcEngine& crc, LineFile* file, DiffInfo& info, bool progress, std::ostream& out);

@@ -122,14 +122,22 @@ void writeStatistics(const std::vector<DiffInfo>& records, const std::string& lo
         log << "\n" << title;
     both("\nStatus   Filesize  Filedate                  Listfile\n");
     both(std::string(60, '-') + "\n");
-    for (const DiffInfo& info : records) {
-        char size[32];
-        std::snprintf(size, sizeof size, "%8" PRId64, info.size);
-        both(statusWord(info.status) + size + "  " + info.date + "  " + info.name + "\n");
-    }
+    for (const DiffInfo& info : records)
+        both(statisticsRow(info));
 }
 
 } // namespace
+
+std::string statisticsRow(const DiffInfo& info)
+{
+    char size[32];
+    std::snprintf(size, sizeof size, "%8" PRId64, info.size);
+    // At least one blank between the status word and a size of nine digits or more.
+    std::string word = statusWord(info.status);
+    if (word.back() != ' ' && size[0] != ' ')
+        word += ' ';
+    return word + size + "  " + info.date + "  " + info.name + "\n";
+}
 
 int runSumwatch(const std::vector<std::string>& arguments, std::ostream& out)
 {

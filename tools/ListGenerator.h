@@ -19,6 +19,10 @@ struct GeneratorOptions {
     // its episodes) and people.
     std::uint64_t titles = 24;
     std::uint64_t people = 40;
+
+    // The application's sample lists: a small set of all 48 lists (`listgen --sample`).
+    static constexpr std::uint64_t kSampleTitles = 60;
+    static constexpr std::uint64_t kSamplePeople = 120;
     // When not 0: each list is written until it holds about this many bytes (the
     // universe is enlarged to allow it) instead of covering the universe once.
     std::uint64_t targetBytes = 0;

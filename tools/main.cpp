@@ -97,8 +97,8 @@ int main(int argc, char** argv)
         const bool hasValue = i + 1 < argc;
         std::uint64_t n = 0;
         if (arg == "--sample") {
-            options.titles = 60;
-            options.people = 120;
+            options.titles = listgen::GeneratorOptions::kSampleTitles;
+            options.people = listgen::GeneratorOptions::kSamplePeople;
         } else if (arg == "--out" && hasValue) {
             out = argv[++i];
         } else if (arg == "--lists" && hasValue) {

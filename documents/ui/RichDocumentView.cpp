@@ -16,6 +16,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTextDocument>
+#include <algorithm>
 #include <memory>
 
 using namespace resources;
@@ -177,21 +178,48 @@ void CRichDocumentView::OnEditFindNext()
     }
 }
 
+QMarginsF CRichDocumentView::PrintMargins()
+{
+    const double margin = kPrintMarginTwips / 1440.0 * 25.4;
+    return QMarginsF(margin, margin, margin, margin);
+}
+
 void CRichDocumentView::PrintTo(QPrinter& printer)
 {
-    const double margin = kPrintMarginTwips / 1440.0 * 25.4; // millimetres
-    printer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
-    // QTextDocument::print would add margins of its own inside these, and page numbers.
+    // What the print dialog chose: all pages, a range of pages, or the selection.
+    std::unique_ptr<QTextDocument> selection;
+    const QTextDocument* source = document();
+    if (printer.printRange() == QPrinter::Selection && textCursor().hasSelection()) {
+        selection.reset(document()->clone());
+        const QTextCursor chosen = textCursor();
+        QTextCursor cut(selection.get());
+        cut.setPosition(chosen.selectionEnd());
+        cut.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+        cut.setPosition(0);
+        cut.setPosition(chosen.selectionStart(), QTextCursor::KeepAnchor);
+        cut.removeSelectedText();
+        source = selection.get();
+    }
+    int fromPage = 1, toPage = 0;
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        fromPage = printer.fromPage();
+        toPage = printer.toPage();
+    }
+    // QTextDocument::print would add margins of its own inside the printer's, and page
+    // numbers.
     QPainter painter;
     if (!painter.begin(&printer))
         return;
     const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    PrintPages(*document(), ScreenPixelsPerInch(), painter, page, [&printer] { return printer.newPage(); });
+    PrintPages(
+        *source, ScreenPixelsPerInch(), painter, page, [&printer] { return printer.newPage(); }, fromPage, toPage);
     painter.end();
 }
 
 void CRichDocumentView::PrintPages(const QTextDocument& source, double sourceDpi, QPainter& painter,
-                                   const QSizeF& pageSize, const std::function<bool()>& newPage)
+                                   const QSizeF& pageSize, const std::function<bool()>& newPage, int fromPage,
+                                   int toPage)
 {
     // Laid out at the view's resolution, in which its indents and tabs are measured, and
     // scaled to the device's.
@@ -199,9 +227,9 @@ void CRichDocumentView::PrintPages(const QTextDocument& source, double sourceDpi
     const double scale = sourceDpi > 0 ? painter.device()->logicalDpiY() / sourceDpi : 1.0;
     const QSizeF page(pageSize.width() / scale, pageSize.height() / scale);
     document->setPageSize(page);
-    const int pages = document->pageCount();
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0 && !newPage())
+    const int pages = toPage > 0 ? std::min(toPage, document->pageCount()) : document->pageCount();
+    for (int index = std::max(fromPage, 1) - 1; index < pages; ++index) {
+        if (index > std::max(fromPage, 1) - 1 && !newPage())
             break;
         const QRectF area(0, index * page.height(), page.width(), page.height());
         painter.save();
@@ -220,8 +248,12 @@ void CRichDocumentView::OnFilePrint(bool withDialog)
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer)
         return;
+    // Each print starts with all pages chosen; the selection can be chosen when there
+    // is one.
+    printer->setPrintRange(QPrinter::AllPages);
     if (withDialog) {
         QPrintDialog dialog(printer, this);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, textCursor().hasSelection());
         if (dialog.exec() != QDialog::Accepted)
             return;
     }
@@ -233,6 +265,7 @@ void CRichDocumentView::OnFilePrintPreview()
     QPrinter* printer = m_printer ? m_printer() : nullptr;
     if (!printer)
         return;
+    printer->setPrintRange(QPrinter::AllPages);
     QPrintPreviewDialog preview(printer, this);
     preview.setObjectName(QStringLiteral("PrintPreview"));
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) { PrintTo(*printer); });

@@ -11,6 +11,7 @@
 #include "platform/View.h"
 #include "platform/qt/RichTextView.h"
 
+#include <QMarginsF>
 #include <QSizeF>
 #include <QString>
 #include <functional>
@@ -29,8 +30,10 @@ class CDocument;
 class CRichDocumentView : public platform::CRichTextView, public platform::IView, public ICommandTarget {
     Q_OBJECT
 public:
-    // Print margins on all four sides.
+    // Print margins on all four sides; the printer gets them once, when it is made, so
+    // that Print Setup can change them.
     static constexpr int kPrintMarginTwips = 720;
+    static QMarginsF PrintMargins(); // in millimetres
 
     // What a view takes from the program around it.
     struct Context {
@@ -63,14 +66,16 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(CCmdUI& cmdUI) override;
 
-    // Printing to `printer` with the view's margins.
+    // Prints to `printer` what its print range says: all pages, pages from-to, or the
+    // selection.
     void PrintTo(QPrinter& printer);
     // Paints `source`, measured in pixels of `sourceDpi`, page by page with `painter`,
     // whose origin is the top left corner of the printable area of `pageSize` (device
     // pixels); `newPage` starts each further page and returns false to stop. Nothing but
-    // the page margins lies before the text.
+    // the page margins lies before the text. Pages `fromPage` to `toPage` (from 1; 0 up to
+    // the last) are printed.
     static void PrintPages(const QTextDocument& source, double sourceDpi, QPainter& painter, const QSizeF& pageSize,
-                           const std::function<bool()>& newPage);
+                           const std::function<bool()>& newPage, int fromPage = 1, int toPage = 0);
     // The text searched for by Find and Find Next.
     void SetFindText(const QString& text) { m_findText = text; }
 

@@ -52,8 +52,6 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
     m_results = new CWideListBox(this);
     m_results->setObjectName(Id(resultsId));
     m_results->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_results->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_results->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_layout.Place(m_results, 12, 16, 258, 66);
     // The lines are measured in the font they are shown in.
     m_results->CopyFont(font());

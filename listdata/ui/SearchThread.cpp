@@ -80,8 +80,6 @@ public:
                 item = std::move(m_items.front());
                 m_items.pop_front();
             }
-            // The run clears the flag when it starts; it must stay set for this one.
-            g_bCancelSearch = true;
             CarryOut(item);
         }
     }

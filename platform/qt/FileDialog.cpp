@@ -35,10 +35,13 @@ QString FileDialog::ToQtFilter(const QString& filter)
     for (int i = 0; i + 1 < parts.size(); i += 2) {
         if (parts[i].isEmpty())
             break;
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'));
+        // "*.*" means every file there; here it would miss the names without a dot.
+        for (QString& pattern : patterns)
+            if (pattern == QStringLiteral("*.*"))
+                pattern = QStringLiteral("*");
         // The display name often repeats the patterns; Qt reads the last parentheses.
-        filters.append(parts[i] + QStringLiteral(" (") + patterns + QLatin1Char(')'));
+        filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -23,7 +23,7 @@ public:
     static QString GetAnyFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                   const QString& filter);
 
-    // "Name|*.a;*.b|..." to Qt's "Name (*.a *.b);;...".
+    // "Name|*.a;*.b|..." to Qt's "Name (*.a *.b);;..."; the pattern "*.*" becomes "*".
     static QString ToQtFilter(const QString& filter);
 
     // Test hooks: every dialog above takes the next queued name instead of showing itself.

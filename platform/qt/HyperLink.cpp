@@ -18,12 +18,15 @@ QColor ToColor(CHyperLink::COLORREF colour)
 
 } // namespace
 
-CHyperLink::CHyperLink(QWidget* parent) : QLabel(parent)
+CHyperLink::CHyperLink(QWidget* parent) : CHyperLink(QString(), parent)
 {
 }
 
 CHyperLink::CHyperLink(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
+    // A static text starts at its top left corner (the label's default centres it
+    // vertically, which would move the link down when it is sized to its text).
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 CHyperLink::~CHyperLink() = default;

@@ -63,7 +63,9 @@ public:
     // the text or the text from the URL, the underlined font, the size, the cursor and
     // the tooltip. Runs by itself before the control is first shown.
     void PreSubclassWindow();
-    // Resizes the control to its text (only with AutoSize).
+    // Resizes the control to its text (only with AutoSize), keeping its top left corner;
+    // the alignment stands for the static's styles: Qt::AlignHCenter centred,
+    // Qt::AlignRight right-aligned, Qt::AlignVCenter centred vertically (centre image).
     void PositionWindow();
 
 signals:

@@ -33,8 +33,9 @@ bool QtPrompt::PromptForFileName(std::string& fileName, bool save, const CDocTem
     if (chosen.isEmpty())
         return false;
     QString path = chosen;
-    // A name typed without extension gets the document kind's.
-    if (save && !extension.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    // A name that does not end with the document kind's extension gets it: a dot inside
+    // the name ("Dr. No (1962)") makes no extension.
+    if (save && !extension.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive))
         path += extension;
     fileName = path.toStdString();
     return true;

@@ -91,6 +91,13 @@ void CWideListBox::SetHorizontalExtent(int extent)
 
 void CWideListBox::updateGeometries()
 {
+    // The horizontal bar shows exactly when the measured extent is wider than the view.
+    // The view's own layout measures its lines a few pixels differently; left to decide
+    // ("as needed"), the two would show and hide the bar in turn without end.
+    const Qt::ScrollBarPolicy policy =
+        m_horizontalExtent > viewport()->width() ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+    if (horizontalScrollBarPolicy() != policy)
+        setHorizontalScrollBarPolicy(policy);
     QListWidget::updateGeometries();
     // The scroll range comes from the measured extent, not from the view's own layout.
     const int range = std::max(0, m_horizontalExtent - viewport()->width());

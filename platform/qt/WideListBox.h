@@ -1,6 +1,7 @@
 #pragma once
 // A list box whose horizontal scroll extent follows its widest line (plus 6 pixels), so
-// that long lines can be scrolled into view. Lines are Windows-1252 text; the return
+// that long lines can be scrolled into view; the horizontal scroll bar shows only while
+// the widest line does not fit. Lines are Windows-1252 text; the return
 // values are the list box's: an index or count, or LB_ERR (-1).
 
 #include <QFont>

@@ -310,6 +310,44 @@ TEST(DocumentFile, VersionRecordsOverrideFieldsAndOnlyFourByteRecordsCount)
     EXPECT_NO_THROW(Load(again, bytes));
 }
 
+TEST(DocumentFile, VersionRecordsTheLoaderWouldRefuseAreNotSaved)
+{
+    struct Case {
+        bool castCrew;
+        std::int32_t programRecord, docRecord; // the type-50 values of keys 0 and 1
+        std::int32_t program, doc;             // what the file then holds
+    };
+    const Case cases[] = {
+        {false, 0x100, 0x400, 0x301, 0x200}, {false, 0x7FFF, -1, 0x301, 0x200}, {true, 0x400, 0x300, 0x301, 0x200},
+        {true, 0x210, 0x101, 0x210, 0x101},  {false, 0, 0x300, 0x301, 0x300},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.castCrew << " " << c.programRecord << " " << c.docRecord);
+        CRVMDoc movie;
+        CRVCDoc cast;
+        platform::CDocument& doc = c.castCrew ? static_cast<platform::CDocument&>(cast) : movie;
+        CRecordStore& records = c.castCrew ? cast.GetRecords() : movie.GetRecords();
+        // The document's own versions, as a loaded file gave them.
+        if (c.castCrew) {
+            cast.SetProgramVersion(0x301);
+            cast.SetDocVersion(0x200);
+        } else {
+            movie.SetProgramVersion(0x301);
+            movie.SetDocVersion(0x200);
+        }
+        records.AddInt(kRecordDocInfo, kDocInfoCreatorVersion, c.programRecord);
+        records.AddInt(kRecordDocInfo, kDocInfoDocVersion, c.docRecord);
+        Archive out;
+        doc.Serialize(out);
+        Archive in(out.Data());
+        char header[25];
+        in.ReadExact(header, c.castCrew ? 25 : 24);
+        EXPECT_EQ(in.ReadInt32(), c.program);
+        EXPECT_EQ(in.ReadInt32(), c.doc);
+        EXPECT_EQ(c.castCrew ? LoadCause<CRVCDoc>(out.Data()) : LoadCause<CRVMDoc>(out.Data()), 0);
+    }
+}
+
 TEST(DocumentFile, TitleLengthIsChecked)
 {
     for (std::int32_t n : {0, -1, -2147483647 - 1, 1000, 0x7FFFFFFF}) {

@@ -441,6 +441,7 @@ TEST_F(RtfWriterTest, MalformedReferencesLoseOnlyTheirMark)
         {"''(qv)", "''", 0},
         {"a '' (qv)", "a '' ", 0},
         {"'A' (qv)(qv)", "\\cf2 \\ul A\\cf1 \\ulnone ", 1},
+        {"Married to 'O'Brien, Pat' (qv) in 1950.", "Married to \\cf2 \\ul Pat O'Brien\\cf1 \\ulnone  in 1950.", 1},
         {"x 'A' (qv) y _B_ (qv) 'C' junk (qv)",
          "x \\cf2 \\ul A\\cf1 \\ulnone  y \\cf2 \\ul B\\cf1 \\ulnone  \\cf2 \\ul C\\cf1 \\ulnone ", 3},
     };
@@ -479,6 +480,13 @@ TEST(SplitAtQv, CutsAtTheFirstReference)
         {"_a' (qv)", true, "_a' ", "", 0, ""},
         {"'a_ (qv)", true, "'a_ ", "", 0, ""},
         {"_a_b_ (qv)", true, "_a", "b", '_', ""},
+        // An opening quote stands at the start or behind a non-letter: apostrophes inside
+        // the name are passed over; underscores keep the plain rule.
+        {"Married to 'O'Brien, Pat' (qv) in 1950.", true, "Married to ", "O'Brien, Pat", '\'', " in 1950."},
+        {"'Bob's' (qv)", true, "", "Bob's", '\'', ""},
+        {"('Zo\xEB's' (qv))", true, "(", "Zo\xEB's", '\'', ")"},
+        {"x'O'Brien' (qv)", true, "x'O'Brien' ", "", 0, ""},
+        {"1'2' (qv)", true, "1'2' ", "", 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

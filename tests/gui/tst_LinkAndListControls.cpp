@@ -1,8 +1,8 @@
 // The hyperlink control and the wide list box.
 
+#include "platform/qt/HyperLink.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ShellOpen.h"
-#include "platform/qt/HyperLink.h"
 #include "platform/qt/WideListBox.h"
 
 #include <QDialog>
@@ -110,6 +110,30 @@ private slots:
         QVERIFY(!empty.font().underline());
         empty.SetURL("https://other.example/");
         QCOMPARE(empty.toolTip(), QStringLiteral("https://other.example/"));
+    }
+
+    void linkSizedToItsTextKeepsItsPlace_data()
+    {
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<bool>("centredVertically");
+        QTest::newRow("static default") << -1 << false;
+        QTest::newRow("centred") << int(Qt::AlignHCenter | Qt::AlignTop) << false;
+        QTest::newRow("centre image") << int(Qt::AlignLeft | Qt::AlignVCenter) << true;
+    }
+
+    void linkSizedToItsTextKeepsItsPlace()
+    {
+        QFETCH(int, alignment);
+        QFETCH(bool, centredVertically);
+        QDialog dialog;
+        CHyperLink link(QStringLiteral("https://www.zuvo.example/"), &dialog);
+        if (alignment >= 0)
+            link.setAlignment(Qt::Alignment(alignment));
+        link.setGeometry(10, 20, 400, 40);
+        dialog.show();
+        const int height = QFontMetrics(link.font()).size(Qt::TextSingleLine, link.text()).height();
+        QCOMPARE(link.height(), height);
+        QCOMPARE(link.y(), centredVertically ? 20 + (40 - height) / 2 : 20);
     }
 
     void hoverAndVisitChooseTheColour()

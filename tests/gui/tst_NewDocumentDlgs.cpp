@@ -12,9 +12,9 @@
 #include "platform/DocManager.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/ShellOpen.h"
+#include "platform/qt/WideListBox.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
-#include "platform/qt/WideListBox.h"
 #include "support/FixtureLists.h"
 #include "tools/ListGenerator.h"
 
@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 #include <cstdio>
@@ -144,6 +145,23 @@ private slots:
         QTest::keyClick(edit, Qt::Key_Return);
         QCOMPARE(Lines(dlg.Results()), QStringList{"Star Wars (1977)"});
         QVERIFY(dlg.isVisible());
+    }
+
+    void resultListShowsScrollBarsOnlyWhenNeeded()
+    {
+        CNewMovieTVDlg dlg;
+        dlg.SetContext(&m_settings, m_manager.get());
+        dlg.SearchText = "star wars";
+        dlg.show();
+        Control<QPushButton>(&dlg, IDC_NEWDOC_SEARCH)->click();
+        CWideListBox* results = dlg.Results();
+        QCOMPARE(results->count(), 1);
+        QTRY_VERIFY(!results->horizontalScrollBar()->isVisible() && !results->verticalScrollBar()->isVisible());
+        results->AddString(std::string(400, 'x'));
+        QTRY_VERIFY(results->horizontalScrollBar()->isVisible());
+        for (int i = 0; i < 40; ++i)
+            results->AddString("line");
+        QTRY_VERIFY(results->verticalScrollBar()->isVisible());
     }
 
     void searchWithAkaTitlesThenOkCreatesADocumentPerChosenLine()

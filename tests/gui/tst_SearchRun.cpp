@@ -268,28 +268,53 @@ private slots:
         QVERIFY(p.app->IsDocumentOpen(film));
     }
 
-    void closingTheMainWindowDuringARunWaitsForTheThread()
+    void closingTheMainWindowDuringARunAsksFirstAndCancelsOnlyWhenCertain()
     {
         Program& p = *m_program;
-        p.NewMovie(p.generator->FeaturedFilm());
+        CRVMDoc* film = p.NewMovie(p.generator->FeaturedFilm());
         p.NewMovie(p.generator->FeaturedSeries());
         AnswerGetInformation(true);
         p.Action(ID_MOVIETV_GETINFORMATION)->trigger();
         CSearchingDlg* dialog = p.Frame().SearchingDialog();
         QVERIFY(dialog);
         CMainFrame* frame = &p.Frame();
+        bool closed = true;
         connect(
             dialog, &QWidget::windowTitleChanged, frame,
-            [frame] {
-                for (int i = 0; i < 3; ++i)
-                    platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
-                QMetaObject::invokeMethod(
-                    frame, [frame] { frame->close(); }, Qt::QueuedConnection);
+            [frame, &closed] {
+                platform::MessageBox::ClearShown();
+                platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+                closed = frame->close();
             },
             Qt::SingleShotConnection);
-        QTRY_VERIFY_WITH_TIMEOUT(!frame->isVisible(), 30000);
+        // The documents the run owns refuse; the run goes on to its end untouched.
+        QTRY_VERIFY_WITH_TIMEOUT(dialog->searching == 0, 30000);
+        QVERIFY(!closed);
+        QVERIFY(frame->isVisible());
+        QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("First cancel the search operation."));
+        QVERIFY(Program::ListRecordCount(film->GetRecords()) > 0);
+
+        // Once the run has ended the close goes through, after the save questions.
+        for (int i = 0; i < 2; ++i)
+            platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
+        QVERIFY(frame->close());
         QVERIFY(!frame->IsSearchRunning());
         QVERIFY(p.app->DocManager().GetDocuments().empty());
+    }
+
+    void cancelPressedAsTheRunStartsIsNeverLost()
+    {
+        Program& p = *m_program;
+        CRVMDoc* film = p.NewMovie(p.generator->FeaturedFilm());
+        CRVMDoc* series = p.NewMovie(p.generator->FeaturedSeries());
+        AnswerGetInformation(true);
+        p.Action(ID_MOVIETV_GETINFORMATION)->trigger();
+        CSearchingDlg* dialog = p.Frame().SearchingDialog();
+        QVERIFY(dialog);
+        Click(*dialog, IDCANCEL);
+        QTRY_VERIFY_WITH_TIMEOUT(!p.Frame().IsSearchRunning(), 30000);
+        QCOMPARE(Program::ListRecordCount(film->GetRecords()) + Program::ListRecordCount(series->GetRecords()), 0);
+        QCOMPARE(film->GetSearchState() + series->GetSearchState(), 0);
     }
 
     void getInformationDialogRules()

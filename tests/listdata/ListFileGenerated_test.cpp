@@ -3,6 +3,7 @@
 
 #include "listdata/ListFile.h"
 #include "support/TestSupport.h"
+#include "support/VectorLevels.h"
 #include "tools/ListGenerator.h"
 
 #include <gtest/gtest.h>
@@ -117,6 +118,12 @@ TEST_P(GeneratedLists, EveryRecordIsFoundAndCrLfTwinsReadTheSame)
         EXPECT_EQ(a.keys, lfGenerator.RecordKeys(i));
         EXPECT_EQ(a.events, b.events);
         EXPECT_GE(a.events.size(), 5u);
+        // Every vector level reads what the baseline level reads.
+        for (platform::VectorLevel level : testsupport::SupportedVectorLevels()) {
+            SCOPED_TRACE(platform::VectorLevelName(level));
+            testsupport::ScopedVectorLevel forced(level);
+            EXPECT_EQ(WalkList(crlf.File(name), i).events, a.events);
+        }
     }
 }
 

@@ -309,6 +309,22 @@ TEST_F(SearchEngineTest, CancelDuringTheSecondOfThreeDocuments)
     EXPECT_EQ(sink.Events("beep").size(), 1u);
 }
 
+TEST_F(SearchEngineTest, CancelPressedBeforeTheRunStartsIsKept)
+{
+    WriteStandardLists();
+    FakeDocument first("A", kFilm), second("B", kOther);
+    const SearchRequest request = Request({&first, &second}, {kGenres});
+    engine.QueueDocuments(request);
+    g_bCancelSearch = true; // the Searching dialog's Cancel, before the thread starts
+    engine.Run(request);
+    // The first document reads no list; the second is never searched.
+    EXPECT_EQ(sink.Events("changed"),
+              (std::vector<std::string>{"changed A 1", "changed B 1", "changed A 2", "changed A 0", "changed B 0"}));
+    EXPECT_EQ(sink.Events().back(), "stopped");
+    EXPECT_TRUE(first.ListRecords(kGenres).empty());
+    EXPECT_FALSE(second.m_modified);
+}
+
 TEST_F(SearchEngineTest, SecondSearchReplacesListRecordsAndKeepsTheOthers)
 {
     WriteStandardLists();

@@ -86,6 +86,7 @@ protected:
         for (auto [doc, kind] : docs)
             request.documents.push_back({doc, kind, true});
         CSearchEngine engine(sink);
+        engine.QueueDocuments(request);
         engine.Run(request);
     }
 

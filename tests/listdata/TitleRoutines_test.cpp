@@ -213,6 +213,17 @@ TEST(SearchRatings, TopBottomAndFullTables)
     EXPECT_TRUE(RunMovie(kRatings, RatingsBody(), "Absent (1900)").empty());
 }
 
+TEST(SearchRatings, ALineWithoutItsTitleFieldEndsTheFullTable)
+{
+    for (const char* shortLine : {"      0000000125  99   2.3\n", "      0000000125  99   2.3  \t \n"}) {
+        const std::string body = "\n\nBOTTOM 10 MOVIES\nNew  Distribution  Votes  Rank  Title\n\nREPORT\n"
+                                 "New  Distribution  Votes  Rank  Title\n      0000000125  99   2.3  Abc (2001)\n" +
+                                 std::string(shortLine) + "      0000000125  99   2.3  Zed (2005)\n\n";
+        EXPECT_TRUE(RunMovie(kRatings, body, "Zed (2005)").empty()) << shortLine;
+        EXPECT_FALSE(RunMovie(kRatings, body, "Abc (2001)").empty()) << shortLine;
+    }
+}
+
 TEST(SearchRatings, RatingIsExactTenths)
 {
     const std::string body =

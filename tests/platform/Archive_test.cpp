@@ -1,7 +1,10 @@
 #include "platform/Archive.h"
 #include "support/TestSupport.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using platform::Archive;
 using platform::ArchiveException;
@@ -77,4 +80,66 @@ TEST(Archive, FilesRoundTripAndFailuresAreGeneric)
 
     EXPECT_EQ(CauseOf([&] { Archive::LoadFile(dir.File("missing")); }), ArchiveException::genericException);
     EXPECT_EQ(CauseOf([&] { out.SaveFile(dir.File("no/such/dir/doc")); }), ArchiveException::genericException);
+}
+
+TEST(Archive, SaveReplacesTheRealFileWholeOrNotAtAll)
+{
+    namespace fs = std::filesystem;
+    using fs::perms;
+    testsupport::TempDir dir;
+    const fs::path root = dir.Path();
+    Archive out;
+    out.WriteByte('N');
+    struct Case {
+        const char* name;
+        std::function<void()> setup;
+        const char* saveTo; // in the folder
+        bool saved;
+        const char* written; // the file that holds the result
+        std::string content;
+        perms mode;
+    };
+    const Case cases[] = {
+        {"a link stays a link; the file it names is written, its permissions kept",
+         [&] {
+             fs::create_directory(root / "real");
+             testsupport::WriteFile((root / "real/doc").string(), "old");
+             fs::permissions(root / "real/doc", perms::owner_read | perms::owner_write | perms::group_read);
+             fs::create_symlink("real/doc", root / "link");
+             fs::create_symlink("link", root / "link2");
+         },
+         "link2", true, "real/doc", "N", perms::owner_read | perms::owner_write | perms::group_read},
+        {"a link to a name not yet there makes that file", [&] { fs::create_symlink("made", root / "dangling"); },
+         "dangling", true, "made", "N",
+         perms::owner_read | perms::owner_write | perms::group_read | perms::others_read},
+        {"a read-only file is refused and stays as it was",
+         [&] {
+             testsupport::WriteFile((root / "locked").string(), "old");
+             fs::permissions(root / "locked", perms::owner_read | perms::group_read);
+         },
+         "locked", false, "locked", "old", perms::owner_read | perms::group_read},
+        {"a folder in the way", [&] { fs::create_directory(root / "folder"); }, "folder", false, nullptr, "", {}},
+        {"a missing folder", [] {}, "no/such/doc", false, nullptr, "", {}},
+    };
+    ::umask(022);
+    // A file of the user's that a fixed temporary name would have taken.
+    testsupport::WriteFile((root / "locked.tmp").string(), "mine");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.setup();
+        const std::string path = (root / c.saveTo).string();
+        if (c.saved)
+            EXPECT_NO_THROW(out.SaveFile(path));
+        else
+            EXPECT_EQ(CauseOf([&] { out.SaveFile(path); }), ArchiveException::genericException);
+        if (c.written) {
+            EXPECT_EQ(testsupport::ReadFile((root / c.written).string()), c.content);
+            EXPECT_EQ(fs::status(root / c.written).permissions(), c.mode);
+        }
+        // No temporary file is left behind, whatever happened.
+        for (const auto& entry : fs::recursive_directory_iterator(root))
+            EXPECT_NE(entry.path().filename().string().front(), '.') << entry.path();
+    }
+    EXPECT_TRUE(fs::is_symlink(fs::symlink_status(root / "link2")));
+    EXPECT_EQ(testsupport::ReadFile((root / "locked.tmp").string()), "mine");
 }

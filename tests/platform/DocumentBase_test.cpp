@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/stat.h>
 
 using platform::Archive;
 using platform::ArchiveException;
@@ -208,4 +209,27 @@ TEST(DocumentBase, RecentFileThatFailsToOpenLeavesTheList)
     manager.AddToRecentFileList(dir.File("gone.note"));
     EXPECT_EQ(manager.OpenRecentFile(0), nullptr);
     EXPECT_EQ(manager.RecentFiles().GetCount(), 0);
+}
+
+TEST(DocumentBase, SavingAReadOnlyFileAsksForAnotherName)
+{
+    testsupport::ScriptedPrompt prompt;
+    testsupport::TempDir dir;
+    NoteDoc doc;
+    doc.text = "new";
+    ASSERT_TRUE(doc.DoSave(dir.File("ro.note")));
+    ::chmod(dir.File("ro.note").c_str(), 0444);
+    doc.text = "changed";
+    doc.SetModifiedFlag();
+    EXPECT_FALSE(doc.DoFileSave()) << "the name dialog is cancelled";
+    EXPECT_EQ(prompt.fileDialogs, 1);
+    prompt.fileNames = {dir.File("ro.note")};
+    EXPECT_FALSE(doc.DoFileSave()) << "the same name again is refused";
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].text.find("read-only"), std::string::npos);
+    EXPECT_EQ(testsupport::ReadFile(dir.File("ro.note")), std::string("NOTE\x03\0\0\0new", 11));
+    prompt.fileNames = {dir.File("rw.note")};
+    EXPECT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(doc.GetPathName(), dir.File("rw.note"));
+    EXPECT_FALSE(doc.IsModified());
 }

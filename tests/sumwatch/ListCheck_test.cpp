@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <random>
 #include <sstream>
 
@@ -127,7 +130,7 @@ TEST_F(ListCheckTest, ExamplesOfTheChecksumLine)
 TEST_F(ListCheckTest, DateIsTheRestOfTheLineCutTo39Characters)
 {
     DiffInfo info = check("a.list", "CRC: 0xFFFFFFFF xx Date: Fri Nov 30 2001\r\n");
-    EXPECT_EQ(info.date, "Fri Nov 30 2001\r");
+    EXPECT_EQ(info.date, "Fri Nov 30 2001") << "the CR of a CR LF list is no part of the date";
     info = check("b.list", "CRC: 0xFFFFFFFF Date: " + std::string(50, 'd') + "\n");
     EXPECT_EQ(info.date, std::string(39, 'd'));
 }
@@ -159,6 +162,49 @@ TEST_F(ListCheckTest, UnreadableFilesAreInputErrors)
     checkListFile(engine, dir.Path(), missing, false, out);
     EXPECT_EQ(missing.status, kStatusIoError);
     EXPECT_EQ(out.str(), "") << "no text without progress";
+}
+
+// A stream over `bytes` whose reads fail (EIO) once `failAt` bytes have been handed out.
+struct FailingSource {
+    std::string bytes;
+    std::size_t failAt;
+    std::size_t position = 0;
+};
+
+ssize_t ReadFailing(void* cookie, char* buffer, std::size_t size)
+{
+    auto* source = static_cast<FailingSource*>(cookie);
+    if (source->position >= source->failAt) {
+        errno = EIO;
+        return -1;
+    }
+    const std::size_t n = std::min(size, source->failAt - source->position);
+    std::memcpy(buffer, source->bytes.data() + source->position, n);
+    source->position += n;
+    return static_cast<ssize_t>(n);
+}
+
+TEST_F(ListCheckTest, AReadErrorInsideTheListIsAnInputError)
+{
+    // Lines whose checksum, up to any point, differs from the stored one.
+    std::string body;
+    for (int i = 0; body.size() < 3 * kListBufferSize; ++i)
+        body += "line " + std::to_string(i) + "\n";
+    const std::string bytes = crcLine(0x12345678) + body;
+    WriteFile(dir.File("a.list"), bytes);
+    for (const std::size_t failAt : {std::size_t(100), std::size_t(kListBufferSize + 7), bytes.size() - 3}) {
+        SCOPED_TRACE(failAt);
+        LineFile* file = openLineFile(dir.File("a.list").c_str(), kLineFileRead | kLineFileWantSize, kListBufferSize);
+        ASSERT_NE(file, nullptr);
+        FailingSource source{bytes, failAt};
+        std::fclose(file->stream);
+        file->stream = fopencookie(&source, "rb", cookie_io_functions_t{ReadFailing, nullptr, nullptr, nullptr});
+        DiffInfo info;
+        std::ostringstream out;
+        checkList(engine, file, info, true, out);
+        EXPECT_EQ(info.status, kStatusIoError);
+        EXPECT_TRUE(out.str().ends_with("\b\b\b\b\b\b- IO-Error\n")) << out.str().substr(out.str().size() - 20);
+    }
 }
 
 TEST_F(ListCheckTest, AnOverlongLineEndsTheChecksum)

@@ -1,5 +1,6 @@
 // The command line, console output, table, log file and exit codes, through the real program.
 #include "ListCrc.h"
+#include "Sumwatch.h"
 
 #include "support/TestSupport.h"
 
@@ -285,3 +286,27 @@ TEST(SumwatchTest, UnreadableDirectory)
 }
 
 } // namespace
+
+TEST(SumwatchTest, StatusWordAndSizeStayApartInEveryRow)
+{
+    struct Case {
+        int status;
+        std::int64_t size;
+        std::string row;
+    } cases[] = {
+        {kStatusCrcError, 123456789, "CRC-Error 123456789  Fri Nov 30 2001  x.list\n"},
+        {kStatusSyntaxError, 100000000, "Syntax Error 100000000  Fri Nov 30 2001  x.list\n"},
+        {kStatusCrcOk, 123456789, "CRC OK   123456789  Fri Nov 30 2001  x.list\n"},
+        {kStatusCrcError, 12345678, "CRC-Error 12345678  Fri Nov 30 2001  x.list\n"},
+        {kStatusIoError, 42, "IO-Error       42  Fri Nov 30 2001  x.list\n"},
+        {9, 4294967296, "9 4294967296  Fri Nov 30 2001  x.list\n"},
+    };
+    for (const Case& c : cases) {
+        DiffInfo info;
+        info.name = "x.list";
+        info.date = "Fri Nov 30 2001";
+        info.size = c.size;
+        info.status = c.status;
+        EXPECT_EQ(statisticsRow(info), c.row);
+    }
+}

@@ -1,0 +1,239 @@
+// File and Window commands on documents through the real main window: the names Save As
+// gives, what Print prints, and the list of document windows in the Window menu.
+
+#include "GuiFixture.h"
+#include "resources/CommandIds.h"
+#include "shell/WindowMenu.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTextDocument>
+
+using namespace guitest;
+using namespace resources;
+
+namespace {
+
+// Pages of a PDF file as Qt writes it: one "/Type /Page" object each.
+int PdfPageCount(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    return static_cast<int>(QString::fromLatin1(file.readAll()).count(QRegularExpression("/Type /Page\\b(?!s)")));
+}
+
+// Every page of `document` printed onto images of `page` pixels at 96 dots per inch.
+QList<QImage> PrintedPages(const QTextDocument& document, int fromPage, int toPage)
+{
+    const QSize page(300, 200);
+    QList<QImage> pages;
+    auto next = [&pages, page] {
+        pages.append(QImage(page, QImage::Format_RGB32));
+        pages.last().fill(Qt::white);
+        return &pages.last();
+    };
+    QPainter painter(next());
+    CRichDocumentView::PrintPages(
+        document, painter.device()->logicalDpiY(), painter, page,
+        [&] {
+            painter.end();
+            return painter.begin(next());
+        },
+        fromPage, toPage);
+    painter.end();
+    return pages;
+}
+
+} // namespace
+
+class TestDocumentCommands : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<Program>(); }
+    void cleanup() { m_program.reset(); }
+
+    void saveAsAddsTheKindsExtensionUnlessTheNameEndsWithIt_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("saved");
+        QTest::newRow("dot inside the title") << "Dr. No (1962)"
+                                              << "Dr. No (1962).rvmtv";
+        QTest::newRow("no dot") << "Matrix"
+                                << "Matrix.rvmtv";
+        QTest::newRow("the extension") << "Matrix.rvmtv"
+                                       << "Matrix.rvmtv";
+        QTest::newRow("in capitals") << "MATRIX.RVMTV"
+                                     << "MATRIX.RVMTV";
+        QTest::newRow("another extension") << "Matrix.txt"
+                                           << "Matrix.txt.rvmtv";
+    }
+
+    void saveAsAddsTheKindsExtensionUnlessTheNameEndsWithIt()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, saved);
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString folder = QString::fromStdString(m_program->dir.Path());
+        platform::FileDialog::SetNextFileName(folder + typed);
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(QString::fromStdString(movie->GetPathName()), folder + saved);
+        QVERIFY(QFileInfo::exists(folder + saved));
+    }
+
+    void allFilesFilterTakesNamesWithoutADot()
+    {
+        QCOMPARE(platform::FileDialog::ToQtFilter("Reelvoyager Movie/TV Files (*.rvmtv)|*.rvmtv|All Files (*.*)|*.*||"),
+                 QStringLiteral("Reelvoyager Movie/TV Files (*.rvmtv) (*.rvmtv);;All Files (*.*) (*)"));
+        QCOMPARE(platform::FileDialog::ToQtFilter("Lists|*.list;*.*|"), QStringLiteral("Lists (*.list *)"));
+    }
+
+    void printHonoursTheDialogsRangeAndKeepsPrintSetupsMargins_data()
+    {
+        QTest::addColumn<QString>("range");
+        QTest::addColumn<bool>("select");
+        QTest::addColumn<int>("pages"); // -1: every page of the document
+        QTest::newRow("all") << "printAll" << false << -1;
+        QTest::newRow("page 2") << "printRange" << false << 1;
+        QTest::newRow("selection") << "printSelection" << true << 1;
+    }
+
+    void printHonoursTheDialogsRangeAndKeepsPrintSetupsMargins()
+    {
+        QFETCH(QString, range);
+        QFETCH(bool, select);
+        QFETCH(int, pages);
+        QVERIFY(m_program->Start());
+        // A large font, so that the document runs over several pages.
+        m_program->app->Settings.Font.lfHeight = -150;
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRichDocumentView* view = Program::ViewOf(movie);
+        if (select) {
+            QTextCursor cursor = view->textCursor();
+            cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor);
+            view->setTextCursor(cursor);
+        }
+        // Margins of 10 mm, as Print Setup would leave them.
+        QPrinter& printer = m_program->app->Printer();
+        printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+        const QString pdf = QString::fromStdString(m_program->dir.File("print.pdf"));
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        bool selectionOffered = false;
+        WhenModal<QPrintDialog>([&](QPrintDialog& dialog) {
+            auto* selection = dialog.findChild<QRadioButton*>("printSelection");
+            selectionOffered = selection->isEnabled() && !selection->isHidden();
+            dialog.findChild<QRadioButton*>(range)->setChecked(true);
+            dialog.findChild<QSpinBox*>("from")->setValue(2);
+            dialog.findChild<QSpinBox*>("to")->setValue(2);
+            dialog.accept();
+        });
+        m_program->Action(ID_FILE_PRINT)->trigger();
+        QCOMPARE(selectionOffered, select);
+        const int printed = PdfPageCount(pdf);
+        if (pages < 0)
+            QVERIFY2(printed >= 3, qPrintable(QString::number(printed)));
+        else
+            QCOMPARE(printed, pages);
+        const QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+        QVERIFY(qAbs(margins.left() - 10) < 0.1 && qAbs(margins.top() - 10) < 0.1);
+    }
+
+    void aPageRangePrintsThosePages()
+    {
+        QTextDocument document;
+        QString text;
+        for (int line = 1; line <= 40; ++line)
+            text += QStringLiteral("Line %1\n").arg(line);
+        document.setPlainText(text);
+        const QList<QImage> all = PrintedPages(document, 1, 0);
+        QVERIFY(all.size() >= 3);
+        QCOMPARE(PrintedPages(document, 2, 2), QList<QImage>{all[1]});
+        QCOMPARE(PrintedPages(document, 2, 0), all.mid(1));
+        QCOMPARE(PrintedPages(document, all.size() + 1, 0).size(), 1); // nothing printed on its one sheet
+        QCOMPARE(PrintedPages(document, all.size() + 1, 0).first(), PrintedPages(QTextDocument(), 1, 0).first());
+    }
+
+    void windowMenuListsTheDocumentWindowsAndActivatesTheChosenOne()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        m_program->app->Settings.OpenMaximized = 1;
+        CRVMDoc* first = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRVMDoc* second = m_program->NewMovie(m_program->generator->FeaturedSeries());
+        CRVCDoc* third = m_program->NewPerson(m_program->generator->FeaturedActor());
+        QVERIFY(Program::FrameOf(third)->isMaximized());
+        QCOMPARE(WindowEntries(), (QStringList{"&1 " + Program::FrameOf(first)->windowTitle(),
+                                               "&2 " + Program::FrameOf(second)->windowTitle(),
+                                               "&3 " + Program::FrameOf(third)->windowTitle() + " (active)"}));
+        WindowEntry(0)->trigger();
+        QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(first));
+        QVERIFY(Program::FrameOf(first)->isMaximized());
+        QVERIFY(WindowEntries().value(0).endsWith(QStringLiteral(" (active)")));
+        // The list follows the windows that are open.
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        QTRY_COMPARE(WindowEntries().size(), 2);
+    }
+
+    void moreWindowsChoosesAmongAllWindows()
+    {
+        QVERIFY(m_program->Start());
+        QList<CRVMDoc*> movies;
+        for (int i = 0; i < CWindowMenu::kListedWindows + 1; ++i)
+            movies.append(m_program->NewMovie(m_program->generator->FeaturedFilm()));
+        QCOMPARE(WindowEntries().size(), CWindowMenu::kListedWindows + 1);
+        QCOMPARE(WindowEntries().last(), QStringLiteral("&More Windows..."));
+        WhenModal<QInputDialog>([](QInputDialog& dialog) {
+            dialog.setTextValue(dialog.comboBoxItems().value(0));
+            dialog.accept();
+        });
+        WindowEntry(CWindowMenu::kListedWindows)->trigger();
+        QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(movies.first()));
+    }
+
+private:
+    // The Window menu of the menu bar in force, as it is about to show.
+    QMenu* WindowMenu()
+    {
+        for (QAction* action : m_program->Frame().menuBar()->actions())
+            if (action->text() == QStringLiteral("&Window")) {
+                emit action->menu()->aboutToShow();
+                return action->menu();
+            }
+        return nullptr;
+    }
+    QAction* WindowEntry(int index)
+    {
+        QMenu* menu = WindowMenu();
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+            if (action->objectName().toInt() == CWindowMenu::AFX_IDM_FIRST_MDICHILD + index)
+                return action;
+        return nullptr;
+    }
+    // The window entries, the checked one marked "(active)".
+    QStringList WindowEntries()
+    {
+        QStringList entries;
+        QMenu* menu = WindowMenu();
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+            if (action->objectName().toInt() >= CWindowMenu::AFX_IDM_FIRST_MDICHILD)
+                entries << action->text() + (action->isChecked() ? QStringLiteral(" (active)") : QString());
+        return entries;
+    }
+
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestDocumentCommands)
+#include "tst_DocumentCommands.moc"
