@@ -1,7 +1,6 @@
 #include "shell/BrowserDlg.h"
 
 #include "listdata/SearchPattern.h"
-#include "platform/LogFont.h"
 #include "platform/qt/DialogTemplate.h"
 #include "platform/qt/QtFont.h"
 #include "platform/qt/QtText.h"
@@ -14,7 +13,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -118,13 +116,7 @@ void CBrowserDlg::OnInitDialog()
     UpdateGetInfoButton();
     OnChangeSearchText();
     Titles.Clear();
-    platform::LogFont font;
-    font.lfHeight = -12;
-    font.lfWeight = 400;
-    font.lfOutPrecision = 3;
-    font.lfPitchAndFamily = 1;
-    std::strcpy(font.lfFaceName, "Courier New");
-    EntryFont = platform::FontFromLogFont(font);
+    EntryFont = platform::CourierNewFont(12);
     m_entry->setFont(EntryFont);
 }
 

@@ -212,6 +212,12 @@ bool CReelvoyagerApp::OnCommand(int id)
     case ID_OPTIONS_NOLINKS:
         OnNoLinks();
         return true;
+    case ID_DIFFTOOLS_DELTAMEND:
+        OnDeltamend();
+        return true;
+    case ID_DIFFTOOLS_SUMWATCH:
+        OnSumwatch();
+        return true;
     default:
         break;
     }
@@ -236,6 +242,8 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_NEW_MOVIETV:
     case ID_FILE_NEW_CASTCREW:
     case ID_FILE_PRINT_SETUP:
+    case ID_DIFFTOOLS_DELTAMEND:
+    case ID_DIFFTOOLS_SUMWATCH:
         cmdUI.Enable(true);
         return true;
     case ID_OPTIONS_NOLINKS:

@@ -67,6 +67,10 @@ public:
     void NewMovieTVDocument(std::string text);
     void NewCastCrewDocument(std::string text);
 
+    // File > DiffTools > Deltamend and Sumwatch: the tools' dialogs; OK saves their settings.
+    void OnDeltamend();
+    void OnSumwatch();
+
     // Browsers > ...: runs the browser of command `id`; false when `id` is none.
     bool OnBrowser(int id);
     static bool IsBrowserCommand(int id);

@@ -43,6 +43,17 @@ QFont FontFromLogFont(const LogFont& font)
     return result;
 }
 
+QFont CourierNewFont(int pixelHeight)
+{
+    LogFont font;
+    font.lfHeight = -pixelHeight;
+    font.lfWeight = 400;
+    font.lfOutPrecision = 3;
+    font.lfPitchAndFamily = 1;
+    std::strcpy(font.lfFaceName, "Courier New");
+    return FontFromLogFont(font);
+}
+
 QFont FontFromCharFormat(const CharFormat& format, const QFont& base)
 {
     QFont result(base);

@@ -15,6 +15,9 @@ namespace platform {
 QString FontFamilyFor(const char* faceName);
 // The font a screen context would select for `font` (heights are in pixels).
 QFont FontFromLogFont(const LogFont& font);
+// The fixed-pitch "Courier New" of `pixelHeight` pixels, normal weight, that dialogs set
+// on their text controls (the system's fixed font where that face is missing).
+QFont CourierNewFont(int pixelHeight);
 // The font of a default character format: face, size and strike-out where the mask says.
 QFont FontFromCharFormat(const CharFormat& format, const QFont& base);
 

@@ -149,6 +149,10 @@ private slots:
             {"cast2", ID_CASTCREW_COMBINED, true, true},
             {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
+            // The diff tools, in every mode.
+            {"none", ID_DIFFTOOLS_DELTAMEND, true, false},
+            {"movie0", ID_DIFFTOOLS_SUMWATCH, true, false},
+            {"cast0", ID_DIFFTOOLS_DELTAMEND, true, false},
             // The browsers, in every mode.
             {"none", ID_BROWSERS_TRIVIA, true, false},
             {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},

@@ -1,0 +1,229 @@
+// File > DiffTools from the main window: the Deltamend and Sumwatch dialogs, their command
+// lines, and the real sumwatch run in the Console dialog.
+
+#include "GuiFixture.h"
+#include "platform/CodePage.h"
+#include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
+#include "resources/ShellDialogIds.h"
+#include "shell/ConsoleDlg.h"
+#include "shell/DeltamendDlg.h"
+#include "shell/SumwatchDlg.h"
+#include "shell/core/ConsoleText.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace guitest;
+using namespace resources;
+
+namespace {
+
+QString Preview(QDialog& dialog)
+{
+    return dialog.findChild<QLineEdit*>(QString::number(IDC_DIFF_COMMANDLINE))->text();
+}
+QLineEdit* Edit(QDialog& dialog, int id)
+{
+    return dialog.findChild<QLineEdit*>(QString::number(id));
+}
+void Tick(QDialog& dialog, int id)
+{
+    dialog.findChild<QCheckBox*>(QString::number(id))->click();
+}
+bool Enabled(QDialog& dialog, int id)
+{
+    return dialog.findChild<QWidget*>(QString::number(id))->isEnabled();
+}
+
+// What a console shows for `output`: backspaces applied, CR dropped.
+QString Shown(const QByteArray& output)
+{
+    shellcore::CConsoleText text;
+    const QString decoded = QString::fromUtf8(output);
+    text.Append(shellcore::CConsoleText::kStdout,
+                std::u16string_view(reinterpret_cast<const char16_t*>(decoded.utf16()), decoded.size()));
+    const std::u16string_view shown = text.TakeChange().inserted;
+    return QString::fromUtf16(shown.data(), static_cast<qsizetype>(shown.size()));
+}
+
+// The statistics title holds the time of the run.
+QString WithoutTime(QString text)
+{
+    return text.replace(QRegularExpression(QStringLiteral("Sumwatch Statistics - [^\n]*")),
+                        QStringLiteral("Sumwatch Statistics - TIME"));
+}
+
+QString ConsoleText(CConsoleDlg& console)
+{
+    return console.findChild<QPlainTextEdit*>(QString::number(IDC_CONSOLE_EDIT))->toPlainText();
+}
+
+} // namespace
+
+class TestDiffTools : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { m_program = std::make_unique<Program>(); }
+    void cleanup()
+    {
+        m_program.reset();
+        while (platform::FileDialog::PendingFileNames() > 0)
+            platform::FileDialog::GetOpenFileName(nullptr, {}, {}, {});
+    }
+
+    // Each step changes the dialog as a user would; the preview follows at once.
+    void deltamendPreviewFollowsEveryChange()
+    {
+        CDeltamendDlg dialog("/z/lists/");
+        dialog.ProgramPath = "/opt/deltamend";
+        dialog.DiffilesPath = "/z/diffs/";
+        dialog.LogfilePath = "/z/log.txt";
+        dialog.Sumwatch = dialog.Force = dialog.Keep = dialog.NoStats = dialog.Quiet = dialog.Logfile = 1;
+        dialog.show();
+        const struct {
+            const char* step;
+            std::function<void()> act;
+            const char* preview;
+            bool logfileEnabled;
+        } steps[] = {
+            {"as given", [] {}, "/opt/deltamend /z/lists/ /z/diffs/ -sumwatch -force -keep -nostats -quiet -logfile /z/log.txt",
+             true},
+            {"log file off", [&] { Tick(dialog, IDC_DIFF_LOGFILE); },
+             "/opt/deltamend /z/lists/ /z/diffs/ -sumwatch -force -keep -nostats -quiet", false},
+            {"keep off", [&] { Tick(dialog, IDC_DELTAMEND_KEEP); },
+             "/opt/deltamend /z/lists/ /z/diffs/ -sumwatch -force -nostats -quiet", false},
+            {"one key typed", [&] { QTest::keyClick(Edit(dialog, IDC_DELTAMEND_PROGRAMPATH), Qt::Key_2); },
+             "/opt/deltamend2 /z/lists/ /z/diffs/ -sumwatch -force -nostats -quiet", false},
+            {"folder chosen",
+             [&] {
+                 platform::FileDialog::SetNextFileName(QStringLiteral("/z/new diffs"));
+                 Click(dialog, IDC_DELTAMEND_DIFFILESBROWSE);
+             },
+             "/opt/deltamend2 /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet", false},
+            {"folder browse cancelled",
+             [&] {
+                 platform::FileDialog::SetNextFileName(QString());
+                 Click(dialog, IDC_DELTAMEND_DIFFILESBROWSE);
+             },
+             "/opt/deltamend2 /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet", false},
+            {"log file on and chosen",
+             [&] {
+                 Tick(dialog, IDC_DIFF_LOGFILE);
+                 platform::FileDialog::SetNextFileName(QStringLiteral("/z/new.log"));
+                 Click(dialog, IDC_DIFF_LOGFILEBROWSE);
+             },
+             "/opt/deltamend2 /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet -logfile /z/new.log", true},
+            {"program chosen",
+             [&] {
+                 platform::FileDialog::SetNextFileName(QStringLiteral("/usr/bin/dm"));
+                 Click(dialog, IDC_DELTAMEND_PROGRAMBROWSE);
+             },
+             "/usr/bin/dm /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet -logfile /z/new.log", true},
+        };
+        for (const auto& step : steps) {
+            step.act();
+            QCOMPARE(Preview(dialog), QString::fromLatin1(step.preview));
+            for (const int id : {IDC_DIFF_LOGFILELABEL, IDC_DIFF_LOGFILEPATH, IDC_DIFF_LOGFILEBROWSE})
+                QVERIFY2(Enabled(dialog, id) == step.logfileEnabled, step.step);
+        }
+        QCOMPARE(platform::FileDialog::PendingFileNames(), 0);
+        Click(dialog, IDOK);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.Keep, 0);
+        QCOMPARE(dialog.DiffilesPath, std::string("/z/new diffs/"));
+        QCOMPARE(dialog.ProgramPath, std::string("/usr/bin/dm"));
+    }
+
+    // The real sumwatch over a lists folder with a blank and a letter beyond ASCII in its
+    // name (Windows-1252 in the settings, UTF-8 on disk), one list changed after its
+    // checksum was written; OK saves the options.
+    void sumwatchChecksTheListsInTheConsole()
+    {
+        const std::string lists = m_program->dir.Path() + "My Lists \xc3\xa9/";
+        std::filesystem::create_directories(lists);
+        const auto written = m_program->generator->WriteSet(lists, {0, 1});
+        std::string changed = testsupport::ReadFile(written[1].path);
+        changed[changed.size() / 2] ^= 0x01;
+        testsupport::WriteFile(written[1].path, changed);
+        const std::string log = m_program->dir.File("sumwatch.log");
+        m_program->profile->WriteProfileString("Settings", "Lists Path", platform::Utf8ToCp1252(lists));
+        m_program->profile->WriteProfileString("Settings", "Sumwatch Sumwatch Path", RV_SUMWATCH_EXE);
+        m_program->profile->WriteProfileString("Settings", "Sumwatch Logfile Path", log);
+        QVERIFY(m_program->Start());
+
+        const QString commandLine = QStringLiteral(RV_SUMWATCH_EXE " \"%1\"").arg(QString::fromUtf8(lists));
+        QString shown;
+        bool answered = false;
+        WhenModal<CSumwatchDlg>([&](CSumwatchDlg& dialog) {
+            QCOMPARE(Preview(dialog), commandLine);
+            Tick(dialog, IDC_DIFF_LOGFILE);
+            QCOMPARE(Preview(dialog), commandLine + " -logfile " + QString::fromStdString(log));
+            WhenModal<CConsoleDlg>([&](CConsoleDlg& console) {
+                QCOMPARE(console.windowTitle(), QStringLiteral("Sumwatch"));
+                QTRY_VERIFY_WITH_TIMEOUT(!console.IsRunning(), 20000);
+                shown = ConsoleText(console);
+                Click(console, IDOK);
+            });
+            Click(dialog, IDC_SUMWATCH_RUN);
+            QVERIFY(!shown.isEmpty());
+            Click(dialog, IDOK);
+            answered = true;
+        });
+        m_program->Action(ID_DIFFTOOLS_SUMWATCH)->trigger();
+        QVERIFY(answered);
+
+        // Exactly what sumwatch writes, as a console shows it.
+        QProcess sumwatch;
+        sumwatch.start(QStringLiteral(RV_SUMWATCH_EXE), {QString::fromStdString(lists)});
+        QVERIFY(sumwatch.waitForFinished(20000));
+        const QString expected = "Running program:\n" + commandLine + " -logfile " + QString::fromStdString(log) +
+                                 "\n\n" + Shown(sumwatch.readAllStandardOutput()) + "\nProgram Ended.";
+        QCOMPARE(WithoutTime(shown), WithoutTime(expected));
+        QVERIFY(shown.contains(QStringLiteral("- CRC O.K.\n")));
+        QVERIFY(shown.contains(QStringLiteral("- CRC Error\n")));
+        QVERIFY(testsupport::ReadFile(log).find("CRC-Error") != std::string::npos);
+
+        m_program->profile->Settings().sync();
+        QCOMPARE(m_program->profile->GetProfileInt("Settings", "Sumwatch Logfile", 0), 1);
+    }
+
+    // No diff applier comes with the program: Run reports that it cannot start, the
+    // console closes at once, and leaving with Escape saves nothing.
+    void deltamendWithoutAnApplierThenEscapeSavesNothing()
+    {
+        QVERIFY(m_program->Start());
+        m_program->profile->Settings().sync();
+        const std::string before = testsupport::ReadFile(m_program->dir.File("profile.ini"));
+        bool answered = false;
+        WhenModal<CDeltamendDlg>([&](CDeltamendDlg& dialog) {
+            Tick(dialog, IDC_DELTAMEND_FORCE);
+            const QString commandLine = Preview(dialog);
+            QVERIFY(commandLine.startsWith(QString::fromStdString(m_program->app->ProgramDir + "deltamend ")));
+            WhenModal<CConsoleDlg>([&](CConsoleDlg& console) {
+                QCOMPARE(ConsoleText(console), "Unable to start " + commandLine + "\n");
+                Click(console, IDOK);
+                QVERIFY(!console.isVisible());
+            });
+            Click(dialog, IDC_DELTAMEND_RUN);
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            answered = true;
+        });
+        m_program->Action(ID_DIFFTOOLS_DELTAMEND)->trigger();
+        QVERIFY(answered);
+        m_program->profile->Settings().sync();
+        QCOMPARE(testsupport::ReadFile(m_program->dir.File("profile.ini")), before);
+        QCOMPARE(m_program->app->Settings.DeltamendForce, 0);
+    }
+
+private:
+    std::unique_ptr<Program> m_program;
+};
+
+QTEST_MAIN(TestDiffTools)
+#include "tst_DiffTools.moc"
