@@ -119,7 +119,13 @@ bool CMovieTVText::AddAkaTitles(int list)
 
 bool CMovieTVText::AddTitleWords(int list)
 {
-    const std::string_view heading = HeadingOf(kWordHeadings, list);
+    return WriteValueLine(list, HeadingOf(kWordHeadings, list), 1);
+}
+
+// The one-line blocks: the values joined by " / ", each followed by its notes (key 1,
+// unless key 1 holds the count) and its episode count (`countKey`).
+bool CMovieTVText::WriteValueLine(int list, std::string_view heading, int countKey)
+{
     const CRecordStore& records = Records();
     CRtfWriter& writer = Writer();
     if (records.FindFirst(list) < 0)
@@ -133,9 +139,12 @@ bool CMovieTVText::AddTitleWords(int list)
                 writer.WriteText(" / ", 0, false);
             writer.WriteText(RecordText(record), 0, true);
             first = false;
-        } else if (record.key == 1) {
+        } else if (record.key == countKey) {
             writer.WriteText(" ", 0, false);
             WriteEpisodeCount(record);
+        } else if (record.key == 1) {
+            writer.WriteText(" ", 0, false);
+            writer.WriteText(RecordText(record), kRtfStyleItalic, true);
         } else {
             writer.WriteText(kUnknownInfo, 0, false);
         }
@@ -166,32 +175,7 @@ bool CMovieTVText::AddMpaa()
 
 bool CMovieTVText::AddTitleValues(int list)
 {
-    const std::string_view heading = HeadingOf(kValueHeadings, list);
-    const CRecordStore& records = Records();
-    CRtfWriter& writer = Writer();
-    if (records.FindFirst(list) < 0)
-        return EmptyBlock(heading);
-    Heading(heading, HeadingForm::kInline);
-    bool first = true;
-    for (int index = records.FindFirst(list); index >= 0; index = records.FindNext(index, list)) {
-        const InfoRecord record = records.GetRecord(index);
-        if (record.key == 0) {
-            if (!first)
-                writer.WriteText(" / ", 0, false);
-            writer.WriteText(RecordText(record), 0, true);
-            first = false;
-        } else if (record.key == 1) {
-            writer.WriteText(" ", 0, false);
-            writer.WriteText(RecordText(record), kRtfStyleItalic, true);
-        } else if (record.key == 2) {
-            writer.WriteText(" ", 0, false);
-            WriteEpisodeCount(record);
-        } else {
-            writer.WriteText(kUnknownInfo, 0, false);
-        }
-    }
-    writer.NewLine();
-    return true;
+    return WriteValueLine(list, HeadingOf(kValueHeadings, list), 2);
 }
 
 bool CMovieTVText::AddReleaseDates()

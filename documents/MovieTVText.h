@@ -19,8 +19,9 @@
 //    Credits table between a head table and a tail table of its own.
 // 3. A block that takes a list index picks its heading from a table by that index and
 //    writes kUnknownHeadline for an index it does not know.
-// 4. Test it in tests/documents/MovieTVText_test.cpp: a table of small stores and the
-//    texts they give (RtfToText form). The goldens of the generated featured titles in
+// 4. Test it in the test file of its kind (tests/documents/MovieTVText_test.cpp,
+//    MovieTVFacts_test.cpp ...): a table of small stores and the texts they give
+//    (RtfToText form). The goldens of the generated featured titles in
 //    tests/data/views/ change with every new block: rewrite them by running the tests
 //    with RV_UPDATE_GOLDENS=1, then read the difference before committing it.
 //
@@ -115,6 +116,9 @@ private:
     // counts (`countKey`), the first after a tab, the others after a blank.
     void WriteNameLines(int type, const std::vector<int>& names, int countKey);
 
+    // A one-line block of `list` under `heading`: its values, notes and the episode
+    // counts of key `countKey`.
+    bool WriteValueLine(int list, std::string_view heading, int countKey);
     // NewLine, then Paragraph(-1, indent) in characters: the next line of a block.
     void LineAt(int indent);
     // A value list's episode count after one blank, in italics: "(1 episode)" for exactly
