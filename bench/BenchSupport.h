@@ -3,7 +3,9 @@
 
 #include "platform/VectorLevel.h"
 
+#include <algorithm>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,6 +40,24 @@ inline void PrintMachine()
     }
     std::printf("vector level %s (RV_VECTOR_LEVEL forces a lower one); load average %.2f %.2f %.2f\n",
                 platform::VectorLevelName(platform::ActiveVectorLevel()), load[0], load[1], load[2]);
+}
+
+// Seconds since `start`.
+inline double Seconds(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The best of three runs of `work`, in seconds.
+template <class F> double Best(F work)
+{
+    double best = 1e30;
+    for (int i = 0; i < 3; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        best = std::min(best, Seconds(start));
+    }
+    return best;
 }
 
 } // namespace bench

@@ -28,24 +28,7 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// The best of three runs of `work`.
-template <class F> double Best(F work)
-{
-    double best = 1e30;
-    for (int i = 0; i < 3; ++i) {
-        const auto start = Clock::now();
-        work();
-        best = std::min(best, Seconds(start));
-    }
-    return best;
-}
+using bench::Best;
 
 long Grep(const std::string& word, const std::vector<std::string>& files)
 {

@@ -39,13 +39,6 @@ void CSearchDocumentAdapter::SetModifiedFlag(bool modified)
     GetDocument()->SetModifiedFlag(modified);
 }
 
-void CSearchDocumentAdapter::RemoveListRecords()
-{
-    CRecordStore& store = m_movie ? m_movie->GetRecords() : m_cast->GetRecords();
-    auto lock = store.Lock();
-    store.RemoveListRecords();
-}
-
 void CSearchDocumentAdapter::StampDocInfo()
 {
     // Takes the store's lock itself.

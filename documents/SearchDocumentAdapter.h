@@ -29,7 +29,9 @@ public:
     void SetSearchState(int state) override;
     std::string GetSearchKey() const override;
     void SetModifiedFlag(bool modified) override;
-    void RemoveListRecords() override;
+    int SetListRecordsAside(int listIndex) override { return m_target.SetListRecordsAside(listIndex); }
+    void EndListRead(int listIndex, bool keepRead) override { m_target.EndListRead(listIndex, keepRead); }
+    void OrderListRecords() override { m_target.OrderListRecords(); }
     void StampDocInfo() override;
     void SetDefaultMode(int mode) override;
     IRecordTarget& Records() override { return m_target; }

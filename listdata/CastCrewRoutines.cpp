@@ -72,7 +72,7 @@ bool SearchWritingCredits(int listIndex, CListFile& file, const std::string& per
                 return out.Text(1, field);
             if (field.front() == '<')
                 return out.Bytes3(3, searchtext::WriterOrder(searchtext::Unbracket(field, '>')));
-            return out.Text(2, TrimRightBlanks(field));
+            return out.Text(2, field);
         });
     });
 }

@@ -147,7 +147,7 @@ bool SearchWriters(int listIndex, CListFile& file, const std::string& title, IRe
             if (field.front() == '<')
                 entry.order.assign(searchtext::Unbracket(field, '>'));
             else
-                entry.note.assign(TrimRightBlanks(field));
+                entry.note.assign(field);
         }
     };
     auto onPerson = [&](const std::string& name) {

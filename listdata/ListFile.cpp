@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 
 #include <cstring>
+#include <filesystem>
 
 CListFile::CListFile() = default;
 
@@ -38,7 +39,10 @@ void CListFile::ResetReadState()
 bool CListFile::OpenPath(int index, const std::string& path)
 {
     ResetReadState();
-    if (index < 0 || index >= kListCount || !OpenRead(path)) {
+    std::error_code error;
+    // A folder opens for reading here but not where the lists were first read; every
+    // read of it fails.
+    if (index < 0 || index >= kListCount || std::filesystem::is_directory(path, error) || !OpenRead(path)) {
         listIndex = -1;
         return false;
     }
@@ -77,25 +81,25 @@ bool CListFile::FindStart()
     const std::size_t headerLength = std::strlen(entry.header);
     std::string text;
     for (;;) {
-        if (!ReadWholeLine(text))
+        if (!ReadLineHead(text))
             return false;
         if (text.compare(0, headerLength, entry.header) == 0 && text.size() >= headerLength)
             break;
     }
     switch (entry.kind) {
     case 0:
-        return ReadWholeLine(text);
+        return ReadLineHead(text);
     case 1:
-        if (!ReadWholeLine(text))
+        if (!ReadLineHead(text))
             return false;
         do {
-            if (!ReadWholeLine(text))
+            if (!ReadLineHead(text))
                 return false;
         } while (text.empty());
-        return ReadWholeLine(text);
+        return ReadLineHead(text);
     case 2:
         for (;;) {
-            if (!ReadWholeLine(text))
+            if (!ReadLineHead(text))
                 return false;
             if (text == kRatingsTableHeading)
                 return true;
@@ -112,11 +116,29 @@ bool CListFile::FindNextRatingsTable()
     midLine = false;
     HoldLine();
     std::string text;
-    while (ReadWholeLine(text)) {
+    while (ReadLineHead(text)) {
         if (text == kRatingsTableHeading)
             return true;
     }
     return false;
+}
+
+// The first piece of a line is longer than any header or heading; the rest of a longer
+// line is passed over in large pieces.
+bool CListFile::ReadLineHead(std::string& head)
+{
+    int length = 0;
+    const char* piece = ReadBufferInPlace(kLineSize, &length);
+    if (!piece)
+        return false;
+    const bool whole = length > 0 && piece[length - 1] == '\n';
+    head.assign(piece, static_cast<std::size_t>(whole ? length - 1 : length));
+    if (!whole && length == kLineSize - 1) {
+        constexpr int kPassPiece = 1 << 16;
+        while ((piece = ReadBufferInPlace(kPassPiece, &length)) != nullptr && piece[length - 1] != '\n') {
+        }
+    }
+    return true;
 }
 
 void CListFile::HoldLine()

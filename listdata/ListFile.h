@@ -24,7 +24,7 @@ public:
     // Opens settings.ListsPath + the list's file name (an exact name first, then one
     // differing only in ASCII case). False, and closed, when it cannot be opened.
     bool Open(int listIndex, const CAppSettings& settings);
-    // Opens `path` as list `listIndex`.
+    // Opens `path` as list `listIndex`; false for a folder.
     bool OpenPath(int listIndex, const std::string& path);
     // Reads list `listIndex` from `source` (tests: a source that fails after N bytes).
     bool OpenSource(int listIndex, std::unique_ptr<platform::ByteSource> source, const std::string& name);
@@ -61,11 +61,18 @@ public:
     // The current line, newline kept; at most 1023 characters. Valid until the next read.
     const char* GetLine() const { return line; }
     int GetLineLength() const { return lineLength; }
+    // The current line is blank for the record and line rules: it begins with a newline
+    // or a NUL and does not continue an over-long line.
+    bool IsBlank() const;
     int GetListIndex() const { return listIndex; }
 
 private:
     // Forgets what was read from the previous file.
     void ResetReadState();
+    // Whole-line read for the header search: `head` receives the line without its
+    // newline, but only its first kLineSize - 1 characters; the rest is passed over, so
+    // a file without line ends is never held in memory. False at end of file.
+    bool ReadLineHead(std::string& head);
     bool ReadPiece();
     bool NextBlankEndedRecord();
     bool NextUnindentedRecord();
@@ -83,7 +90,6 @@ private:
     template <class Find> std::size_t ListEndAhead(std::string_view unread, Find&& find);
     template <class EndAhead, class Landing>
     void PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing);
-    bool IsBlank() const;
     bool BeginsWithDashes() const;
     bool BeginsWith(const char* prefix, std::size_t length) const;
     // Keeps the current line in `heldLine` before a whole-line read reuses the buffer.

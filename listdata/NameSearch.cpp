@@ -69,7 +69,7 @@ bool CNameSearch::SearchList(const CAppSettings& settings, int entry)
         return true;
     const ::SearchType mode = GetSearchType();
     CListLine name;
-    try {
+    return ReadList(listName, [&] {
         while (Searching() && file.NextRecord()) {
             if (!MayMatch(file.GetLine(), file.GetLineLength())) {
                 RecordDone();
@@ -81,11 +81,8 @@ bool CNameSearch::SearchList(const CAppSettings& settings, int entry)
                 return true;
             RecordDone();
         }
-    } catch (const platform::FileException&) {
-        ReportReadError(listName);
-        return true;
-    }
-    return false;
+        return false;
+    });
 }
 
 bool CNameSearch::SearchAkaNames(const CAppSettings& settings)
@@ -96,7 +93,7 @@ bool CNameSearch::SearchAkaNames(const CAppSettings& settings)
     const ::SearchType mode = GetSearchType();
     CListLine mainName;
     CListLine aka;
-    try {
+    return ReadList("Aka-Names", [&] {
         while (Searching() && file.NextRecord()) {
             mainName.SetTrimRight(file.GetLine());
             bool shown = false;
@@ -116,11 +113,8 @@ bool CNameSearch::SearchAkaNames(const CAppSettings& settings)
             }
             RecordDone();
         }
-    } catch (const platform::FileException&) {
-        ReportReadError("Aka-Names");
-        return true;
-    }
-    return false;
+        return false;
+    });
 }
 
 bool CNameSearch::AddResult(const std::string& text, int entry)
@@ -136,7 +130,7 @@ bool CNameSearch::AddResult(const std::string& text, int entry)
             earlier = i;
     }
     if (earlier >= 0)
-        return ReplaceResult(earlier, results[earlier] + ", [" + role + "]", kOverflowMessage);
+        return AppendToResult(earlier, ", [" + role + "]", kOverflowMessage);
     return AppendResult(text + kRoleSeparator + "[" + role + "]", kOverflowMessage);
 }
 

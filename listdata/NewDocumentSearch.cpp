@@ -2,6 +2,7 @@
 
 #include "listdata/ListFile.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -38,6 +39,7 @@ void CNewDocumentSearch::Cancel()
 void CNewDocumentSearch::ClearResults()
 {
     m_results.clear();
+    m_changedResults.clear();
     if (m_host)
         m_host->ResultsCleared();
 }
@@ -71,6 +73,7 @@ void CNewDocumentSearch::BeginRun()
 
 void CNewDocumentSearch::EndRun()
 {
+    ShowChangedResults();
     m_searching = false;
 }
 
@@ -92,14 +95,26 @@ bool CNewDocumentSearch::AppendResult(const std::string& line, const char* overf
     return Overflowed(index, overflowMessage);
 }
 
-bool CNewDocumentSearch::ReplaceResult(int index, const std::string& line, const char* overflowMessage)
+bool CNewDocumentSearch::AppendToResult(int index, const std::string& text, const char* overflowMessage)
 {
-    m_results[index] = line;
-    if (m_host) {
-        m_host->ResultDeleted(index);
-        m_host->ResultInserted(index, line);
-    }
+    m_results[index] += text;
+    if (std::find(m_changedResults.begin(), m_changedResults.end(), index) == m_changedResults.end())
+        m_changedResults.push_back(index);
+    // Outside a scan no pump follows: the host sees the line at once.
+    if (index == kOverflowIndex || !m_searching)
+        ShowChangedResults();
     return Overflowed(index, overflowMessage);
+}
+
+void CNewDocumentSearch::ShowChangedResults()
+{
+    if (m_host) {
+        for (int index : m_changedResults) {
+            m_host->ResultDeleted(index);
+            m_host->ResultInserted(index, m_results[index]);
+        }
+    }
+    m_changedResults.clear();
 }
 
 bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName)
@@ -109,11 +124,12 @@ bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSett
         return false;
     }
     bool started = false;
-    try {
+    const bool failed = ReadList(listName, [&] {
         started = file.FindStart();
-    } catch (const platform::FileException&) {
+        return false;
+    });
+    if (failed) {
         file.Close();
-        ReportReadError(listName);
         return false;
     }
     if (!started) {
@@ -141,6 +157,7 @@ void CNewDocumentSearch::PumpIfDue()
     const auto now = std::chrono::steady_clock::now();
     if (now - m_lastPump < m_pumpInterval)
         return;
+    ShowChangedResults();
     if (m_host)
         m_host->PumpMessages();
     m_lastPump = std::chrono::steady_clock::now();

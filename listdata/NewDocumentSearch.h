@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <exception>
 #include <string>
 #include <vector>
 
@@ -86,14 +87,28 @@ protected:
 
     // Appends `line` at the end; true when this is the overflow line (the box is shown).
     bool AppendResult(const std::string& line, const char* overflowMessage);
-    // Puts `line` in place of line `index`; true when it lands on the overflow index.
-    bool ReplaceResult(int index, const std::string& line, const char* overflowMessage);
+    // Appends `text` to line `index` in place; true when that is the overflow index.
+    // During a scan the host sees the longer line before the next pump (once, however
+    // many appends came) and at the end of the run; otherwise at once.
+    bool AppendToResult(int index, const std::string& text, const char* overflowMessage);
 
     // Opens list `listIndex` and finds its start, showing "Error in Listfile ..." boxes
     // named `listName`. False (box shown, file closed) when the list cannot be used.
     bool OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName);
     // The box for a list whose file fails to read: the box of a file that cannot be opened.
     void ReportReadError(const char* listName);
+    // Runs `scan` (a pass over an open list; returns true when it stopped on an error or
+    // an overflow). Any failure while the list is read (a read error, memory) ends the
+    // pass with the box of a file that cannot be opened, and true.
+    template <class Scan> bool ReadList(const char* listName, Scan&& scan)
+    {
+        try {
+            return scan();
+        } catch (const std::exception&) {
+            ReportReadError(listName);
+            return true;
+        }
+    }
     // Opens the file of list `listIndex`; tests put a failing file in its place.
     virtual bool OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings);
 
@@ -117,11 +132,14 @@ protected:
 private:
     void PumpIfDue();
     bool Overflowed(int index, const char* overflowMessage);
+    // Shows the host the lines changed since it last saw them.
+    void ShowChangedResults();
 
     IHost* m_host;
     CSearchPattern m_pattern;
     std::vector<std::string> m_results;
-    std::string m_filterWord; // ASCII lower case; empty: every line passes
+    std::vector<int> m_changedResults; // lines the host has not yet seen as they are
+    std::string m_filterWord;          // ASCII lower case; empty: every line passes
     ::SearchType m_searchType = kSearchExact;
     bool m_searching = false;
     bool m_cancelled = false;

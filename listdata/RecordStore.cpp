@@ -3,6 +3,7 @@
 #include "listdata/ListCatalog.h"
 #include "platform/Archive.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -237,6 +238,32 @@ void CRecordStore::RemoveListRecords()
             m_records[kept++] = m_records[i];
     }
     m_records.resize(kept);
+}
+
+void CRecordStore::MoveType(int type, CRecordStore& to)
+{
+    std::size_t moving = 0;
+    for (const InfoRecord& r : m_records)
+        moving += r.type == type;
+    to.m_records.reserve(to.m_records.size() + moving);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_records.size(); ++i) {
+        if (m_records[i].type == type)
+            to.m_records.push_back(m_records[i]); // cannot throw: room was made above
+        else
+            m_records[kept++] = m_records[i];
+    }
+    m_records.resize(kept);
+}
+
+void CRecordStore::OrderListRecords()
+{
+    // Other types rank before every list.
+    const auto rank = [](const InfoRecord& r) { return r.type >= 0 && r.type < kListCount ? r.type : -1; };
+    const auto before = [&](const InfoRecord& a, const InfoRecord& b) { return rank(a) < rank(b); };
+    // stable_sort takes a buffer if it can and sorts in place otherwise: it never throws.
+    if (!std::is_sorted(m_records.begin(), m_records.end(), before))
+        std::stable_sort(m_records.begin(), m_records.end(), before);
 }
 
 void CRecordStore::Store(platform::Archive& archive, int docVersion) const

@@ -116,6 +116,13 @@ public:
     // Removes the records of the 48 lists (types 0-47); heading, web address and
     // document information stay.
     void RemoveListRecords();
+    // Moves the records of `type` to the end of `to`, in their order; their data moves
+    // with them. Throws std::bad_alloc, having moved nothing, when `to` cannot grow.
+    void MoveType(int type, CRecordStore& to);
+    // Puts the records in the order a search of every list places them: the other types
+    // first, in their order, then the lists' records by list index, each list's records
+    // in their order.
+    void OrderListRecords();
 
     // Writes the block: number of record types, number of records, then each record as
     // type, key, size and data. `docVersion` is the document version written in the same

@@ -55,7 +55,8 @@ CSearchEngine::CSearchEngine(ISearchSink& sink)
           return std::chrono::duration_cast<std::chrono::milliseconds>(
                      std::chrono::steady_clock::now().time_since_epoch())
               .count();
-      })
+      }),
+      m_openList([](CListFile& file, int listIndex, const CAppSettings& lists) { return file.Open(listIndex, lists); })
 {
 }
 
@@ -134,8 +135,8 @@ bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettin
     m_sink.ClearStatusList();
     m_sink.SetProgressRange(listCount > 0xFFFF ? 0xFFFF : listCount);
 
+    // The list records stay until their list is read (ReadList).
     document.SetModifiedFlag(true);
-    document.RemoveListRecords();
     document.StampDocInfo();
     m_sink.DocumentChanged(&document);
 
@@ -148,58 +149,36 @@ bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettin
     for (int i = 0; i < kListCount && ok && !g_bCancelSearch; ++i) {
         if (!ListSelected(settings, i, kind))
             continue;
-        const ListCatalogEntry& entry = ListCatalog[i];
-        const std::string name = entry.name;
+        const std::string name = ListCatalog[i].name;
         m_sink.SetUpperStatus(name);
         m_sink.SetLowerStatus("Opening");
 
         std::string line;
-        CListFile file;
-        if (!file.Open(entry.index, settings.lists)) {
+        double seconds = 0;
+        switch (ReadList(document, key, i, kind, settings, seconds)) {
+        case ListOutcome::read:
+            line = "OK - " + name + " (" + FormatSeconds(seconds) + "s)";
+            break;
+        case ListOutcome::notOpened:
             line = "Couldn't Open - " + name;
             ++errors;
-        } else {
-            const ListRoutine routine = kind == kMovieTVDocument ? MovieListRoutine(i) : CastListRoutine(i);
-            try {
-                if (!file.FindStart()) {
-                    line = "Wrong Format - " + name;
-                    ++errors;
-                } else {
-                    m_sink.SetLowerStatus("Searching for Information");
-                    const std::int64_t listStart = m_ticks();
-                    bool stored = true;
-                    try {
-                        stored = routine == nullptr || routine(entry.index, file, key, document.Records());
-                    } catch (const std::bad_alloc&) {
-                        stored = false;
-                    }
-                    const double seconds = static_cast<double>(m_ticks() - listStart) / 1000.0;
-                    m_sink.SetUpperStatus("");
-                    m_sink.SetLowerStatus("");
-                    if (!stored) {
-                        line = "Error! Couldn't store more information";
-                        ++errors;
-                        ok = false;
-                    } else {
-                        line = "OK - " + name + " (" + FormatSeconds(seconds) + "s)";
-                    }
-                }
-            } catch (const std::exception&) {
-                // A list that cannot be read (a read error, or a header search through a
-                // file without line ends that runs out of memory) is reported like one
-                // without its header.
-                m_sink.SetUpperStatus("");
-                m_sink.SetLowerStatus("");
-                line = "Wrong Format - " + name;
-                ++errors;
-            }
-            file.Close();
+            break;
+        case ListOutcome::noStart:
+            line = "Wrong Format - " + name;
+            ++errors;
+            break;
+        case ListOutcome::storeFull:
+            line = "Error! Couldn't store more information";
+            ++errors;
+            ok = false;
+            break;
         }
         m_sink.InsertStatusLine(lineNo, line);
         ++lineNo;
         m_sink.StepProgress();
     }
 
+    document.OrderListRecords();
     document.SetDefaultMode(kind == kMovieTVDocument ? settings.movieTVDefaultView : settings.castCrewDefaultView);
 
     if (g_bCancelSearch)
@@ -213,4 +192,47 @@ bool CSearchEngine::SearchDocument(ISearchDocument& document, const SearchSettin
                                       : std::to_string(errors) + " Error(s) occured !");
     m_sink.Beep();
     return true;
+}
+
+CSearchEngine::ListOutcome CSearchEngine::ReadList(ISearchDocument& document, const std::string& key, int listIndex,
+                                                   int kind, const SearchSettings& settings, double& seconds)
+{
+    CListFile file;
+    if (!m_openList(file, listIndex, settings.lists))
+        return ListOutcome::notOpened;
+    try {
+        if (!file.FindStart())
+            return ListOutcome::noStart;
+    } catch (const platform::FileException&) {
+        // A file whose reads fail cannot be opened where these lists were first read.
+        return ListOutcome::notOpened;
+    } catch (const std::exception&) {
+        return ListOutcome::noStart;
+    }
+
+    m_sink.SetLowerStatus("Searching for Information");
+    const std::int64_t listStart = m_ticks();
+    const ListRoutine routine = kind == kMovieTVDocument ? MovieListRoutine(listIndex) : CastListRoutine(listIndex);
+    ListOutcome outcome = ListOutcome::read;
+    int earlier = 0;
+    try {
+        earlier = document.SetListRecordsAside(listIndex);
+        if (routine != nullptr && !routine(listIndex, file, key, document.Records()))
+            outcome = ListOutcome::storeFull;
+    } catch (const platform::FileException&) {
+        outcome = ListOutcome::notOpened;
+    } catch (const std::bad_alloc&) {
+        outcome = ListOutcome::storeFull;
+    } catch (const std::exception&) {
+        outcome = ListOutcome::noStart;
+    }
+    seconds = static_cast<double>(m_ticks() - listStart) / 1000.0;
+    // A read cut short keeps the list's earlier records; a document that had none keeps
+    // what was stored.
+    const bool complete = outcome == ListOutcome::read && !g_bCancelSearch;
+    document.EndListRead(listIndex, complete || earlier == 0);
+
+    m_sink.SetUpperStatus("");
+    m_sink.SetLowerStatus("");
+    return outcome;
 }

@@ -9,7 +9,9 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
+class CListFile;
 class ISearchSink;
 
 class CSearchEngine {
@@ -17,9 +19,14 @@ public:
     // Milliseconds from an arbitrary start; replaceable in tests.
     using TickSource = std::function<std::int64_t()>;
 
+    // Opens list `listIndex` by the run's settings; replaceable in tests (a file that
+    // fails to read).
+    using ListOpener = std::function<bool(CListFile& file, int listIndex, const CAppSettings& lists)>;
+
     explicit CSearchEngine(ISearchSink& sink);
 
     void SetTickSource(TickSource ticks) { m_ticks = std::move(ticks); }
+    void SetListOpener(ListOpener opener) { m_openList = std::move(opener); }
 
     // Clears g_bCancelSearch and marks every selected document queued (state 1) and
     // reports each. Call on the GUI thread before the Searching dialog shows and the
@@ -37,8 +44,20 @@ public:
     bool SearchCastDoc(ISearchDocument& document, const SearchSettings& settings);
 
 private:
+    enum class ListOutcome {
+        read,      // "OK - %s (%.2fs)"
+        notOpened, // "Couldn't Open - %s": no such file, a folder, or its reads fail
+        noStart,   // "Wrong Format - %s"
+        storeFull, // "Error! Couldn't store more information"
+    };
+
     bool SearchDocument(ISearchDocument& document, const SearchSettings& settings, int kind);
+    // Opens list `listIndex`, finds its start and runs its routine for `key`; `seconds`
+    // receives the routine's time.
+    ListOutcome ReadList(ISearchDocument& document, const std::string& key, int listIndex, int kind,
+                         const SearchSettings& settings, double& seconds);
 
     ISearchSink& m_sink;
     TickSource m_ticks;
+    ListOpener m_openList;
 };

@@ -3,6 +3,8 @@
 #include "listdata/ListLine.h"
 #include "listdata/RoutineWalker.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 using namespace searchtext;
@@ -264,7 +266,7 @@ bool SearchQuotes(int listIndex, CListFile& file, const std::string& title, IRec
                                           int blanks = 0;
                                           // Every line of the file is offered; two blank lines in a row end the entry.
                                           return routines::ForEachFurtherLine(file, [&](std::string_view line) {
-                                              if (line.empty() || line.front() == '\n')
+                                              if (line.empty() || file.IsBlank())
                                                   return ++blanks >= 2 ? LineStep::end : LineStep::next;
                                               if (line.front() == ':')
                                                   return LineStep::next;
@@ -417,14 +419,14 @@ bool CutRatingsLine(std::string_view line, RatingsLine& parsed, std::string_view
         parsed.distribution[i] = static_cast<std::uint8_t>(c >= '0' && c <= '9' ? c - '0' : (c == '*' ? 10 : 11));
     }
     parsed.votes = LeadingNumber(votes);
-    // The rating as a decimal number times ten, truncated: exact on the digits.
+    // The rating as a decimal number times ten, truncated: exact on the digits. A whole
+    // part too large for the value saturates it.
     const std::size_t point = rating.find('.');
-    int tenths = LeadingNumber(rating.substr(0, point));
-    tenths = tenths > 0x7fffffff / 10 ? 0x7fffffff : tenths * 10;
+    std::int64_t tenths = std::int64_t{LeadingNumber(rating.substr(0, point))} * 10;
     if (point != std::string_view::npos && point + 1 < rating.size() && rating[point + 1] >= '0' &&
         rating[point + 1] <= '9')
         tenths += rating[point + 1] - '0';
-    parsed.rating = tenths;
+    parsed.rating = static_cast<int>(std::min<std::int64_t>(tenths, INT32_MAX));
     return true;
 }
 

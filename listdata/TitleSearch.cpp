@@ -49,8 +49,7 @@ bool CTitleSearch::SearchMovies(const CAppSettings& settings)
     CListLine bare;
     TitleFlags flags = 0;
     char year[kTitleYearSize] = {};
-    bool overflow = false;
-    try {
+    return ReadList("Movies", [&] {
         while (Searching() && file.NextRecord()) {
             if (!MayMatch(file.GetLine(), file.GetLineLength())) {
                 RecordDone();
@@ -60,20 +59,13 @@ bool CTitleSearch::SearchMovies(const CAppSettings& settings)
             field.NextTabField(position, file.GetLine());
             bare.ParseTitle(TextOf(field), flags, year);
             // Lines without a year group are notes and headings between the titles.
-            if (flags != kTitleNoYear && Pattern().MatchTitle(mode, TextOf(bare), static_cast<int>(flags), year)) {
-                if (AddResult(TextOf(field))) {
-                    overflow = true;
-                    break;
-                }
-            }
+            if (flags != kTitleNoYear && Pattern().MatchTitle(mode, TextOf(bare), static_cast<int>(flags), year) &&
+                AddResult(TextOf(field)))
+                return true;
             RecordDone();
         }
-    } catch (const platform::FileException&) {
-        ReportReadError("Movies");
-        return true;
-    }
-    file.Close();
-    return overflow;
+        return false;
+    });
 }
 
 bool CTitleSearch::SearchAkaTitles(const CAppSettings& settings)
@@ -87,7 +79,7 @@ bool CTitleSearch::SearchAkaTitles(const CAppSettings& settings)
     CListLine bare;
     TitleFlags flags = 0;
     char year[kTitleYearSize] = {};
-    try {
+    return ReadList("Aka-Titles", [&] {
         while (Searching() && file.NextRecord()) {
             mainTitle.SetTrimRight(file.GetLine());
             bool shown = false;
@@ -108,9 +100,6 @@ bool CTitleSearch::SearchAkaTitles(const CAppSettings& settings)
             }
             RecordDone();
         }
-    } catch (const platform::FileException&) {
-        ReportReadError("Aka-Titles");
-        return true;
-    }
-    return false;
+        return false;
+    });
 }

@@ -104,10 +104,16 @@ std::uint64_t WriteBody(const Universe& universe, const GeneratorOptions& option
         records = WriteRatingsTables(context, universe.TitleGroups(), sink, keys);
     } else {
         const std::uint64_t count = shape.personKeyed ? universe.People() : universe.TitleGroups();
+        // The featured people come first; the featured film comes after every series.
+        const std::uint64_t featuredFilm = universe.PositionOf(0);
         std::string out;
         for (std::uint64_t i = 0; i < count; ++i) {
-            if (options.targetBytes != 0 && sink.Bytes() >= options.targetBytes)
-                break;
+            if (options.targetBytes != 0 && sink.Bytes() >= options.targetBytes) {
+                // A list that reaches its size before the featured film still gets it.
+                if (shape.personKeyed || i > featuredFilm)
+                    break;
+                i = featuredFilm;
+            }
             const std::uint64_t key = shape.personKeyed ? i : universe.GroupAt(i);
             out.clear();
             if (!shape.record(context, key, out))

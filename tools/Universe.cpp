@@ -117,6 +117,14 @@ std::uint64_t Universe::GroupAt(std::uint64_t position) const
     return 4 * (j / 3) + offsets[j % 3];
 }
 
+std::uint64_t Universe::PositionOf(std::uint64_t group) const
+{
+    if (IsSeries(group))
+        return group / 4;
+    static const std::uint64_t places[4] = {0, 0, 1, 2};
+    return m_seriesCount + 3 * (group / 4) + places[group % 4];
+}
+
 std::vector<TitleRef> Universe::TitlesOf(std::uint64_t group) const
 {
     std::vector<TitleRef> titles{{group, -1}};

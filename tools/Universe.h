@@ -66,6 +66,8 @@ public:
 
     // The i-th group in list order (0 <= i < TitleGroups()).
     std::uint64_t GroupAt(std::uint64_t position) const;
+    // The place of `group` in list order: GroupAt(PositionOf(group)) == group.
+    std::uint64_t PositionOf(std::uint64_t group) const;
     // Every title of a group in list order: the series (or film) line, then the episodes.
     std::vector<TitleRef> TitlesOf(std::uint64_t group) const;
 

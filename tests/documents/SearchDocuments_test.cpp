@@ -4,12 +4,15 @@
 #include "listdata/ListCatalog.h"
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
+#include "platform/Archive.h"
 #include "platform/Clock.h"
 #include "support/LocalClock.h"
 #include "support/TestSupport.h"
 
 #include <atomic>
 #include <ctime>
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -26,9 +29,19 @@ class LineSink : public ISearchSink {
 public:
     void SetCaption(const std::string&) override {}
     void SetUpperStatus(const std::string&) override {}
-    void SetLowerStatus(const std::string& text) override { lower = text; }
+    void SetLowerStatus(const std::string& text) override
+    {
+        lower = text;
+        if (onLower)
+            onLower(text);
+    }
     void ClearStatusList() override { lines.clear(); }
-    void InsertStatusLine(int, const std::string& text) override { lines.push_back(text); }
+    void InsertStatusLine(int, const std::string& text) override
+    {
+        lines.push_back(text);
+        if (onLine)
+            onLine(text);
+    }
     void SetProgressRange(int) override {}
     void StepProgress() override {}
     void Beep() override {}
@@ -41,6 +54,8 @@ public:
 
     std::vector<std::string> lines;
     std::string lower;
+    std::function<void(const std::string&)> onLower;
+    std::function<void(const std::string&)> onLine;
     std::vector<platform::CDocument*> changed;
     bool done = false;
 };
@@ -140,7 +155,7 @@ TEST_F(SearchDocumentsTest, SecondSearchKeepsHeadingAddressAndCreationDate)
     EXPECT_TRUE(doc.IsModified());
     EXPECT_FALSE(doc.IsSearching());
     EXPECT_TRUE(sink.done);
-    // Per run: queued, being searched with its list records removed, done.
+    // Per run: queued, being searched with its document information stamped, done.
     EXPECT_EQ(sink.changed.size(), 6u);
     for (platform::CDocument* changed : sink.changed)
         EXPECT_EQ(changed, &doc);
@@ -217,4 +232,94 @@ TEST_F(SearchDocumentsTest, ViewsReadTheStoresWhileTheSearchThreadWrites)
         EXPECT_EQ(doc->GetRecords().FindFirst(kGenres) >= 0, true);
     }
     EXPECT_GE(reads, 0);
+}
+
+TEST_F(SearchDocumentsTest, ASearchAgainKeepsTheRecordsOfEveryListItDoesNotRead)
+{
+    ClockScope clock(LocalNoon(2026, 12, 4));
+    const std::string genres = testsupport::ReadFile(dir.File("Genres.list"));
+    const auto writeLists = [&] {
+        testsupport::WriteFile(dir.File("Genres.list"), genres);
+        testsupport::WriteFile(dir.File("Countries.list"), "COUNTRIES LIST\n==============\n\n"
+                                                           "Film (2001)\t\tNorway\nOther (2002)\t\tSweden\n\n");
+        testsupport::WriteFile(dir.File("Plot.list"), "PLOT SUMMARIES LIST\n===================\n\n"
+                                                      "-------------------------------------------------------------\n"
+                                                      "MV: Film (2001)\n\nPL: A film.\n\n");
+        testsupport::WriteFile(dir.File("Actors.list"),
+                               "THE ACTORS LIST\n===============\n\nName\t\t\tTitles\n----\t\t\t------\n"
+                               "Abbot, Ann\t\tFilm (2001)  [Nurse]\n\t\t\tOther (2002)\n\n"
+                               "Baker, Bob\t\tFilm (2001)  [Cook]\n\n");
+    };
+    std::array<SearchListChoice, kListCount> choices{};
+    for (int list : {kActors, kCountries, kGenres, kPlot})
+        choices[list].movieTV = true;
+
+    struct Case {
+        const char* name;
+        bool searchedBefore;
+        std::function<void()> breakLists;  // before the second search
+        std::vector<KeyValue> actorsAfter; // when the document had none before
+    };
+    const auto cancelAt = [&](const std::string& lower) {
+        sink.onLower = [lower](const std::string& text) {
+            if (text == lower)
+                g_bCancelSearch = true;
+        };
+    };
+    const Case cases[] = {
+        {"the lists folder is missing", true, [&] { settings.ListsPath = dir.File("missing/"); }, {}},
+        {"one list is missing", true, [&] { std::filesystem::remove(dir.File("Plot.list")); }, {}},
+        {"a list has no start",
+         true,
+         [&] { testsupport::WriteFile(dir.File("Genres.list"), "Film (2001)\tDrama\n"); },
+         {}},
+        {"cancelled before the second list",
+         true,
+         [&] { sink.onLine = [](const std::string&) { g_bCancelSearch = true; }; },
+         {}},
+        // Actors is read first: the cancel comes after its first person.
+        {"cancelled inside a list", true, [&] { cancelAt("Searching for Information"); }, {}},
+        {"cancelled inside a list that gave nothing before",
+         false,
+         [&] { cancelAt("Searching for Information"); },
+         {{kActors, 0, "Abbot, Ann", 0}, {kActors, 3, "Nurse", 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CAppSettings full = settings;
+        writeLists();
+        CRVMDoc doc;
+        doc.SetMovieTitle("Film (2001)");
+        doc.GetRecords().AddString(kRecordHeading, 0, "Film (2001)");
+        doc.StampDocInfo();
+        CSearchDocumentAdapter adapter(doc);
+        SearchRequest request;
+        request.documents = {adapter.Entry(true)};
+        request.settings = SearchSettings::Take(settings, choices);
+        if (c.searchedBefore)
+            Run(request);
+        platform::Archive before;
+        doc.Serialize(before);
+
+        c.breakLists();
+        request.settings = SearchSettings::Take(settings, choices);
+        Run(request);
+        sink.onLower = nullptr;
+        sink.onLine = nullptr;
+        platform::Archive after;
+        doc.Serialize(after);
+        if (c.searchedBefore) {
+            EXPECT_EQ(after.Data(), before.Data());
+        } else {
+            CRVMDoc loaded;
+            platform::Archive in(after.Data());
+            loaded.Serialize(in);
+            std::vector<KeyValue> actors;
+            for (const KeyValue& record : Contents(loaded.GetRecords()))
+                if (record.type < kListCount)
+                    actors.push_back(record);
+            EXPECT_EQ(actors, c.actorsAfter);
+        }
+        settings = full;
+    }
 }

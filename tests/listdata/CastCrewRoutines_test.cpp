@@ -55,6 +55,13 @@ TEST(SearchCrewCredits, FieldsAreStoredAsCutLikeTheTitleSidesNotes)
     EXPECT_EQ(RunMovie(kProducers, body, "Film (2001)"), Typed(kProducers, {T(0, "Dane, Dee"), T(2, "(producer) ")}));
 }
 
+TEST(SearchWritingCredits, ANoteKeepsABlankThatEndsItsLineOnBothSides)
+{
+    const std::string body = "Jay, Jo\t\tFilm (2001)  (story) \n\n";
+    EXPECT_EQ(RunCast(kWriters, body, "Jay, Jo"), Typed(kWriters, {T(1, "Film (2001)"), T(2, "(story) ")}));
+    EXPECT_EQ(RunMovie(kWriters, body, "Film (2001)"), Typed(kWriters, {T(0, "Jay, Jo"), T(2, "(story) ")}));
+}
+
 TEST(SearchWritingCredits, OrderMarksAsThreeBytes)
 {
     const std::string body = "Jay, Jo\t\tFilm (2001)  (story)  <1,2,1>\n\t\t\tZeta (2005)  <3>\n\n";

@@ -1,5 +1,6 @@
 #include "listdata/AppSettings.h"
 #include "listdata/ListFile.h"
+#include "support/ByteSources.h"
 #include "support/TestSupport.h"
 
 #include <cstring>
@@ -340,35 +341,47 @@ TEST_F(ListFileTest, SettingsPathsInWindows1252ReachAFolderWithAccentedLetters)
     EXPECT_EQ(Line(), "A\tDrama\n");
 }
 
-namespace {
-// Hands out `text`, then fails.
-class FailingSource : public platform::ByteSource {
-public:
-    explicit FailingSource(std::string text) : m_text(std::move(text)) {}
-    long Read(char* buffer, std::size_t count, int* error) override
-    {
-        if (m_pos == m_text.size()) {
-            *error = 5; // EIO
-            return -1;
-        }
-        const std::size_t n = std::min(count, m_text.size() - m_pos);
-        std::memcpy(buffer, m_text.data() + m_pos, n);
-        m_pos += n;
-        return static_cast<long>(n);
-    }
-
-private:
-    std::string m_text;
-    std::size_t m_pos = 0;
-};
-} // namespace
-
 TEST_F(ListFileTest, AReadErrorRaisesAFileException)
 {
-    ASSERT_TRUE(reader.OpenSource(kAkaTitles, std::make_unique<FailingSource>(ListText(kAkaTitles, "A\n   (aka B)\n")),
-                                  "broken"));
+    ASSERT_TRUE(reader.OpenSource(
+        kAkaTitles, std::make_unique<testsupport::FailingSource>(ListText(kAkaTitles, "A\n   (aka B)\n")), "broken"));
     ASSERT_TRUE(reader.FindStart());
     ASSERT_TRUE(reader.NextRecord());
     ASSERT_TRUE(reader.NextLine());
     EXPECT_THROW(reader.NextLine(), platform::FileException);
+}
+
+TEST_F(ListFileTest, TheHeaderSearchNeverHoldsALineWithoutLineFeedsInMemory)
+{
+    // Each list is far larger than the room the reader gets: holding one of its lines
+    // in memory would fail.
+    constexpr std::size_t kSize = 96u << 20;
+    const std::string header = ListCatalog[kMovies].header;
+    struct Case {
+        const char* name;
+        std::string head;
+        char filler;
+        std::string tail;
+        bool started;
+    };
+    const Case cases[] = {
+        {"NUL bytes only", "", '\0', "", false},
+        {"CR line ends from the start", header + "\r=====\r", '\r', "", false},
+        {"CR line ends after the header block", "pre\n" + header + "\n=====\nA\t1\r", '\r', "", true},
+        {"a line without line feeds before the header", "", 'x', "\n" + header + "\n=====\nA\t1\n", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testsupport::AddressSpaceLimit limit(64u << 20);
+        ASSERT_TRUE(reader.OpenSource(
+            kMovies, std::make_unique<testsupport::FlatSource>(c.head, c.filler, kSize, c.tail), "flat"));
+        bool started = !c.started;
+        ASSERT_NO_THROW(started = reader.FindStart());
+        EXPECT_EQ(started, c.started);
+        // The rest is read by the line rules, in pieces of the line buffer's size.
+        int records = 0;
+        ASSERT_NO_THROW(while (reader.NextRecord())++ records);
+        EXPECT_EQ(records, c.started ? 1 : 0);
+        reader.Close();
+    }
 }

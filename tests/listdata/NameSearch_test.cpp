@@ -2,6 +2,7 @@
 
 #include "support/FixtureLists.h"
 
+#include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -12,14 +13,20 @@ namespace {
 
 class NameHost : public CNewDocumentSearch::IHost {
 public:
-    void ResultInserted(int index, const std::string& line) override { mirror.insert(mirror.begin() + index, line); }
+    void ResultInserted(int index, const std::string& line) override
+    {
+        mirror.insert(mirror.begin() + index, line);
+        ++inserts;
+    }
     void ResultDeleted(int index) override { mirror.erase(mirror.begin() + index); }
     void ResultsCleared() override { mirror.clear(); }
     void SearchStatus(const std::string& status, const std::string&) override { statuses.push_back(status); }
     void ShowError(const std::string& message) override { errors.push_back(message); }
     void ShowOverflow(const std::string& message) override { overflows.push_back(message); }
-    void PumpMessages() override {}
+    void PumpMessages() override { ++pumps; }
 
+    int inserts = 0;
+    int pumps = 0;
     std::vector<std::string> mirror;
     std::vector<std::string> statuses;
     std::vector<std::string> errors;
@@ -203,6 +210,33 @@ TEST_F(NameSearchTest, AddResultMergesOnlyWithALineOfTheSameNameBeforeTheRoles)
     };
     EXPECT_EQ(search.Results(), expected);
     EXPECT_EQ(host.mirror, expected);
+}
+
+TEST_F(NameSearchTest, ARoleAddedAtEveryFindRedrawsTheLineAtMostOncePerPump)
+{
+    // One producer credited in 300 records of one line each.
+    std::string producers;
+    std::string expected = "Pole, Pat  - [Producer]";
+    for (int i = 0; i < 300; ++i) {
+        producers += "Pole, Pat\t\tFilm " + std::to_string(1000 + i) + " (2001)\n\n";
+        if (i > 0)
+            expected += ", [Producer]";
+    }
+    WriteList(dir.Path(), kProducers, producers + kEnd);
+    CNameSearch::ListSelection crew;
+    crew.otherCrew = true;
+    for (const auto interval : {std::chrono::microseconds(0), std::chrono::microseconds(3600000000LL)}) {
+        SCOPED_TRACE(interval.count());
+        host = NameHost();
+        CNameSearch search(&host);
+        search.SetSearchType(1);
+        search.SetPumpInterval(interval);
+        EXPECT_FALSE(search.Run(settings, "pole", false, crew));
+        EXPECT_EQ(search.Results(), std::vector<std::string>{expected});
+        EXPECT_EQ(host.mirror, search.Results());
+        // The first find inserts the line; it is redrawn before a pump and at the end.
+        EXPECT_LE(host.inserts, 1 + host.pumps + 1);
+    }
 }
 
 } // namespace

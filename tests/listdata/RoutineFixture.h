@@ -5,7 +5,9 @@
 #include "listdata/ListCatalog.h"
 #include "listdata/ListFile.h"
 #include "listdata/ListRoutine.h"
+#include "listdata/RecordStore.h"
 #include "listdata/RecordTarget.h"
+#include "listdata/StoreRecordTarget.h"
 #include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -112,11 +114,6 @@ public:
         std::lock_guard<std::mutex> lock(m_mutex);
         m_records.clear();
     }
-    void RemoveTypesBelow(int type)
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        std::erase_if(m_records, [type](const Rec& r) { return r.type < type; });
-    }
     void SetCapacity(int capacity) { m_capacity = capacity; }
 
 private:
@@ -132,6 +129,37 @@ private:
     mutable std::mutex m_mutex;
     std::vector<Rec> m_records;
     int m_capacity;
+};
+
+// A document's record store as a search reaches it, read back as Recs. Adds that carry
+// data fail once `capacity` records are held (-1: never).
+class StoredRecords {
+public:
+    explicit StoredRecords(int capacity = -1) { m_store.capacity = capacity; }
+
+    CStoreRecordTarget& Target() { return m_target; }
+    void SetCapacity(int capacity) { m_store.capacity = capacity; }
+    std::vector<Rec> Records() const
+    {
+        auto lock = m_store.Lock();
+        std::vector<Rec> out;
+        for (int i = 0; i < m_store.GetCount(); ++i) {
+            const InfoRecord r = m_store.GetRecord(i);
+            out.push_back({r.type, r.key, std::string(reinterpret_cast<const char*>(r.data), r.data ? r.size : 0)});
+        }
+        return out;
+    }
+
+private:
+    struct Store : CRecordStore {
+        int capacity = -1;
+        unsigned char* AllocateData(std::size_t size) override
+        {
+            return capacity >= 0 && GetCount() >= capacity ? nullptr : CRecordStore::AllocateData(size);
+        }
+    };
+    Store m_store;
+    CStoreRecordTarget m_target{m_store};
 };
 
 // The list's file as the provider writes it: preamble, header line and header block, then

@@ -4,9 +4,11 @@
 #include "listdata/SearchEngine.h"
 #include "listdata/SearchSink.h"
 #include "platform/Paths.h"
+#include "support/ByteSources.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <functional>
@@ -25,18 +27,20 @@ public:
     void SetSearchState(int state) override { m_state = state; }
     std::string GetSearchKey() const override { return m_key; }
     void SetModifiedFlag(bool modified) override { m_modified = modified; }
-    void RemoveListRecords() override { m_records.RemoveTypesBelow(kListCount); }
+    int SetListRecordsAside(int listIndex) override { return m_records.Target().SetListRecordsAside(listIndex); }
+    void EndListRead(int listIndex, bool keepRead) override { m_records.Target().EndListRead(listIndex, keepRead); }
+    void OrderListRecords() override { m_records.Target().OrderListRecords(); }
     void StampDocInfo() override
     {
         ++m_stamps;
-        m_records.AddInt(50, 5, m_stamps);
+        m_records.Target().AddInt(50, 5, m_stamps);
     }
     void SetDefaultMode(int mode) override
     {
         if (m_mode == 0)
             m_mode = mode;
     }
-    IRecordTarget& Records() override { return m_records; }
+    IRecordTarget& Records() override { return m_records.Target(); }
 
     const std::string& Name() const { return m_name; }
     std::vector<Rec> ListRecords(int type) const
@@ -48,7 +52,7 @@ public:
         return out;
     }
     std::vector<Rec> AllRecords() const { return m_records.Records(); }
-    RecordingTarget& Target() { return m_records; }
+    StoredRecords& Stored() { return m_records; }
 
     std::atomic<int> m_mode{0};
     std::atomic<bool> m_modified{false};
@@ -58,7 +62,7 @@ private:
     std::string m_name;
     std::string m_key;
     std::atomic<int> m_state{0};
-    RecordingTarget m_records;
+    StoredRecords m_records;
 };
 
 // Remembers every call as a line of text; `hook` runs after each.
@@ -241,7 +245,8 @@ TEST_F(SearchEngineTest, NoFlaggedListStillFinishes)
 TEST_F(SearchEngineTest, UnreadableListsAreCountedAndTheOthersRead)
 {
     WriteStandardLists();
-    // Countries has no header line; Genres is missing; Ratings cannot be read at all.
+    // Countries has no header line; Genres is missing; Ratings is a folder, which cannot
+    // be opened as a file.
     testsupport::WriteFile(dir.File(DefaultListFileName(kCountries)), kFilm + "\t\tNorway\n");
     std::filesystem::remove(dir.File(DefaultListFileName(kGenres)));
     std::filesystem::create_directory(dir.File(DefaultListFileName(kRatings)));
@@ -250,7 +255,7 @@ TEST_F(SearchEngineTest, UnreadableListsAreCountedAndTheOthersRead)
     QueueAndRun(Request({&doc}, {kGenres, kCountries, kActors, kRatings}));
     EXPECT_EQ(sink.Events("line"),
               (std::vector<std::string>{"line 0 OK - Actors (40.00s)", "line 1 Wrong Format - Countries",
-                                        "line 2 Couldn't Open - Genres", "line 3 Wrong Format - Ratings"}));
+                                        "line 2 Couldn't Open - Genres", "line 3 Couldn't Open - Ratings"}));
     EXPECT_EQ(sink.Events("step").size(), 4u);
     // Three steps of the clock from the run's start: whole minutes before the m, seconds after it.
     EXPECT_EQ(sink.Events("upper Done"), std::vector<std::string>{"upper Done ! (2m0.00s)"});
@@ -265,7 +270,7 @@ TEST_F(SearchEngineTest, FullStoreEndsTheDocumentButNotTheRun)
     FakeDocument first("A", kFilm);
     FakeDocument second("B", kOther);
     // Room for the stamp and one list record.
-    first.Target().SetCapacity(2);
+    first.Stored().SetCapacity(2);
     QueueAndRun(Request({&first, &second}, {kActors, kCountries, kGenres}));
 
     const auto lines = sink.Events("line");
@@ -325,18 +330,21 @@ TEST_F(SearchEngineTest, CancelPressedBeforeTheRunStartsIsKept)
     EXPECT_FALSE(second.m_modified);
 }
 
-TEST_F(SearchEngineTest, SecondSearchReplacesListRecordsAndKeepsTheOthers)
+TEST_F(SearchEngineTest, SecondSearchReplacesTheListsItReadsAndKeepsTheOthers)
 {
     WriteStandardLists();
     FakeDocument doc("A", kFilm);
-    doc.Target().AddString(48, 0, kFilm);
+    doc.Records().AddString(48, 0, kFilm);
     QueueAndRun(Request({&doc}, {kGenres, kCountries}));
     WriteList(kGenres, kFilm + "\t\tWestern\n\n");
     QueueAndRun(Request({&doc}, {kGenres}));
 
+    // Countries was not read this time. The list records stand behind the others in
+    // list order, as after a search of both lists.
     const std::vector<Rec> expected = {{48, 0, kFilm + std::string(1, '\0')},
                                        {50, 5, LittleEndian(1, 4)},
                                        {50, 5, LittleEndian(2, 4)},
+                                       {kCountries, 0, std::string("Norway") + std::string(1, '\0')},
                                        {kGenres, 0, std::string("Western") + std::string(1, '\0')}};
     EXPECT_EQ(doc.AllRecords(), expected);
 }
@@ -416,4 +424,59 @@ TEST(ListRoutines, EveryListADocumentKindReadsHasItsRoutine)
     }
     EXPECT_NE(MovieListRoutine(kWriters), MovieListRoutine(kDirectors));
     EXPECT_NE(CastListRoutine(kWriters), CastListRoutine(kDirectors));
+}
+
+TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumentsRecords)
+{
+    const std::string actors = ListText(kActors, "Abbot, Ann\t\t" + kFilm + "  [Cook]\n\n");
+    const std::string genresHeader = ListText(kGenres, "");
+    struct Case {
+        const char* name;
+        int list;
+        std::function<std::unique_ptr<platform::ByteSource>()> source;
+        bool searchedBefore;
+        std::string line;
+        std::vector<Rec> records;
+    };
+    const std::vector<Rec> nurse = Typed(kActors, {T(0, "Abbot, Ann"), T(3, "Nurse")});
+    const std::vector<Rec> cook = Typed(kActors, {T(0, "Abbot, Ann"), T(3, "Cook")});
+    const std::vector<Rec> drama = Typed(kGenres, {T(0, "Drama")});
+    const Case cases[] = {
+        {"read error in the header block", kActors,
+         [&] { return std::make_unique<testsupport::FailingSource>(actors.substr(0, 40)); }, true,
+         "Couldn't Open - Actors", nurse},
+        // The person's records were stored before the error.
+        {"read error in the middle, records from before", kActors,
+         [&] { return std::make_unique<testsupport::FailingSource>(actors); }, true, "Couldn't Open - Actors", nurse},
+        {"read error in the middle, nothing from before", kActors,
+         [&] { return std::make_unique<testsupport::FailingSource>(actors); }, false, "Couldn't Open - Actors", cook},
+        {"NUL bytes only", kGenres, [] { return std::make_unique<testsupport::FlatSource>("", '\0', 96u << 20); }, true,
+         "Wrong Format - Genres", drama},
+        {"CR line ends only", kGenres,
+         [&] {
+             std::string head = genresHeader;
+             std::replace(head.begin(), head.end(), '\n', '\r');
+             return std::make_unique<testsupport::FlatSource>(head + kFilm + "\t\tWestern\r", '\r', 96u << 20);
+         },
+         true, "Wrong Format - Genres", drama},
+    };
+    WriteStandardLists();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeDocument doc("A", kFilm);
+        CSearchEngine engine(sink);
+        if (c.searchedBefore)
+            QueueAndRun(Request({&doc}, {kActors, kGenres}));
+        engine.SetListOpener([&](CListFile& file, int listIndex, const CAppSettings& lists) {
+            return listIndex == c.list ? file.OpenSource(listIndex, c.source(), "broken") : file.Open(listIndex, lists);
+        });
+        testsupport::AddressSpaceLimit limit(64u << 20);
+        const SearchRequest request = Request({&doc}, {kActors, kGenres});
+        engine.QueueDocuments(request);
+        engine.Run(request);
+        // Actors is read first, Genres second.
+        EXPECT_EQ(sink.Events(c.list == kActors ? "line 0" : "line 1").back().substr(7), c.line);
+        EXPECT_EQ(sink.Events("lower").back(), "lower 1 Error(s) occured !");
+        EXPECT_EQ(doc.ListRecords(c.list), c.records);
+    }
 }

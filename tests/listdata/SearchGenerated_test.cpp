@@ -21,10 +21,12 @@ public:
     void SetSearchState(int state) override { m_state = state; }
     std::string GetSearchKey() const override { return m_key; }
     void SetModifiedFlag(bool) override {}
-    void RemoveListRecords() override { records.RemoveTypesBelow(kListCount); }
+    int SetListRecordsAside(int listIndex) override { return records.Target().SetListRecordsAside(listIndex); }
+    void EndListRead(int listIndex, bool keepRead) override { records.Target().EndListRead(listIndex, keepRead); }
+    void OrderListRecords() override { records.Target().OrderListRecords(); }
     void StampDocInfo() override {}
     void SetDefaultMode(int) override {}
-    IRecordTarget& Records() override { return records; }
+    IRecordTarget& Records() override { return records.Target(); }
 
     std::set<int> Types() const
     {
@@ -34,7 +36,7 @@ public:
         return types;
     }
 
-    RecordingTarget records;
+    StoredRecords records;
 
 private:
     std::string m_key;

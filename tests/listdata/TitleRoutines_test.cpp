@@ -97,6 +97,14 @@ TEST(SearchQuotes, BlankLinesSeparateQuotesAndTwoEndTheEntry)
                                                               T(2, "Bob: Bye."), T(1, "Ann: Again.")}));
 }
 
+TEST(SearchQuotes, ALineBeginningWithANulIsBlank)
+{
+    const std::string nul(1, '\0');
+    const std::string body =
+        "# " + kFilm + "\nAnn: Hello.\n" + nul + "x\nBob: Bye.\n" + nul + "\n" + nul + "\nZed: no\n\n\n";
+    EXPECT_EQ(RunMovie(kQuotes, body, kFilm), Typed(kQuotes, {T(99, ""), T(2, "Ann: Hello."), T(1, "Bob: Bye.")}));
+}
+
 TEST(SearchHashEntries, ItemKindsAndTheEpisodeLabelKey)
 {
     const std::string body =
@@ -224,11 +232,26 @@ TEST(SearchRatings, ALineWithoutItsTitleFieldEndsTheFullTable)
     }
 }
 
-TEST(SearchRatings, RatingIsExactTenths)
+TEST(SearchRatings, RatingIsExactTenthsAndSaturates)
 {
-    const std::string body =
-        "\n\nBOTTOM 10 MOVIES\nNew  Distribution  Votes  Rank  Title\n\nREPORT\nNew  Distribution  Votes  Rank  Title\n"
-        "      0000000125  99   2.3  Zed (2005)\n\n";
-    EXPECT_EQ(RunMovie(kRatings, body, "Zed (2005)"),
-              Typed(kRatings, {B10(0, {0, 0, 0, 0, 0, 0, 0, 1, 2, 5}), I(1, 99), I(2, 23)}));
+    const struct {
+        const char* rating;
+        std::int32_t tenths;
+    } cases[] = {
+        {"2.3", 23},
+        {"214748364.7", 2147483647},
+        // A whole part too large for the value saturates it; the tenth adds nothing.
+        {"214748364.8", 2147483647},
+        {"999999999.4", 2147483647},
+        {"99999999999.9", 2147483647},
+    };
+    for (const auto& c : cases) {
+        const std::string body =
+            "\n\nBOTTOM 10 MOVIES\nNew  Distribution  Votes  Rank  Title\n\nREPORT\nNew  Distribution  Votes  Rank  "
+            "Title\n      0000000125  99   " +
+            std::string(c.rating) + "  Zed (2005)\n\n";
+        EXPECT_EQ(RunMovie(kRatings, body, "Zed (2005)"),
+                  Typed(kRatings, {B10(0, {0, 0, 0, 0, 0, 0, 0, 1, 2, 5}), I(1, 99), I(2, c.tenths)}))
+            << c.rating;
+    }
 }

@@ -1,6 +1,7 @@
 #include "listdata/TitleSearch.h"
 
 #include "listdata/ListFile.h"
+#include "support/ByteSources.h"
 #include "support/FixtureLists.h"
 
 #include <algorithm>
@@ -270,61 +271,65 @@ TEST_F(TitleSearchTest, MissingOrHeaderlessListsShowTheirBoxAndStop)
     }
 }
 
-// A file that delivers its first bytes and then fails, as a disk error would.
-class FailingSource : public platform::ByteSource {
+// Reads the Movies list from a source of the test's making.
+class SourceTitleSearch : public CTitleSearch {
 public:
-    FailingSource(std::string bytes) : m_bytes(std::move(bytes)) {}
-    long Read(char* buffer, std::size_t count, int* error) override
-    {
-        if (m_pos >= m_bytes.size()) {
-            *error = 5;
-            return -1;
-        }
-        const std::size_t n = std::min(count, m_bytes.size() - m_pos);
-        std::memcpy(buffer, m_bytes.data() + m_pos, n);
-        m_pos += n;
-        return static_cast<long>(n);
-    }
-
-private:
-    std::string m_bytes;
-    std::size_t m_pos = 0;
-};
-
-class FailingTitleSearch : public CTitleSearch {
-public:
-    FailingTitleSearch(IHost* host, std::string bytes) : CTitleSearch(host), m_bytes(std::move(bytes)) {}
+    using Source = std::function<std::unique_ptr<platform::ByteSource>()>;
+    SourceTitleSearch(IHost* host, Source source) : CTitleSearch(host), m_source(std::move(source)) {}
 
 protected:
     bool OpenListFile(CListFile& file, int listIndex, const CAppSettings&) override
     {
-        return file.OpenSource(listIndex, std::make_unique<FailingSource>(m_bytes), "failing");
+        return file.OpenSource(listIndex, m_source(), "source");
     }
 
 private:
-    std::string m_bytes;
+    Source m_source;
 };
 
-TEST_F(TitleSearchTest, AReadErrorEndsTheListWithItsBoxAndKeepsTheHits)
+TEST_F(TitleSearchTest, AListThatFailsToReadEndsWithItsBoxAndKeepsTheHits)
 {
-    // Cut in the middle of the list: the lines before the cut are found, then the error.
     const std::string whole = testsupport::ListFileText(kMovies, kMoviesBody);
+    // Cut in the middle of the list: the lines before the cut are found, then the failure.
     const std::string cut = whole.substr(0, whole.find("Star Trek"));
-    FailingTitleSearch search(&host, cut);
-    search.SetSearchType(2);
-    EXPECT_TRUE(search.Run(settings, "star", true));
-    EXPECT_EQ(search.Results(), (std::vector<std::string>{"Star Wars (1977)", "Starwars (2001) (V)",
-                                                          "Wars of the Stars (1990) (V) (TV)"}));
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(host.errors[0], "Error in Listfile 'Movies':\nCouldn't open file.");
-    EXPECT_FALSE(search.Searching());
-
-    // A failure inside the header block.
-    host.errors.clear();
-    FailingTitleSearch early(&host, whole.substr(0, 20));
-    EXPECT_TRUE(early.Run(settings, "star", false));
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(host.errors[0], "Error in Listfile 'Movies':\nCouldn't open file.");
+    const std::vector<std::string> hitsBeforeTheCut = {"Star Wars (1977)", "Starwars (2001) (V)",
+                                                       "Wars of the Stars (1990) (V) (TV)"};
+    std::string crOnly = whole;
+    std::replace(crOnly.begin(), crOnly.end(), '\n', '\r');
+    const std::string notOpened = "Error in Listfile 'Movies':\nCouldn't open file.";
+    const std::string noStart = "Error in Listfile 'Movies':\nCouldn't find begining of file.";
+    struct Case {
+        const char* name;
+        SourceTitleSearch::Source source;
+        std::vector<std::string> hits;
+        std::string error;
+    };
+    const Case cases[] = {
+        {"read error in the middle", [&] { return std::make_unique<testsupport::FailingSource>(cut); },
+         hitsBeforeTheCut, notOpened},
+        {"read error in the header block",
+         [&] { return std::make_unique<testsupport::FailingSource>(whole.substr(0, 20)); },
+         {},
+         notOpened},
+        {"memory exhausted in the middle", [&] { return std::make_unique<testsupport::FailingSource>(cut, true); },
+         hitsBeforeTheCut, notOpened},
+        {"NUL bytes only", [] { return std::make_unique<testsupport::FlatSource>("", '\0', 96u << 20); }, {}, noStart},
+        {"CR line ends only",
+         [&] { return std::make_unique<testsupport::FlatSource>(crOnly, '\r', 96u << 20); },
+         {},
+         noStart},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        host.errors.clear();
+        testsupport::AddressSpaceLimit limit(64u << 20);
+        SourceTitleSearch search(&host, c.source);
+        search.SetSearchType(2);
+        EXPECT_TRUE(search.Run(settings, "star", true));
+        EXPECT_EQ(search.Results(), c.hits);
+        EXPECT_EQ(host.errors, std::vector<std::string>{c.error});
+        EXPECT_FALSE(search.Searching());
+    }
 }
 
 } // namespace
