@@ -1,5 +1,8 @@
 #pragma once
-// Argument checks and the machine facts that every benchmark prints beside its figures.
+// What the benchmarks share: argument checks and the machine facts every benchmark prints
+// beside its figures; timing (best of several rounds), running a reference command through
+// the shell, and the common command line (--bytes N, --dir DIR, --keep, and --file LIST
+// where a benchmark can take an existing list).
 
 #include "platform/VectorLevel.h"
 
@@ -10,6 +13,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace bench {
 
@@ -48,16 +56,82 @@ inline double Seconds(std::chrono::steady_clock::time_point start)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// The best of three runs of `work`, in seconds.
-template <class F> double Best(F work)
+// The best time of `rounds` runs of `run`; `before` (untimed) goes before each.
+inline double Best(int rounds, const std::function<void()>& run, const std::function<void()>& before = nullptr)
 {
     double best = 1e30;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < rounds; ++i) {
+        if (before)
+            before();
         const auto start = std::chrono::steady_clock::now();
-        work();
+        run();
         best = std::min(best, Seconds(start));
     }
     return best;
+}
+
+// The best of three runs of `work`, in seconds.
+template <class F> double Best(F work)
+{
+    return Best(3, work);
+}
+
+// `command` run by the shell; exits on failure (grep -c finding nothing is no failure).
+// Note: grep with its output on /dev/null stops at the first match; send counts to a file.
+inline void Run(const std::string& command)
+{
+    std::fflush(stdout);
+    const int status = std::system(command.c_str());
+    if (status == -1 || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 1)) {
+        std::fprintf(stderr, "failed: %s\n", command.c_str());
+        std::exit(1);
+    }
+}
+
+// `text` as one quoted shell word.
+inline std::string Quoted(const std::string& text)
+{
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+struct Arguments {
+    std::uint64_t bytes = 1ull << 30; // size of the generated lists
+    std::string dir = "/tmp";         // where they are written
+    bool keep = false;                // not deleted afterwards
+    std::string file;                 // an existing list instead (--file, when allowed)
+};
+
+// A new folder for a benchmark's lists: DIR/bench-<name>-<process id>/.
+inline std::string ListsFolder(const Arguments& arguments, const char* name)
+{
+    const std::string folder = arguments.dir + "/bench-" + name + "-" + std::to_string(::getpid()) + "/";
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+// Reads the command line; prints `usage` and exits with 2 on anything else.
+inline Arguments ParseArguments(int argc, char** argv, const char* usage, bool fileAllowed = false)
+{
+    Arguments arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--bytes" && i + 1 < argc && ParseCount(argv[i + 1], arguments.bytes))
+            ++i;
+        else if (arg == "--dir" && i + 1 < argc)
+            arguments.dir = argv[++i];
+        else if (arg == "--keep")
+            arguments.keep = true;
+        else if (fileAllowed && arg == "--file" && i + 1 < argc)
+            arguments.file = argv[++i];
+        else {
+            std::fprintf(stderr, "usage: %s\n", usage);
+            std::exit(2);
+        }
+    }
+    return arguments;
 }
 
 } // namespace bench

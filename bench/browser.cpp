@@ -9,6 +9,7 @@
 //
 //   bench_browser [--bytes N] [--dir DIR] [--keep] [--file LIST]
 
+#include "bench/BenchSupport.h"
 #include "listdata/ListCatalog.h"
 #include "listdata/ListFile.h"
 #include "listdata/SearchPattern.h"
@@ -16,80 +17,28 @@
 #include "shell/core/TitleArena.h"
 #include "tools/ListGenerator.h"
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 #include <unistd.h>
 
 using namespace shellcore;
 
-namespace {
-
-double Seconds(const std::chrono::steady_clock::time_point& start)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Best(int rounds, const std::function<void()>& run)
-{
-    double best = 1e30;
-    for (int i = 0; i < rounds; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        run();
-        best = std::min(best, Seconds(start));
-    }
-    return best;
-}
-
-// `command` run by the shell; exits on failure (grep -c finding nothing is no failure).
-void Run(const std::string& command)
-{
-    const int status = std::system(command.c_str());
-    if (status == -1 || (WEXITSTATUS(status) != 0 && WEXITSTATUS(status) != 1)) {
-        std::fprintf(stderr, "failed: %s\n", command.c_str());
-        std::exit(1);
-    }
-}
-
-// A quoted shell word.
-std::string Quoted(const std::string& text)
-{
-    std::string quoted = "'";
-    for (const char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-} // namespace
+using bench::Best;
+using bench::Quoted;
+using bench::Run;
+using bench::Seconds;
 
 int main(int argc, char** argv)
 {
-    std::uint64_t bytes = 1ull << 30;
-    std::string dir = "/tmp";
-    bool keep = false;
-    std::string existing;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--bytes" && i + 1 < argc)
-            bytes = std::strtoull(argv[++i], nullptr, 10);
-        else if (arg == "--dir" && i + 1 < argc)
-            dir = argv[++i];
-        else if (arg == "--keep")
-            keep = true;
-        else if (arg == "--file" && i + 1 < argc)
-            existing = argv[++i];
-        else {
-            std::fprintf(stderr, "usage: bench_browser [--bytes N] [--dir DIR] [--keep] [--file LIST]\n");
-            return 2;
-        }
-    }
+    const bench::Arguments arguments =
+        bench::ParseArguments(argc, argv, "bench_browser [--bytes N] [--dir DIR] [--keep] [--file LIST]", true);
+    bool keep = arguments.keep;
+    const std::string& existing = arguments.file;
     std::string path = existing;
     if (existing.empty()) {
-        path = dir + "/bench-Trivia-" + std::to_string(::getpid()) + ".list";
+        path = arguments.dir + "/bench-Trivia-" + std::to_string(::getpid()) + ".list";
         listgen::GeneratorOptions options;
-        options.targetBytes = bytes;
+        options.targetBytes = arguments.bytes;
         const auto start = std::chrono::steady_clock::now();
         const listgen::ListFileInfo info = listgen::ListGenerator(options).WriteListTo(kTrivia, path);
         std::printf("generated %s: %llu bytes, %llu records in %.1f s\n", path.c_str(),

@@ -2,10 +2,10 @@
 // settings keep for it, keeps the filter on OK and, when the user asked for it, makes a
 // Movie/TV document for the chosen title and runs Get Information on it.
 
-#include "documents/NewDocument.h"
 #include "resources/CommandIds.h"
 #include "shell/ListBrowserDlg.h"
 #include "shell/MainFrame.h"
+#include "shell/RatingsBrowserDlg.h"
 #include "shell/ReelvoyagerApp.h"
 
 #include <cstring>
@@ -35,6 +35,7 @@ const BrowserCommand kBrowserCommands[] = {
     {ID_BROWSERS_MOVIELINKS, "Movie Links - Browser", Make<CMovieLinksBrowserDlg>},
     {ID_BROWSERS_PLOT, "Plot - Browser", Make<CPlotBrowserDlg>},
     {ID_BROWSERS_QUOTES, "Quotes - Browser", Make<CQuotesBrowserDlg>},
+    {ID_BROWSERS_RATINGS, "Rating - Browser", Make<CRatingsBrowserDlg>},
     {ID_BROWSERS_SOUNDTRACKS, "Soundtracks - Browser", Make<CSoundtracksBrowserDlg>},
     {ID_BROWSERS_TAGLINES, "Taglines - Browser", Make<CTaglinesBrowserDlg>},
     {ID_BROWSERS_TRIVIA, "Trivia - Browser", Make<CTriviaBrowserDlg>},
@@ -79,10 +80,7 @@ bool CReelvoyagerApp::OnBrowser(int id)
         return true;
     Settings.BrowserFilter[filter] = browser->LetterFilter;
     SaveSettings();
-    if (browser->GetInfoRequested) {
-        CreateMovieTVDocument(m_docManager, browser->SelectedTitle, browser->SelectedTitle);
-        if (MainFrame())
-            MainFrame()->OnMovieTVGetInformation();
-    }
+    if (browser->GetInfoRequested)
+        GetMovieTVInformationFor(browser->SelectedTitle);
     return true;
 }

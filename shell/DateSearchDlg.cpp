@@ -11,13 +11,14 @@
 #include "resources/ControlIds.h"
 #include "resources/MenuTables.h"
 #include "resources/SpecialsIds.h"
+#include "shell/SyncListRead.h"
 #include "shell/core/DateSearch.h"
 
-#include <QApplication>
 #include <QDateEdit>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QPushButton>
+#include <exception>
 
 using namespace resources;
 using namespace shellcore;
@@ -96,7 +97,7 @@ void CDateSearchDlg::OnStartSearch()
     bool started = false;
     try {
         started = file.FindStart();
-    } catch (const platform::FileException&) {
+    } catch (const std::exception&) {
         ShowError(this, kCannotOpen);
         return;
     }
@@ -108,7 +109,7 @@ void CDateSearchDlg::OnStartSearch()
     list->DeleteAllItems();
     ListReadStatus status;
     {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const SyncListRead read(this);
         std::vector<CSortListCtrl::Row> found;
         QElapsedTimer sinceShown;
         sinceShown.start();
@@ -130,7 +131,6 @@ void CDateSearchDlg::OnStartSearch()
         };
         status = m_kind == Kind::Deaths ? SearchDeaths(file, query, add) : SearchBirthdays(file, query, add);
         show();
-        QApplication::restoreOverrideCursor();
     }
     list->EnsureVisible(0);
     list->Resort();

@@ -3,15 +3,30 @@
 #include "platform/qt/MessageBox.h"
 #include "shell/SyncListRead.h"
 
+CListBrowserDlg::CListBrowserDlg(const char* caption, TitleReader readTitles, EntryReader readEntry,
+                                 const CAppSettings& settings, QWidget* parent)
+    : CBrowserDlg(settings, parent), m_caption(caption), m_readTitles(std::move(readTitles)),
+      m_readEntry(std::move(readEntry))
+{
+}
+
 CListBrowserDlg::CListBrowserDlg(shellcore::BrowserListId browser, const CAppSettings& settings, QWidget* parent)
-    : CBrowserDlg(settings, parent), m_list(shellcore::BrowserLists[browser])
+    : CListBrowserDlg(
+          shellcore::BrowserLists[browser].caption,
+          [browser](const shellcore::ListOpener& open, shellcore::CTitleArena& titles) {
+              return shellcore::LoadBrowserTitles(shellcore::BrowserLists[browser], open, titles);
+          },
+          [browser](const shellcore::ListOpener& open, std::string_view title) {
+              return shellcore::ShowBrowserEntry(shellcore::BrowserLists[browser], open, title);
+          },
+          settings, parent)
 {
 }
 
 void CListBrowserDlg::OnInitDialog()
 {
     CBrowserDlg::OnInitDialog();
-    setWindowTitle(QString::fromLatin1(m_list.caption));
+    setWindowTitle(QString::fromLatin1(m_caption));
     LoadTitles(nullptr);
     FillTitleList();
     ShowEntry();
@@ -29,7 +44,7 @@ void CListBrowserDlg::LoadTitles(QWidget* owner)
     std::string message;
     {
         const SyncListRead read(owner);
-        message = shellcore::LoadBrowserTitles(m_list, shellcore::OpenBySettings(Settings()), Titles);
+        message = m_readTitles(shellcore::OpenBySettings(Settings()), Titles);
     }
     // Told once the wait cursor and the box have gone.
     if (!message.empty())
@@ -43,7 +58,7 @@ void CListBrowserDlg::ShowEntry()
     std::string entry;
     {
         const SyncListRead read(this);
-        entry = shellcore::ShowBrowserEntry(m_list, shellcore::OpenBySettings(Settings()), SelectedTitle);
+        entry = m_readEntry(shellcore::OpenBySettings(Settings()), SelectedTitle);
     }
     SetEntryText(entry);
 }

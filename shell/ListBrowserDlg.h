@@ -1,14 +1,25 @@
 #pragma once
-// The browsers of lists whose records are a title line and further lines. Each of the ten
-// is this dialog over one row of the browser table (list, title rule, failure names,
-// entry layout); they differ in nothing else.
+// The browsers as the menu offers them: a caption and the two reads of a list, its titles
+// and one title's entry. The ten browsers of lists whose records are a title line and
+// further lines are this dialog over one row of the browser table (list, title rule,
+// failure names, entry layout); the Ratings browser reads its tables its own way.
 
 #include "shell/BrowserDlg.h"
 #include "shell/core/BrowserList.h"
 
+#include <functional>
+#include <string_view>
+
 class CListBrowserDlg : public CBrowserDlg {
     Q_OBJECT
 public:
+    // Fills the titles; returns the text of the message box to show, empty for none.
+    using TitleReader = std::function<std::string(const shellcore::ListOpener&, shellcore::CTitleArena&)>;
+    // The entry of a title, or the failure text to show in its place.
+    using EntryReader = std::function<std::string(const shellcore::ListOpener&, std::string_view)>;
+
+    CListBrowserDlg(const char* caption, TitleReader readTitles, EntryReader readEntry, const CAppSettings& settings,
+                    QWidget* parent = nullptr);
     CListBrowserDlg(shellcore::BrowserListId browser, const CAppSettings& settings, QWidget* parent = nullptr);
 
 protected:
@@ -18,7 +29,9 @@ protected:
     void ShowEntry() override;
 
 private:
-    const shellcore::BrowserList& m_list;
+    const char* m_caption;
+    TitleReader m_readTitles;
+    EntryReader m_readEntry;
 };
 
 // Browsers > Alternate Versions ... Trivia.

@@ -3,6 +3,8 @@
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
 
+#include <exception>
+
 namespace shellcore {
 
 namespace {
@@ -50,7 +52,7 @@ public:
                         ReadBirth();
                 }
             }
-        } catch (const platform::FileException&) {
+        } catch (const std::exception&) {
             return ListReadStatus::ReadError;
         }
         return ListReadStatus::Ok;

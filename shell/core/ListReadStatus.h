@@ -2,8 +2,8 @@
 
 namespace shellcore {
 
-// How a dialog's read of a list ended. A read error is reported as a list that cannot be
-// opened; what was read before it is kept.
-enum class ListReadStatus { Ok, CannotOpen, NoBeginning, ReadError };
+// How a dialog's read of a list that opened ended: a read error is reported as a list that
+// cannot be opened, keeping what was read before it.
+enum class ListReadStatus { Ok, NoBeginning, ReadError };
 
 } // namespace shellcore

@@ -2,11 +2,13 @@
 
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
+#include "shell/core/TitleArena.h"
 
 #include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 
 namespace shellcore {
 
@@ -18,9 +20,13 @@ const char* const kShareTexts[12] = {
     "80 - 89% of the votes", "90 - 99% of the votes", "100% of the votes",     "No votes cast",
 };
 
-const char* const kEntryCannotOpen = "Error in ListFile 'Ratings':\r\nCouldn't open file.";
-const char* const kEntryNoBeginning = "Error in ListFile 'Ratings':\r\nCouldn't find begining of list";
-const char* const kEntryNotFound = "Error!\r\nCouldn't find any info about the selected Title.";
+const char* ShareText(int value)
+{
+    return kShareTexts[value >= 0 && value <= 10 ? value : 11];
+}
+
+// The list's name in the browser's failure texts.
+const char* const kRatingsListName = "Ratings";
 
 bool IsFieldSkip(char c)
 {
@@ -106,11 +112,6 @@ RatingsLine ParseRatingsLine(std::string_view text)
     return line;
 }
 
-const char* RatingsShareText(int value)
-{
-    return kShareTexts[value >= 0 && value <= 10 ? value : 11];
-}
-
 std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
 {
     std::string entry;
@@ -124,7 +125,7 @@ std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
     for (int value = 10; value >= 1; --value) {
         char label[16];
         std::snprintf(label, sizeof label, "\r\n%2i: ", value);
-        entry.append(label).append(RatingsShareText(values[value - 1]));
+        entry.append(label).append(ShareText(values[value - 1]));
     }
     return entry;
 }
@@ -144,7 +145,7 @@ ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector
             if (!line.title.empty())
                 rows.push_back({rank, std::string(line.title), std::string(line.votes), std::string(line.rating)});
         }
-    } catch (const platform::FileException&) {
+    } catch (const std::exception&) {
         return ListReadStatus::ReadError;
     }
     return ListReadStatus::Ok;
@@ -160,33 +161,40 @@ bool FindAllTitlesTable(CListFile& file)
 
 } // namespace
 
-ListReadStatus ReadRatingsTitles(CListFile& file, const std::function<void(std::string_view)>& title)
+std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles)
 {
+    titles.Clear();
+    CListFile file;
+    if (!open(file, kRatings))
+        return BrowserBoxOpenFailure(kRatingsListName);
+    std::string message;
     try {
-        if (!FindAllTitlesTable(file))
-            return ListReadStatus::NoBeginning;
-        while (file.NextRecord()) {
-            const RatingsLine line = ParseRatingsLine(CurrentLine(file));
-            if (!line.title.empty())
-                title(line.title);
+        if (!FindAllTitlesTable(file)) {
+            message = BrowserBoxStartFailure(kRatingsListName);
+        } else {
+            while (file.NextRecord()) {
+                const std::string_view title = ParseRatingsLine(CurrentLine(file)).title;
+                if (!title.empty())
+                    titles.Add(title);
+            }
         }
-    } catch (const platform::FileException&) {
-        return ListReadStatus::ReadError;
+    } catch (const std::exception&) {
+        message = BrowserBoxOpenFailure(kRatingsListName);
     }
-    return ListReadStatus::Ok;
+    return message;
 }
 
-std::string RatingsEntryText(const CAppSettings& settings, const std::string& title)
+std::string ShowRatingsEntry(const ListOpener& open, std::string_view title)
 {
     try {
         // The rank: the place of the title's line among all lines of the top table.
         int rank = 0;
         {
             CListFile file;
-            if (!file.Open(kRatings, settings))
-                return kEntryCannotOpen;
+            if (!open(file, kRatings))
+                return BrowserEntryOpenFailure(kRatingsListName);
             if (!file.FindStart())
-                return kEntryNoBeginning;
+                return BrowserEntryStartFailure(kRatingsListName);
             for (int count = 1; file.NextRecord(); ++count) {
                 if (ParseRatingsLine(CurrentLine(file)).title == title) {
                     rank = count;
@@ -197,20 +205,20 @@ std::string RatingsEntryText(const CAppSettings& settings, const std::string& ti
         // The third table is read by a reader of its own, as the titles were loaded: blank
         // lines directly after its column line are passed over, not taken as its end.
         CListFile file;
-        if (!file.Open(kRatings, settings))
-            return kEntryCannotOpen;
+        if (!open(file, kRatings))
+            return BrowserEntryOpenFailure(kRatingsListName);
         if (!FindAllTitlesTable(file))
-            return kEntryNoBeginning;
+            return BrowserEntryStartFailure(kRatingsListName);
         while (file.NextRecord()) {
             const RatingsLine line = ParseRatingsLine(CurrentLine(file));
             if (line.title == title)
                 return ComposeRatingsEntry(line, rank);
             file.PassRecordStartsWithout(title);
         }
-    } catch (const platform::FileException&) {
-        return kEntryCannotOpen;
+    } catch (const std::exception&) {
+        return BrowserEntryOpenFailure(kRatingsListName);
     }
-    return kEntryNotFound;
+    return kBrowserTitleNotFound;
 }
 
 } // namespace shellcore

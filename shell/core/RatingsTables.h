@@ -6,18 +6,18 @@
 // What the Top 250 and Bottom 10 dialogs list and what the Ratings browser shows is read
 // here; the dialogs only show it.
 
+#include "shell/core/BrowserList.h"
 #include "shell/core/ListReadStatus.h"
 
-#include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-class CAppSettings;
 class CListFile;
 
 namespace shellcore {
+
+class CTitleArena;
 
 struct RatingsLine {
     std::string_view distribution;
@@ -35,13 +35,11 @@ struct RatingsLine {
 // end or a NUL; a newline or tab at its end is dropped). The views point into `line`.
 RatingsLine ParseRatingsLine(std::string_view line);
 
-// The share text of a vote distribution value: 0-9 "%2i - %2i% of the votes" resolved,
-// 10 "100% of the votes", anything else "No votes cast".
-const char* RatingsShareText(int value);
-
 // An entry of the Ratings browser: the title; "Rank #n in the top 250" when `rank` is
 // above 0; the votes and rating as the line writes them; ten lines for the rating values
-// 10 down to 1 with the share of votes each got. Lines end with "\r\n".
+// 10 down to 1 with the share of votes each got (a distribution value 0-9 gives
+// " 1 -  9% of the votes" to "90 - 99% of the votes", 10 "100% of the votes", anything
+// else "No votes cast"). Lines end with "\r\n".
 std::string ComposeRatingsEntry(const RatingsLine& line, int rank);
 
 // A row of the Top 250 or Bottom 10 dialog.
@@ -60,13 +58,14 @@ enum class RatingsTable { Top, Bottom };
 // title. Rows are appended to `rows` as they are read.
 ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector<RankedTitle>& rows);
 
-// Calls `title` with the title of each line of the third table, in file order, in the
-// Ratings list `file` has just opened. Lines without a title give none.
-ListReadStatus ReadRatingsTitles(CListFile& file, const std::function<void(std::string_view)>& title);
+// The Ratings browser's titles: the title of each line of the third table, in file order
+// (a line without one gives none). Returns the text of the message box to show, empty
+// when none; the titles read before a failure stay.
+std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles);
 
-// The Ratings browser's entry for `title`: its rank in the top 250 (every line of that
-// table counts, with or without a title) and its line of the third table composed as
-// above, or the browser's failure texts. Opens the list by `settings`. `title` is not empty.
-std::string RatingsEntryText(const CAppSettings& settings, const std::string& title);
+// The Ratings browser's entry for `title` (not empty): its rank in the top 250 (every
+// line of that table counts, with or without a title) and its line of the third table
+// composed as above, or the browser's failure texts.
+std::string ShowRatingsEntry(const ListOpener& open, std::string_view title);
 
 } // namespace shellcore

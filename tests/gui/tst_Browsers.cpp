@@ -240,6 +240,7 @@ private slots:
         QTest::newRow("movie links") << ID_BROWSERS_MOVIELINKS << "Movie Links - Browser";
         QTest::newRow("plot") << ID_BROWSERS_PLOT << "Plot - Browser";
         QTest::newRow("quotes") << ID_BROWSERS_QUOTES << "Quotes - Browser";
+        QTest::newRow("ratings") << ID_BROWSERS_RATINGS << "Rating - Browser";
         QTest::newRow("soundtracks") << ID_BROWSERS_SOUNDTRACKS << "Soundtracks - Browser";
         QTest::newRow("taglines") << ID_BROWSERS_TAGLINES << "Taglines - Browser";
         QTest::newRow("trivia") << ID_BROWSERS_TRIVIA << "Trivia - Browser";

@@ -157,6 +157,7 @@ private slots:
             {"none", ID_BROWSERS_TRIVIA, true, false},
             {"movie0", ID_BROWSERS_ALTVERSIONS, true, false},
             {"cast2", ID_BROWSERS_TAGLINES, true, false},
+            {"cast0", ID_BROWSERS_RATINGS, true, false},
             // The Specials, in every mode.
             {"none", ID_SPECIALS_TOP250, true, false},
             {"none", ID_SPECIALS_BIRTHDAYS, true, false},

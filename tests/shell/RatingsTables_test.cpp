@@ -1,5 +1,6 @@
 #include "listdata/ListFile.h"
 #include "shell/core/RatingsTables.h"
+#include "shell/core/TitleArena.h"
 #include "support/FailingSource.h"
 #include "support/FixtureLists.h"
 
@@ -51,13 +52,18 @@ std::string ThirdTable()
 class RatingsTablesTest : public ::testing::Test {
 protected:
     void Write(const std::string& body) { testsupport::WriteList(dir.Path(), kRatings, body); }
-    std::string Entry(const std::string& title) { return RatingsEntryText(settings, title); }
-    std::vector<std::string> Titles(ListReadStatus expected = ListReadStatus::Ok)
+    std::string Entry(const std::string& title) { return ShowRatingsEntry(OpenBySettings(settings), title); }
+    std::vector<std::string> Titles(const std::string& message = "")
+    {
+        CTitleArena arena;
+        EXPECT_EQ(LoadRatingsTitles(OpenBySettings(settings), arena), message);
+        return Strings(arena);
+    }
+    static std::vector<std::string> Strings(const CTitleArena& arena)
     {
         std::vector<std::string> titles;
-        CListFile file;
-        EXPECT_TRUE(file.Open(kRatings, settings));
-        EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }), expected);
+        for (std::size_t i = 0; i < arena.GetCount(); ++i)
+            titles.emplace_back(arena[i]);
         return titles;
     }
 
@@ -141,14 +147,6 @@ TEST_F(RatingsTablesTest, TopAndBottomRanksAndTheirRows)
         }
         EXPECT_EQ(ranks, c.ranks);
     }
-    CListFile file;
-    ASSERT_TRUE(file.Open(kRatings, settings));
-    std::vector<RankedTitle> rows;
-    ReadRankedTitles(file, RatingsTable::Top, rows);
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[1].title, "Delta (1994)");
-    EXPECT_EQ(rows[1].votes, "315017");
-    EXPECT_EQ(rows[1].rating, "9.9");
 }
 
 TEST_F(RatingsTablesTest, BrowserEntriesAndTitles)
@@ -172,17 +170,19 @@ TEST_F(RatingsTablesTest, BlankLinesAfterTheThirdColumnLineAreNoEnd)
 
 TEST_F(RatingsTablesTest, FailuresGiveTheBrowserTexts)
 {
+    EXPECT_TRUE(Titles("Error in ListFile 'Ratings':\nCouldn't open file.").empty());
     EXPECT_EQ(Entry("Alpha (1990)"), "Error in ListFile 'Ratings':\r\nCouldn't open file.");
     Write(RatingsBody(kTop, BottomTable(), ""));
-    EXPECT_TRUE(Titles(ListReadStatus::NoBeginning).empty());
+    EXPECT_TRUE(Titles("Error in ListFile 'Ratings':\nCouldn't find begining of list.").empty());
     EXPECT_EQ(Entry("Alpha (1990)"), "Error in ListFile 'Ratings':\r\nCouldn't find begining of list");
 
     // A read error keeps the titles read before it.
-    CListFile file;
     const std::string text = testsupport::ListFileText(kRatings, RatingsBody(kTop, BottomTable(), ThirdTable()));
-    ASSERT_TRUE(file.OpenSource(
-        kRatings, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)), "broken"));
-    std::vector<std::string> titles;
-    EXPECT_EQ(ReadRatingsTitles(file, [&](std::string_view t) { titles.emplace_back(t); }), ListReadStatus::ReadError);
-    EXPECT_EQ(titles, (std::vector<std::string>{"Alpha (1990)", "Delta (1994)"}));
+    const ListOpener failing = [&](CListFile& file, int list) {
+        return file.OpenSource(list, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)),
+                               "broken");
+    };
+    CTitleArena arena;
+    EXPECT_EQ(LoadRatingsTitles(failing, arena), "Error in ListFile 'Ratings':\nCouldn't open file.");
+    EXPECT_EQ(Strings(arena), (std::vector<std::string>{"Alpha (1990)", "Delta (1994)"}));
 }
