@@ -33,7 +33,15 @@ public:
     // Throws std::out_of_range for an index outside [0, GetCount()).
     RtfLink GetAt(int index) const;
     int GetCount() const { return static_cast<int>(m_links.size()); }
+    // Index of the link whose range [start, end) holds `position`, the last one added when
+    // several do; -1 for none. Logarithmic in the number of links when they were added in
+    // order of their starts, as a rebuild adds them.
+    int FindAt(std::int32_t position) const;
 
 private:
     std::vector<RtfLink> m_links;
+    // Per link, the largest end of it and every link before it (the search's stop rule),
+    // and whether the starts never decreased.
+    std::vector<std::int32_t> m_maxEnd;
+    bool m_ordered = true;
 };

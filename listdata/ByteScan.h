@@ -58,6 +58,29 @@ inline std::size_t FindDashesLineStart(std::string_view bytes, bool atLineStart)
     return at == npos ? npos : at + 1;
 }
 
+// The first of FindDashesLineStart(bytes, atLineStart) and FindText(bytes, text) for a
+// `text` without line feeds, in one pass over the bytes; npos when neither is there.
+// *cr tells whether the bytes before it (all of them with npos) may hold a CR: false only
+// when they hold none.
+inline std::size_t FindTextOrDashesLineStart(std::string_view bytes, std::string_view text, bool atLineStart, bool* cr)
+{
+    *cr = true;
+    if (atLineStart && bytes.substr(0, 3) == "---") {
+        *cr = false;
+        return 0;
+    }
+    if (text.size() < 2) {
+        const std::size_t dashes = FindDashesLineStart(bytes, false);
+        const std::size_t hit = FindText(bytes.substr(0, dashes), text);
+        return hit < dashes ? hit : dashes;
+    }
+    bool isDashes = false;
+    const std::size_t at = platform::KernelsInForce().findEitherText(bytes.data(), bytes.size(), text.data(),
+                                                                    text.size(), "\n---", 4, &isDashes, cr);
+    // Behind the line feed that opens the line of dashes; that byte is no CR.
+    return at != npos && isDashes ? at + 1 : at;
+}
+
 // The largest position p <= `limit` that directly follows an empty line (p - 1 is the
 // line feed of a line holding nothing else, or only a CR before it); 0 when none. The
 // empty line counts only when its start is known: behind a line feed in `bytes`, or at 0

@@ -342,26 +342,25 @@ template <class Find> std::size_t CListFile::ListEndAhead(std::string_view unrea
 }
 
 // Moves over the raw bytes ahead in whole buffers, up to the first line holding `text` or
-// the first line start where the list could end (`endAhead(unread)`, npos for none),
-// landing each time at `landing(unread, limit)`, a line start before `limit` that the
-// caller's walk may go on from (0: none in these bytes).
-template <class EndAhead, class Landing>
-void CListFile::PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing)
+// the first line start where the list could end, landing each time at
+// `landing(unread, limit)`, a line start before `limit` that the caller's walk may go on
+// from (0: none in these bytes). `stopAhead(unread, text, &mayHoldCr)` finds that first
+// stop (npos for none) and tells whether the bytes before it may hold a CR.
+template <class StopAhead, class Landing>
+void CListFile::PassRawWithout(std::string_view text, StopAhead&& stopAhead, Landing&& landing)
 {
     HoldLine();
     for (;;) {
         const std::uint64_t base = RawOffset();
         const std::string_view bytes = UnreadRaw();
-        std::size_t limit = endAhead(bytes);
-        const std::size_t hit = bytescan::FindText(bytes.substr(0, limit), text);
-        if (hit < limit)
-            limit = hit;
+        bool mayHoldCr = true;
+        std::size_t limit = stopAhead(bytes, text, &mayHoldCr);
         const bool stopped = limit != bytescan::npos;
         if (!stopped)
             limit = bytes.size();
         const std::size_t to = landing(bytes, limit);
         if (to > 0) {
-            SkipRaw(to);
+            SkipRaw(to, mayHoldCr);
             midLine = false;
         }
         if (stopped || (to == 0 && !ReadMoreRaw())) {
@@ -371,6 +370,22 @@ void CListFile::PassRawWithout(std::string_view text, EndAhead&& endAhead, Landi
         if (to > 0 && !ReadMoreRaw())
             return;
     }
+}
+
+// The first line holding `text` or, before it, the first line start where `findEnd` finds
+// the list could end.
+template <class Find>
+std::size_t CListFile::TextOrEndAhead(std::string_view unread, std::string_view text, Find&& findEnd)
+{
+    const std::size_t end = ListEndAhead(unread, findEnd);
+    const std::size_t hit = bytescan::FindText(unread.substr(0, end), text);
+    return hit < end ? hit : end;
+}
+
+// The first line holding `text` or, before it, the first line of dashes: one pass.
+std::size_t CListFile::TextOrDashesAhead(std::string_view unread, std::string_view text, bool* mayHoldCr) const
+{
+    return bytescan::FindTextOrDashesLineStart(unread, text, !midLine, mayHoldCr);
 }
 
 void CListFile::PassLinesBelow(unsigned char below)
@@ -393,7 +408,10 @@ void CListFile::PassRecordsWithout(std::string_view text)
     if (!CanPass(text) || ListCatalog[listIndex].startKind != 1 || ListCatalog[listIndex].bodyKind != 1)
         return;
     PassRawWithout(
-        text, [&](std::string_view bytes) { return ListEndAhead(bytes, bytescan::FindDashesLineStart); },
+        text,
+        [&](std::string_view bytes, std::string_view what, bool* mayHoldCr) {
+            return TextOrDashesAhead(bytes, what, mayHoldCr);
+        },
         [&](std::string_view bytes, std::size_t limit) { return bytescan::AfterLastEmptyLine(bytes, limit, !midLine); });
 }
 
@@ -411,12 +429,12 @@ void CListFile::PassRecordStartsWithout(std::string_view text)
         return;
     PassRawWithout(
         text,
-        [&](std::string_view bytes) {
+        [&](std::string_view bytes, std::string_view what, bool* mayHoldCr) {
             if (kind == 0)
-                return ListEndAhead(bytes, bytescan::FindEmptyishLineStart);
+                return TextOrEndAhead(bytes, what, bytescan::FindEmptyishLineStart);
             if (kind != 4 && kind != 6)
-                return ListEndAhead(bytes, bytescan::FindDashesLineStart);
-            return bytescan::npos;
+                return TextOrDashesAhead(bytes, what, mayHoldCr);
+            return bytescan::FindText(bytes, what);
         },
         [](std::string_view bytes, std::size_t limit) { return bytescan::AfterLastLineFeed(bytes, limit); });
 }

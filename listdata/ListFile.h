@@ -88,8 +88,10 @@ private:
     // cannot pass by its first byte against `below`.
     void PassLinesBelow(unsigned char below);
     template <class Find> std::size_t ListEndAhead(std::string_view unread, Find&& find);
-    template <class EndAhead, class Landing>
-    void PassRawWithout(std::string_view text, EndAhead&& endAhead, Landing&& landing);
+    template <class Find> std::size_t TextOrEndAhead(std::string_view unread, std::string_view text, Find&& findEnd);
+    std::size_t TextOrDashesAhead(std::string_view unread, std::string_view text, bool* mayHoldCr) const;
+    template <class StopAhead, class Landing>
+    void PassRawWithout(std::string_view text, StopAhead&& stopAhead, Landing&& landing);
     bool BeginsWithDashes() const;
     bool BeginsWith(const char* prefix, std::size_t length) const;
     // Keeps the current line in `heldLine` before a whole-line read reuses the buffer.

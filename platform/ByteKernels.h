@@ -21,6 +21,12 @@ struct ByteKernels {
                                     bool* cr);
     // Position of the first occurrence of text[0, length) (length >= 2) in data, or npos.
     std::size_t (*findText)(const char* data, std::size_t size, const char* text, std::size_t length);
+    // Position of the first occurrence of text[0, length) or of other[0, otherLength) (both
+    // lengths >= 2) in data, or npos; when found, *isOther tells which (the text where
+    // both begin). *cr tells whether the bytes before it (all of data with npos) hold a
+    // CR. One pass over the bytes for all three.
+    std::size_t (*findEitherText)(const char* data, std::size_t size, const char* text, std::size_t length,
+                                  const char* other, std::size_t otherLength, bool* isOther, bool* cr);
     // Position p >= 1 of the first line start (data[p - 1] == '\n', p < size) whose byte
     // is a line feed, a CR or a NUL; npos when none.
     std::size_t (*findEmptyishLineStart)(const char* data, std::size_t size);

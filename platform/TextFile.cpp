@@ -222,14 +222,14 @@ std::string_view TextFile::UnreadRaw()
     return std::string_view(m_buffer.get() + m_pos, m_end - m_pos);
 }
 
-void TextFile::SkipRaw(std::size_t count)
+void TextFile::SkipRaw(std::size_t count, bool mayHoldCr)
 {
     RestoreTerminatedByte();
     if (count > m_end - m_pos)
         count = m_end - m_pos;
     // Progress counts folded bytes: every CR LF pair passed over reads as one byte.
     const char* p = m_buffer.get() + m_pos;
-    const char* const end = p + count;
+    const char* const end = p + (mayHoldCr ? count : 0);
     while ((p = static_cast<const char*>(std::memchr(p, '\r', static_cast<std::size_t>(end - p)))) && p + 1 < end) {
         if (p[1] == '\n')
             ++m_foldedPairs;

@@ -93,7 +93,8 @@ protected:
     // Reads more of the file behind the unread bytes; false when nothing more fits or came.
     bool ReadMoreRaw() { return Refill(); }
     // Passes over the first `count` unread bytes, which must end just behind a line feed.
-    void SkipRaw(std::size_t count);
+    // `mayHoldCr` false: the caller knows they hold no CR (saves counting CR LF pairs).
+    void SkipRaw(std::size_t count, bool mayHoldCr = true);
     // File offset of the first unread byte.
     std::uint64_t RawOffset() const { return m_bufferOffset + m_pos; }
     // From a line start: passes over whole lines while `pass(bytes, size)` holds for the

@@ -85,13 +85,13 @@ constexpr int ID_CASTCREW_MOVIELINKS = 32838;
 constexpr int ID_POPUP_GETCASTCREWINFO = 32829;
 constexpr int ID_POPUP_GETMOVIETVINFO = 32832;
 
-// Link commands of the views' popup menus (handled by the link popups).
-constexpr int ID_LINK_32771 = 32771;
-constexpr int ID_LINK_32772 = 32772;
-constexpr int ID_LINK_32783 = 32783;
-constexpr int ID_LINK_32793 = 32793;
-constexpr int ID_LINK_32794 = 32794;
-constexpr int ID_LINK_32795 = 32795;
-constexpr int ID_LINK_32798 = 32798;
+// Link commands of the views' popup menus, carried out by the view that was clicked.
+constexpr int ID_LINK_SENDTONEWCASTCREW = 32771; // "Send To &New Cast/Crew Dialog"
+constexpr int ID_LINK_GETINFOFORNAME = 32772;    // "Get Information for '%s'"
+constexpr int ID_LINK_GETMOVIETVINFO = 32783;    // "Get Movie/TV &Information"
+constexpr int ID_LINK_NEWMOVIETV = 32793;        // "New &Movie/TV"
+constexpr int ID_LINK_NEWCASTCREW = 32794;       // "New Cas&t/Crew"
+constexpr int ID_LINK_GETCASTCREWINFO = 32795;   // "Get Cast/Crew &Information"
+constexpr int ID_LINK_GOTOURL = 32798;           // "Go to &URL"
 
 } // namespace resources

@@ -143,6 +143,90 @@ constexpr std::span<const MenuEntry> MenuTable(int menuId)
     return kMenuMainFrame;
 }
 
+// Popup menus of the views' right click, one per link kind and view. Each table holds
+// the entries of the menu that is shown (the resource's first submenu).
+constexpr int IDR_POPUP_MOVIETV_NONE = 142;
+constexpr int IDR_POPUP_CASTCREW_NONE = 143;
+constexpr int IDR_POPUP_MOVIETV_WEB = 144;
+constexpr int IDR_POPUP_CASTCREW_WEB = 145;
+constexpr int IDR_POPUP_MOVIETV_TITLE = 146;
+constexpr int IDR_POPUP_CASTCREW_TITLE = 147;
+constexpr int IDR_POPUP_MOVIETV_NAME = 148;
+constexpr int IDR_POPUP_CASTCREW_NAME = 149;
+constexpr int IDR_POPUP_CASTCREW_NAMEREF = 150;
+constexpr int IDR_POPUP_MOVIETV_NAMEREF = 151;
+
+// clang-format off
+#define RV_POPUP_HEAD {0, ID_EDIT_COPY, "&Copy"}, {0, kSeparator, nullptr}
+#define RV_POPUP_NEW                                                                           \
+    {0, ID_LINK_NEWMOVIETV, "New &Movie/TV"}, {0, ID_LINK_NEWCASTCREW, "New Cas&t/Crew"}, {0, kSeparator, nullptr}, \
+        {0, ID_OPTIONS_OUTPUTOPTIONS, "&Output Options"}
+#define RV_POPUP_MOVIETV_OPTIONS {0, ID_OPTIONS_MOVIETVOPTIONS, "Movie/&TV Options"}
+#define RV_POPUP_CASTCREW_OPTIONS {0, ID_OPTIONS_CASTCREWOPTIONS, "C&ast/Crew Options"}
+#define RV_POPUP_TITLE {0, ID_LINK_GETMOVIETVINFO, "Get Movie/TV &Information"}, {0, kSeparator, nullptr}
+#define RV_POPUP_NAME {0, ID_LINK_GETCASTCREWINFO, "Get Cast/Crew &Information"}, {0, kSeparator, nullptr}
+#define RV_POPUP_NAMEREF                                                                       \
+    {0, ID_LINK_SENDTONEWCASTCREW, "Send To &New Cast/Crew Dialog"},                            \
+        {0, ID_LINK_GETINFOFORNAME, "Get Information for 'name'"}, {0, kSeparator, nullptr}
+#define RV_POPUP_WEB {0, ID_LINK_GOTOURL, "Go to &URL"}, {0, kSeparator, nullptr}
+
+inline constexpr MenuEntry kPopupMovieTVNone[] = {RV_POPUP_HEAD, RV_POPUP_NEW, RV_POPUP_MOVIETV_OPTIONS};
+inline constexpr MenuEntry kPopupCastCrewNone[] = {RV_POPUP_HEAD, RV_POPUP_NEW, RV_POPUP_CASTCREW_OPTIONS};
+inline constexpr MenuEntry kPopupMovieTVWeb[] = {RV_POPUP_HEAD, RV_POPUP_WEB, RV_POPUP_NEW, RV_POPUP_MOVIETV_OPTIONS};
+inline constexpr MenuEntry kPopupCastCrewWeb[] = {RV_POPUP_HEAD, RV_POPUP_WEB, RV_POPUP_NEW,
+                                                  RV_POPUP_CASTCREW_OPTIONS};
+inline constexpr MenuEntry kPopupMovieTVTitle[] = {RV_POPUP_HEAD, RV_POPUP_TITLE, RV_POPUP_NEW,
+                                                   RV_POPUP_MOVIETV_OPTIONS};
+inline constexpr MenuEntry kPopupCastCrewTitle[] = {RV_POPUP_HEAD, RV_POPUP_TITLE, RV_POPUP_NEW,
+                                                    RV_POPUP_CASTCREW_OPTIONS};
+inline constexpr MenuEntry kPopupMovieTVName[] = {RV_POPUP_HEAD, RV_POPUP_NAME, RV_POPUP_NEW,
+                                                  RV_POPUP_MOVIETV_OPTIONS};
+inline constexpr MenuEntry kPopupCastCrewName[] = {RV_POPUP_HEAD, RV_POPUP_NAME, RV_POPUP_NEW,
+                                                   RV_POPUP_CASTCREW_OPTIONS};
+inline constexpr MenuEntry kPopupMovieTVNameRef[] = {RV_POPUP_HEAD, RV_POPUP_NAMEREF, RV_POPUP_NEW,
+                                                     RV_POPUP_MOVIETV_OPTIONS};
+inline constexpr MenuEntry kPopupCastCrewNameRef[] = {RV_POPUP_HEAD, RV_POPUP_NAMEREF, RV_POPUP_NEW,
+                                                      RV_POPUP_CASTCREW_OPTIONS};
+
+#undef RV_POPUP_HEAD
+#undef RV_POPUP_NEW
+#undef RV_POPUP_MOVIETV_OPTIONS
+#undef RV_POPUP_CASTCREW_OPTIONS
+#undef RV_POPUP_TITLE
+#undef RV_POPUP_NAME
+#undef RV_POPUP_NAMEREF
+#undef RV_POPUP_WEB
+// clang-format on
+
+// The entries of popup menu 142-151; empty for any other number.
+constexpr std::span<const MenuEntry> PopupMenuTable(int menuId)
+{
+    switch (menuId) {
+    case IDR_POPUP_MOVIETV_NONE:
+        return kPopupMovieTVNone;
+    case IDR_POPUP_CASTCREW_NONE:
+        return kPopupCastCrewNone;
+    case IDR_POPUP_MOVIETV_WEB:
+        return kPopupMovieTVWeb;
+    case IDR_POPUP_CASTCREW_WEB:
+        return kPopupCastCrewWeb;
+    case IDR_POPUP_MOVIETV_TITLE:
+        return kPopupMovieTVTitle;
+    case IDR_POPUP_CASTCREW_TITLE:
+        return kPopupCastCrewTitle;
+    case IDR_POPUP_MOVIETV_NAME:
+        return kPopupMovieTVName;
+    case IDR_POPUP_CASTCREW_NAME:
+        return kPopupCastCrewName;
+    case IDR_POPUP_CASTCREW_NAMEREF:
+        return kPopupCastCrewNameRef;
+    case IDR_POPUP_MOVIETV_NAMEREF:
+        return kPopupMovieTVNameRef;
+    default:
+        return {};
+    }
+}
+
 // Accelerator table 128. Keys in the portable text form of a key sequence.
 struct Accelerator {
     const char* key;

@@ -110,6 +110,13 @@ inline constexpr CommandPrompt kCommandPrompts[] = {
     {ID_OPTIONS_NOLINKS, "Show the documents without links\nNo Links"},
     {ID_MOVIETV_MOVIELINKS, "Create documents for the titles linked from this document\nMovie Links"},
     {ID_CASTCREW_MOVIELINKS, "Create documents for the titles linked from this document\nMovie Links"},
+    {ID_LINK_SENDTONEWCASTCREW, "Search for this name in a new Cast/Crew document\nSend To New Cast/Crew Dialog"},
+    {ID_LINK_GETINFOFORNAME, "Create a Cast/Crew document for this name and search the listfiles\nGet Information"},
+    {ID_LINK_GETMOVIETVINFO, "Create a Movie/TV document for this title and search the listfiles\nGet Information"},
+    {ID_LINK_NEWMOVIETV, "Search for the selected text in a new Movie/TV document\nNew Movie/TV"},
+    {ID_LINK_NEWCASTCREW, "Search for the selected text in a new Cast/Crew document\nNew Cast/Crew"},
+    {ID_LINK_GETCASTCREWINFO, "Create a Cast/Crew document for this person and search the listfiles\nGet Information"},
+    {ID_LINK_GOTOURL, "Open this web address in the browser\nGo to URL"},
 };
 
 // The prompt of a command, or null when it has none.

@@ -82,8 +82,10 @@ bool CDocumentCommands::OnUpdateCommand(platform::CDocument& document, CCmdUI& c
             ApplyMode(cmdUI, cast->GetFilmographyModeCommandState(id - ID_CASTCREW_CATEGORIZED + 1));
             return true;
         }
-        // Credited With follows CRVCDoc::IsCreditedWithEnabled once its dialog exists;
-        // until then it has no handler and stays disabled.
+        if (id == ID_CASTCREW_CREDITEDWITH) {
+            cmdUI.Enable(cast->IsCreditedWithEnabled());
+            return true;
+        }
     }
     return false;
 }

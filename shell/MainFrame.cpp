@@ -334,11 +334,14 @@ bool CMainFrame::OnCommand(int id)
 bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
 {
     switch (cmdUI.m_nID) {
-    // Movie Links joins these (enabled while no search runs) once its dialog exists;
-    // until then it has no handler and stays disabled.
     case ID_MOVIETV_GETINFORMATION:
     case ID_CASTCREW_GETINFORMATION:
         cmdUI.Enable(!IsSearchRunning());
+        return true;
+    // Movie Links lists the active view's links: not while a run rewrites views.
+    case ID_MOVIETV_MOVIELINKS:
+    case ID_CASTCREW_MOVIELINKS:
+        cmdUI.Enable(!IsSearchRunning() && MDIGetActive() && MDIGetActive()->View());
         return true;
     case ID_VIEW_TOOLBAR:
         cmdUI.Enable(true);

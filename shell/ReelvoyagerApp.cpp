@@ -125,7 +125,8 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
 {
     if (!m_mainFrame)
         return false;
-    const CRichDocumentView::Context context{&Settings, [this] { return &Printer(); }};
+    const CRichDocumentView::Context context{&Settings, [this] { return &Printer(); },
+                                             [this](CCmdUI& cmdUI) { return OnUpdateCommand(cmdUI); }};
     CRichDocumentView* view = nullptr;
     if (auto* movie = dynamic_cast<CRVMDoc*>(&document))
         view = new CRVMView(*movie, context);
@@ -134,6 +135,7 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
     if (!view)
         return false;
     QObject::connect(view, &CRichDocumentView::CommandStateChanged, m_mainFrame.get(), &CMainFrame::UpdateCommands);
+    ConnectLinkCommands(*view);
     auto* frame = new CChildFrame(view);
     frame->setWindowTitle(platform::PathToQString(document.GetTitle()));
     document.AddView(view);
@@ -193,6 +195,8 @@ bool CReelvoyagerApp::OnCommand(int id)
 {
     if (OnSpecialsCommand(id))
         return true;
+    if (OnDocumentToolCommand(id))
+        return true;
     switch (id) {
     case ID_FILE_OPEN:
         OnFileOpen();
@@ -211,6 +215,24 @@ bool CReelvoyagerApp::OnCommand(int id)
         return true;
     case ID_OPTIONS_NOLINKS:
         OnNoLinks();
+        return true;
+    case ID_OPTIONS_PATHFILENAMES:
+        OnPathFilenames();
+        return true;
+    case ID_OPTIONS_MOVIETVOPTIONS:
+        OnMovieTVOptions();
+        return true;
+    case ID_OPTIONS_CASTCREWOPTIONS:
+        OnCastCrewOptions();
+        return true;
+    case ID_OPTIONS_OUTPUTOPTIONS:
+        OnOutputOptions();
+        return true;
+    case ID_OPTIONS_CHANGEFONT:
+        OnChangeFont();
+        return true;
+    case ID_APP_ABOUT:
+        OnAppAbout();
         return true;
     case ID_DIFFTOOLS_DELTAMEND:
         OnDeltamend();
@@ -242,6 +264,12 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_FILE_NEW_MOVIETV:
     case ID_FILE_NEW_CASTCREW:
     case ID_FILE_PRINT_SETUP:
+    case ID_OPTIONS_PATHFILENAMES:
+    case ID_OPTIONS_MOVIETVOPTIONS:
+    case ID_OPTIONS_CASTCREWOPTIONS:
+    case ID_OPTIONS_OUTPUTOPTIONS:
+    case ID_OPTIONS_CHANGEFONT:
+    case ID_APP_ABOUT:
     case ID_DIFFTOOLS_DELTAMEND:
     case ID_DIFFTOOLS_SUMWATCH:
         cmdUI.Enable(true);

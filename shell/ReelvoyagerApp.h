@@ -16,6 +16,7 @@
 #include <string>
 
 class CMainFrame;
+class CRichDocumentView;
 class QPrinter;
 
 namespace platform {
@@ -90,16 +91,35 @@ public:
     std::string LastCastCrewText;
     std::string LastMovieTVText;
 
+    // Options and Help commands (OptionsCommands.cpp).
+    void OnPathFilenames();
+    void OnMovieTVOptions();
+    void OnCastCrewOptions();
+    void OnOutputOptions();
+    void OnChangeFont();
+    void OnAppAbout();
+
+    // A new document of `kind` (0 Movie/TV, 1 Cast/Crew) for the title or name `key`,
+    // headed `heading`, then Get Information for it (LinkCommands.cpp).
+    void OpenLinkedDocument(int kind, const std::string& key, const std::string& heading);
+
 private:
     // The Specials menu (SpecialsCommands.cpp).
     bool OnSpecialsCommand(int id);
     bool OnUpdateSpecialsCommand(CCmdUI& cmdUI);
+    // Credited With and Movie Links (DocumentToolCommands.cpp).
+    bool OnDocumentToolCommand(int id);
+    void OnCreditedWith();
+    void OnMovieTVMovieLinks();
+    void OnCastCrewMovieLinks();
 
     void OnFileOpen();
     void OnFileNew();
     void OnFilePrintSetup();
     void OnNoLinks();
     bool CreateFrameFor(platform::CDocument& document);
+    // Carries out what the view's popup commands ask of the program.
+    void ConnectLinkCommands(CRichDocumentView& view);
 
     platform::IProfile& m_profile;
     platform::CDocManager m_docManager;

@@ -31,6 +31,9 @@ struct GeneratorOptions {
     // no line end after the last line.
     bool hostile = false;
     std::string date = "Fri Nov 30 00:00:00 2001";
+    // When not 0: the featured actor is prolific, credited on this many more titles in
+    // the Actors list and on a tenth as many in each crew list.
+    std::uint64_t prolificTitles = 0;
 };
 
 struct ListFileInfo {

@@ -117,6 +117,14 @@ std::vector<TitleRef> CreditsOf(const ShapeContext& c, std::uint64_t person)
             if (person == 0 || e % 3 == 0)
                 credits.push_back({1, e});
     }
+    if (person == 0 && c.options.prolificTitles != 0 && u.TitleGroups() > 2) {
+        // A run of consecutive groups from a place of the list's own, so the titles are
+        // distinct as far as the universe has titles.
+        const std::uint64_t more = c.listIndex == kActors ? c.options.prolificTitles : c.options.prolificTitles / 10;
+        const std::uint64_t first = Mix(u.Seed(), 61, static_cast<std::uint64_t>(c.listIndex));
+        for (std::uint64_t i = 0; i < more; ++i)
+            credits.push_back({2 + (first + i) % (u.TitleGroups() - 2), -1});
+    }
     std::sort(credits.begin(), credits.end());
     credits.erase(std::unique(credits.begin(), credits.end()), credits.end());
     return credits;

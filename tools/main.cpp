@@ -26,6 +26,7 @@ void Usage()
                "  --crlf            CR LF line ends\n"
                "  --hostile         over-long lines, bytes 128-255, no final line end\n"
                "  --date TEXT       the date on the checksum line\n"
+               "  --prolific N      the featured actor credited on N more titles (N/10 per crew list)\n"
                "  --quiet           print nothing\n",
                stderr);
 }
@@ -105,7 +106,7 @@ int main(int argc, char** argv)
             if (!ParseLists(argv[++i], lists))
                 return 2;
         } else if ((arg == "--seed" || arg == "--records" || arg == "--titles" || arg == "--people" ||
-                    arg == "--bytes") &&
+                    arg == "--bytes" || arg == "--prolific") &&
                    hasValue) {
             if (!ParseNumber(argv[++i], n)) {
                 std::fprintf(stderr, "listgen: bad number for %s\n", arg.c_str());
@@ -119,6 +120,8 @@ int main(int argc, char** argv)
                 options.titles = n;
             else if (arg == "--people")
                 options.people = n;
+            else if (arg == "--prolific")
+                options.prolificTitles = n;
             else
                 options.targetBytes = n;
         } else if (arg == "--crlf") {

@@ -16,6 +16,8 @@ public:
 protected:
     void BuildText(const platform::ITextMeasure& measure) override;
     const CRecordStore& Records() const override;
+    int PopupMenuFor(int linkKind) const override;
+    std::string LinkHeading() const override;
 
 private:
     CRVCDoc& m_cast;

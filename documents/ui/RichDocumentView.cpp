@@ -33,7 +33,7 @@ const CAppSettings& SettingsOr(const CAppSettings* settings)
 
 CRichDocumentView::CRichDocumentView(platform::CDocument& document, const Context& context, QWidget* parent)
     : platform::CRichTextView(parent), m_document(&document), m_settings(SettingsOr(context.settings)),
-      m_writer(&m_settings), m_printer(context.printer)
+      m_writer(&m_settings), m_printer(context.printer), m_updateCommand(context.updateCommand)
 {
     setObjectName(QStringLiteral("View"));
     // Copy follows the selection.
@@ -100,6 +100,8 @@ void CRichDocumentView::Rebuild()
 
 bool CRichDocumentView::OnCommand(int id)
 {
+    if (OnLinkCommand(id))
+        return true;
     switch (id) {
     case ID_EDIT_COPY:
         copy();
@@ -129,6 +131,8 @@ bool CRichDocumentView::OnCommand(int id)
 
 bool CRichDocumentView::OnUpdateCommand(CCmdUI& cmdUI)
 {
+    if (OnUpdateLinkCommand(cmdUI))
+        return true;
     switch (cmdUI.m_nID) {
     case ID_EDIT_CUT:
     case ID_EDIT_PASTE:

@@ -42,6 +42,17 @@ public:
         const CAppSettings* settings = nullptr;
         // The printer that Print and Print Preview share; nothing is printed without it.
         std::function<QPrinter*()> printer;
+        // The update rule of the commands a popup menu offers that the view does not
+        // take itself (the application's options); without it they are disabled.
+        std::function<bool(CCmdUI&)> updateCommand;
+    };
+
+    // What a right click captured for the popup's commands: the link under it and the
+    // text selected then. A rebuild while the popup is open changes neither.
+    struct ClickedLinkCopy {
+        bool hasLink = false;
+        RtfLink link;
+        std::string selection; // Windows-1252; paragraph breaks become blanks
     };
 
     CRichDocumentView(platform::CDocument& document, const Context& context, QWidget* parent = nullptr);
@@ -52,6 +63,15 @@ public:
     const CRtfWriter& Writer() const { return m_writer; }
     // Index of the link under the last right-button click; -1 for none.
     int ClickedLink() const { return m_clickedLink; }
+    const ClickedLinkCopy& Clicked() const { return m_clicked; }
+    // The popup menu (142-151) the last right-button click showed; 0 before the first.
+    int PopupMenuShown() const { return m_popupMenu; }
+
+    // The index of the link under `viewportPoint`; -1 for none.
+    int LinkAt(const QPoint& viewportPoint) const;
+    // A right click at `viewportPoint`: selects the link there, shows the popup menu of
+    // its kind and carries out the chosen command.
+    void OnRButtonDown(const QPoint& viewportPoint);
 
     // Attaches the writer, builds the text the first time, sets the print margins.
     void OnInitialUpdate();
@@ -88,6 +108,13 @@ signals:
     void ActivateFrameRequested();
     // The document has closed: the view's window goes without asking.
     void DocumentClosed();
+    // A popup menu's command that the view does not take: the frame routes it.
+    void CommandRequested(int id);
+    // A link command asks for a new document of `kind` (0 Movie/TV, 1 Cast/Crew) for the
+    // title or name `key`, headed `heading`, and for Get Information on it.
+    void LinkedDocumentRequested(int kind, const std::string& key, const std::string& heading);
+    // A link command asks for the New-document dialog of `kind` pre-filled with `text`.
+    void NewDocumentRequested(int kind, const std::string& text);
 
 protected:
     // The whole rebuild: the kind's builder writes the text into the writer while the
@@ -98,17 +125,30 @@ protected:
     virtual const CRecordStore& Records() const = 0;
 
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+    // The popup menu of a link kind (0-3; -1 for a click beside every link).
+    virtual int PopupMenuFor(int linkKind) const = 0;
+    // The heading of a document that a link command makes for the clicked link.
+    virtual std::string LinkHeading() const = 0;
 
 private:
     void OnEditFind();
     void OnEditFindNext();
     void OnFilePrint(bool withDialog);
     void OnFilePrintPreview();
+    // The link commands; false for any other command.
+    bool OnLinkCommand(int id);
+    bool OnUpdateLinkCommand(CCmdUI& cmdUI);
+    void OnGotoURL();
 
     platform::CDocument* m_document;
     const CAppSettings& m_settings;
     CRtfWriter m_writer;
     std::function<QPrinter*()> m_printer;
+    std::function<bool(CCmdUI&)> m_updateCommand;
     int m_clickedLink = -1;
+    ClickedLinkCopy m_clicked;
+    int m_popupMenu = 0;
     QString m_findText;
 };

@@ -37,8 +37,13 @@ double DialogTemplate::Apply()
         if (p.fitText && units.X(p.width) > 0)
             m_scale = std::max(m_scale, double(NeededWidth(p.control)) / units.X(p.width));
     m_scale = std::min(m_scale, kMaxWidening);
-    for (const Placement& p : m_placements)
-        p.control->setGeometry(X(p.x), Y(p.y), X(p.width), Y(p.height));
+    for (const Placement& p : m_placements) {
+        QRect place(X(p.x), Y(p.y), X(p.width), Y(p.height));
+        // A control inside a group box is placed by the dialog's units all the same.
+        if (QWidget* parent = p.control->parentWidget(); parent && parent != m_dialog)
+            place.translate(-parent->mapTo(m_dialog, QPoint(0, 0)));
+        p.control->setGeometry(place);
+    }
     m_dialog->setFixedSize(X(m_width), Y(m_height));
     return m_scale;
 }

@@ -20,7 +20,8 @@ public:
     // `dialog` (not owned) is measured for its font and given the size on Apply.
     DialogTemplate(QWidget* dialog, int width, int height);
 
-    // Records the place of `control` in dialog units. With `fitText` the control's text
+    // Records the place of `control` in dialog units, measured from the dialog's corner
+    // also for a control inside a group box placed before it. With `fitText` the control's text
     // must fit its width: a push button's caption with 4 units on each side, any other
     // control's size hint (a check box's text with its box).
     void Place(QWidget* control, int x, int y, int width, int height, bool fitText = false);

@@ -55,6 +55,22 @@ QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, con
     return QFileDialog::getOpenFileName(parent, caption, directory, ToQtFilter(filter));
 }
 
+QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                    const QString& filter, const QString& selectedFile, const QString& defaultSuffix)
+{
+    QString path;
+    if (TakeNext(&path))
+        return path;
+    QFileDialog dialog(parent, caption, directory, ToQtFilter(filter));
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultSuffix);
+    if (!selectedFile.isEmpty())
+        dialog.selectFile(selectedFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                     const QString& filter)
 {

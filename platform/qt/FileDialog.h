@@ -15,6 +15,10 @@ public:
                                    const QString& filter);
     static QString GetSaveFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                    const QString& filter);
+    // An existing file, the dialog starting in `directory` with `selectedFile` chosen; a
+    // name typed without a suffix gets `defaultSuffix`.
+    static QString GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                   const QString& filter, const QString& selectedFile, const QString& defaultSuffix);
     // An existing folder (the chosen path, without a trailing separator), or an empty text.
     static QString GetExistingDirectory(QWidget* parent, const QString& caption, const QString& directory);
     // Any file name, existing or not, in a folder that exists: for a file that is written

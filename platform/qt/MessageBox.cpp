@@ -67,6 +67,9 @@ int MessageBox::Show(QWidget* parent, const std::string& text, const std::string
         box.setStandardButtons(QMessageBox::Ok);
         break;
     }
+    // The second button: Cancel after OK, No after Yes.
+    if (type & DefaultButton2)
+        box.setDefaultButton((type & 0x0F) == OkCancel ? QMessageBox::Cancel : QMessageBox::No);
     switch (box.exec()) {
     case QMessageBox::Ok:
         return IdOk;

@@ -23,6 +23,7 @@ public:
         IconQuestion = 0x20,
         IconWarning = 0x30,
         IconInformation = 0x40,
+        DefaultButton2 = 0x100, // the second button is the default one
     };
     // Answers.
     enum Answer { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };

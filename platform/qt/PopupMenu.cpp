@@ -10,9 +10,9 @@ namespace platform {
 
 namespace {
 
-std::deque<int>& NextChoices()
+std::deque<PopupMenu::Answer>& NextChoices()
 {
-    static std::deque<int> choices;
+    static std::deque<PopupMenu::Answer> choices;
     return choices;
 }
 
@@ -42,8 +42,9 @@ int PopupMenu::Track(QWidget* parent, const std::vector<Item>& items, const QPoi
     }
 
     if (!NextChoices().empty()) {
-        const int choice = NextChoices().front();
+        const Answer answer = std::move(NextChoices().front());
         NextChoices().pop_front();
+        const int choice = answer(offered);
         for (const Offered& entry : offered)
             if (choice != 0 && entry.id == choice && entry.enabled)
                 return choice;
@@ -73,7 +74,12 @@ const std::vector<PopupMenu::Offered>& PopupMenu::LastOffered()
 
 void PopupMenu::SetNextChoice(int id)
 {
-    NextChoices().push_back(id);
+    NextChoices().push_back([id](const std::vector<Offered>&) { return id; });
+}
+
+void PopupMenu::SetNextAnswer(Answer answer)
+{
+    NextChoices().push_back(std::move(answer));
 }
 
 int PopupMenu::PendingChoices()

@@ -48,6 +48,11 @@ public:
     // Queues the choice of the next menu; 0 dismisses it. A choice whose item is missing
     // or disabled also gives 0.
     static void SetNextChoice(int id);
+    // Queues an answer that runs where the next menu would be open (so it may do what
+    // could happen meanwhile, such as a rebuild of the window's text) and returns the
+    // choice, on the same terms as SetNextChoice.
+    using Answer = std::function<int(const std::vector<Offered>&)>;
+    static void SetNextAnswer(Answer answer);
     static int PendingChoices();
     static void ClearChoices();
 };

@@ -1,5 +1,6 @@
 #include "platform/qt/QtFont.h"
 
+#include "platform/MulDiv.h"
 #include "platform/qt/QtText.h"
 
 #include <QFontDatabase>
@@ -40,6 +41,33 @@ QFont FontFromLogFont(const LogFont& font)
         result.setFixedPitch(true);
         result.setStyleHint(QFont::TypeWriter);
     }
+    return result;
+}
+
+int PointSizeOfLogFont(const LogFont& font, int dotsPerInch)
+{
+    if (font.lfHeight == 0 || dotsPerInch <= 0)
+        return 0;
+    return MulDiv(std::abs(font.lfHeight), 72, dotsPerInch);
+}
+
+LogFont LogFontFromQFont(const QFont& chosen, const LogFont& stored, int dotsPerInch)
+{
+    LogFont result = stored;
+    if (chosen.family() != FontFamilyFor(stored.lfFaceName)) {
+        const std::string face = FromQString(chosen.family());
+        std::memset(result.lfFaceName, 0, sizeof result.lfFaceName);
+        std::memcpy(result.lfFaceName, face.data(), std::min<std::size_t>(face.size(), kFaceNameSize - 1));
+    }
+    const int points = chosen.pointSize();
+    if (points > 0 && points != PointSizeOfLogFont(stored, dotsPerInch))
+        result.lfHeight = -MulDiv(points, dotsPerInch, 72);
+    const bool bold = chosen.weight() >= kBoldWeight;
+    if (bold != (stored.lfWeight >= kBoldWeight))
+        result.lfWeight = bold ? QFont::Bold : QFont::Normal;
+    result.lfItalic = chosen.italic() ? 1 : 0;
+    result.lfUnderline = chosen.underline() ? 1 : 0;
+    result.lfStrikeOut = chosen.strikeOut() ? 1 : 0;
     return result;
 }
 

@@ -98,7 +98,15 @@ int CRichTextView::CharacterAt(const QPoint& viewportPoint) const
     const QPointF point(viewportPoint.x() + horizontalScrollBar()->value(),
                         viewportPoint.y() + verticalScrollBar()->value());
     QAbstractTextDocumentLayout* layout = document()->documentLayout();
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+    // The layout's own hit test finds the nearest position without walking every block;
+    // the block whose box holds the point is that position's or a neighbour of it.
+    const int nearest = layout->hitTest(point, Qt::FuzzyHit);
+    if (nearest < 0)
+        return -1;
+    const QTextBlock found = document()->findBlock(nearest);
+    for (const QTextBlock& block : {found, found.previous(), found.next()}) {
+        if (!block.isValid())
+            continue;
         const QRectF blockRect = layout->blockBoundingRect(block);
         if (!blockRect.contains(point))
             continue;

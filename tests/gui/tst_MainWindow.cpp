@@ -140,14 +140,14 @@ private slots:
             {"movie3", ID_MOVIETV_OVERVIEW, true, false},
             {"movie3", ID_MOVIETV_FUNSTUFF, true, true},
             {"movie3", ID_MOVIETV_COMPLETE, true, false},
-            {"movie3", ID_MOVIETV_MOVIELINKS, false, false},
+            {"movie3", ID_MOVIETV_MOVIELINKS, true, false},
             {"cast0", ID_CASTCREW_CATEGORIZED, false, false},
             {"cast0", ID_CASTCREW_COMBINED, false, false},
             {"cast0", ID_CASTCREW_CREDITEDWITH, false, false},
             {"cast0", ID_CASTCREW_GETINFORMATION, true, false},
             {"cast2", ID_CASTCREW_CATEGORIZED, true, false},
             {"cast2", ID_CASTCREW_COMBINED, true, true},
-            {"cast2", ID_CASTCREW_CREDITEDWITH, false, false},
+            {"cast2", ID_CASTCREW_CREDITEDWITH, true, false},
             {"cast2", ID_MOVIETV_OVERVIEW, false, false},
             // The diff tools, in every mode.
             {"none", ID_DIFFTOOLS_DELTAMEND, true, false},
@@ -163,9 +163,20 @@ private slots:
             {"none", ID_SPECIALS_BIRTHDAYS, true, false},
             {"movie0", ID_SPECIALS_BOTTOM10, true, false},
             {"cast0", ID_SPECIALS_DEATHS, true, false},
+            // Movie Links with a view; Credited With once the person has a filmography.
+            {"none", ID_MOVIETV_MOVIELINKS, false, false},
+            {"none", ID_CASTCREW_CREDITEDWITH, false, false},
+            {"movie0", ID_MOVIETV_MOVIELINKS, true, false},
+            {"movie0", ID_CASTCREW_CREDITEDWITH, false, false},
+            {"cast0", ID_CASTCREW_MOVIELINKS, true, false},
         };
         for (const auto& row : rows)
             QTest::addRow("%s/%d", row.mode, row.id) << row.mode << row.id << row.enabled << row.checked;
+        // The Options and Help commands: enabled in every menu bar.
+        for (const char* mode : {"none", "movie0", "cast0"})
+            for (int id : {ID_OPTIONS_PATHFILENAMES, ID_OPTIONS_MOVIETVOPTIONS, ID_OPTIONS_CASTCREWOPTIONS,
+                           ID_OPTIONS_OUTPUTOPTIONS, ID_OPTIONS_CHANGEFONT, ID_APP_ABOUT})
+                QTest::addRow("%s/%d", mode, id) << mode << id << true << false;
     }
 
     void commandStatesPerMode()

@@ -3,6 +3,7 @@
 // their popup menus lead to.
 
 #include "GuiFixture.h"
+#include "SortListSteps.h"
 #include "listdata/ui/GetInformationDlg.h"
 #include "platform/qt/PopupMenu.h"
 #include "platform/qt/SortListCtrl.h"
@@ -30,24 +31,6 @@ QStringList Column(const platform::CSortListCtrl& list, int column)
     for (int row = 0; row < list.GetItemCount(); ++row)
         texts << QString::fromLatin1(list.GetItemText(row, column).c_str());
     return texts;
-}
-
-int RowOf(const platform::CSortListCtrl& list, int column, const std::string& text)
-{
-    for (int row = 0; row < list.GetItemCount(); ++row)
-        if (list.GetItemText(row, column) == text)
-            return row;
-    return -1;
-}
-
-// Right-click on the list with `choice` queued for its popup menu; returns whether the
-// menu's one item was enabled.
-bool ChooseFromPopup(platform::CSortListCtrl& list, int choice)
-{
-    platform::PopupMenu::SetNextChoice(choice);
-    emit list.customContextMenuRequested(QPoint(5, 5));
-    const auto& offered = platform::PopupMenu::LastOffered();
-    return offered.size() == 1 && offered[0].id == choice && offered[0].enabled;
 }
 
 // The birth date ("DB:" line) of `name` in the Biographies list at `path`.

@@ -357,6 +357,16 @@ TEST(ByteScan, SearchesAgreeWithPlainLoops)
         }
         EXPECT_EQ(bytescan::FindEmptyishLineStart(bytes, atStart), emptyish);
         EXPECT_EQ(bytescan::FindDashesLineStart(bytes, atStart), dashes);
+        // The one-pass search for both: the first of the two, and "no CR before it" only when
+        // there is none.
+        if (text.find('\n') == std::string::npos) {
+            const std::size_t first = std::min(dashes, NaiveFind(bytes, text));
+            bool cr = true;
+            EXPECT_EQ(bytescan::FindTextOrDashesLineStart(bytes, text, atStart, &cr), first);
+            if (!cr) {
+                EXPECT_EQ(bytes.substr(0, first).find('\r'), std::string::npos);
+            }
+        }
 
         const std::size_t limit = bytes.empty() ? 0 : rng() % (bytes.size() + 1);
         std::size_t afterEmpty = 0, afterFeed = 0;

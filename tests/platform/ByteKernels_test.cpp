@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <string_view>
@@ -80,6 +81,22 @@ TEST(ByteKernels, EveryLevelAgreesWithPlainLoops)
                 text = std::string(view.substr(rng() % (size - 6), text.size()));
             EXPECT_EQ(kernels.findText(data, size, text.data(), text.size()), view.find(text)) << text;
 
+            // Against a text that is often there: a line start of dashes, as the walks use it.
+            const std::string_view other = round % 3 == 0 ? "\n-" : "\n---";
+            const std::size_t textAt = view.find(text);
+            const std::size_t otherAt = view.find(other);
+            const std::size_t firstAt = std::min(textAt, otherAt);
+            bool isOther = false;
+            bool cr = false;
+            EXPECT_EQ(kernels.findEitherText(data, size, text.data(), text.size(), other.data(), other.size(), &isOther,
+                                             &cr),
+                      firstAt)
+                << text;
+            if (firstAt != npos) {
+                EXPECT_EQ(isOther, textAt != firstAt);
+            }
+            EXPECT_EQ(cr, view.substr(0, firstAt).find('\r') != std::string_view::npos);
+
             EXPECT_EQ(kernels.findEmptyishLineStart(data, size), PlainEmptyish(data, size));
 
             const unsigned char bound = round % 5 == 0
@@ -93,7 +110,7 @@ TEST(ByteKernels, EveryLevelAgreesWithPlainLoops)
                 if (data[i] == '\n')
                     expected.push_back(static_cast<std::uint32_t>(1000 + i));
             std::vector<std::uint32_t> positions(64 * words + 8);
-            bool cr = false;
+            cr = false;
             positions.resize(kernels.newlinePositions(data, words, 1000, positions.data(), &cr));
             EXPECT_EQ(positions, expected);
             EXPECT_EQ(cr, std::string_view(data, 64 * words).find('\r') != std::string_view::npos);

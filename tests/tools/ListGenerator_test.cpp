@@ -210,3 +210,27 @@ TEST(ListGenerator, ByteTargetScalesAList)
         }
     }
 }
+
+// The prolific featured actor is credited on many more titles, most in the Actors list;
+// every other record stays as the default writes it.
+TEST(ListGenerator, ProlificFeaturedActor)
+{
+    testsupport::TempDir dir;
+    GeneratorOptions usualOptions;
+    usualOptions.titles = 1000;
+    GeneratorOptions prolific = usualOptions;
+    prolific.prolificTitles = 300;
+    for (const auto& [list, atLeast] : {std::pair{kActors, 300}, std::pair{kDirectors, 30}}) {
+        const std::string usual = testsupport::ReadFile(ListGenerator(usualOptions).WriteList(list, dir.Path()).path);
+        const ListGenerator generator(prolific);
+        const std::string bytes = testsupport::ReadFile(generator.WriteList(list, dir.Path()).path);
+        const std::size_t start = bytes.find("\n" + generator.FeaturedActor() + "\t");
+        const std::size_t end = bytes.find("\n\n", start);
+        ASSERT_NE(start, std::string::npos) << ListCatalog[list].name;
+        const auto lines = std::count(bytes.begin() + static_cast<std::ptrdiff_t>(start),
+                                      bytes.begin() + static_cast<std::ptrdiff_t>(end), '\n');
+        EXPECT_GE(lines, atLeast) << ListCatalog[list].name;
+        EXPECT_EQ(bytes.substr(end), usual.substr(usual.find("\n\n", usual.find("\n" + generator.FeaturedActor() + "\t"))))
+            << ListCatalog[list].name;
+    }
+}
