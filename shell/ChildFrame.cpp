@@ -35,12 +35,6 @@ CChildFrame::~CChildFrame() = default;
 void CChildFrame::ActivateFrame(int nCmdShow)
 {
     const bool maximized = nCmdShow == -1 && TheApp() && TheApp()->Settings.OpenMaximized != 0;
-    // Like a framework MDI child, a new frame takes most of the client area rather than
-    // its widget's minimal size.
-    if (!m_sized && mdiArea()) {
-        m_sized = true;
-        resize(mdiArea()->viewport()->size() * 3 / 4);
-    }
     if (maximized)
         showMaximized();
     else if (isMinimized())

@@ -26,5 +26,4 @@ protected:
 private:
     CRichDocumentView* m_view;
     bool m_destroying = false;
-    bool m_sized = false; // given its first size
 };

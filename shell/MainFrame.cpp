@@ -230,6 +230,10 @@ CChildFrame* CMainFrame::MDIGetActive() const
 
 void CMainFrame::AddChildFrame(CChildFrame* frame)
 {
+    // Like a framework MDI child, a new frame takes most of the client area rather than its
+    // widget's minimal size; sized before it is added, so the area places it by that size and
+    // a later window does not hang over the area's right or bottom edge.
+    frame->resize(m_mdiArea->viewport()->size() * 3 / 4);
     m_mdiArea->addSubWindow(frame);
     frame->ActivateFrame(-1);
     UpdateCommands();

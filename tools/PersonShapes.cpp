@@ -133,6 +133,7 @@ std::vector<TitleRef> CreditsOf(const ShapeContext& c, std::uint64_t person)
 bool WriteCastRecord(const ShapeContext& c, std::uint64_t person, std::string& out)
 {
     const Universe& u = c.universe;
+    bool twoSelfRoles = person < 2; // on the featured people's first other credit
     return WriteCreditsRecord(c, person, out, [&](Rng& rng, const TitleRef& t, const std::string& name, bool first) {
         std::string credit = u.Title(t);
         if (person < 2 && t.group == 1) {
@@ -144,6 +145,10 @@ bool WriteCastRecord(const ShapeContext& c, std::uint64_t person, std::string& o
                 credit += "  <" + std::to_string(2 + t.episode) + ">";
         } else if (person < 2 && t.group == 0) {
             credit += "  [" + std::string(person == 0 ? "Himself" : "Herself") + "]  <1>";
+        } else if (twoSelfRoles) {
+            const std::string self = person == 0 ? "Himself" : "Herself";
+            credit += "  [" + self + "]  [" + self + " (archive footage)]";
+            twoSelfRoles = false;
         } else {
             if (rng.Percent(15))
                 credit += std::string("  ") + rng.Pick(kCastNotes);
@@ -227,22 +232,22 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
 
     out += std::string(79, '-');
     out += "\nNM: " + name + "\n\n";
-    if (rng.Percent(50))
+    if (person < 2 || rng.Percent(50))
         out += "RN: " + name.substr(name.find(", ") == std::string::npos ? 0 : name.find(", ") + 2) + " " +
                name.substr(0, name.find(',')) + "\n";
-    if (rng.Percent(20))
+    if (person < 2 || rng.Percent(20))
         out += "NK: The Kid\n";
-    if (rng.Percent(40))
+    if (person < 2 || rng.Percent(40))
         out += "HT: 5' " + std::to_string(rng.Below(12)) + "\"\n";
     if (person < 2 || rng.Percent(70)) {
         out += "DB: " + DateText(rng, born);
-        if (rng.Percent(80))
+        if (person < 2 || rng.Percent(80))
             out += std::string(", ") + rng.Pick(kPlaces);
         out += '\n';
     }
     if (person == 1 || (person >= 2 && rng.Percent(30))) {
         out += "DD: " + DateText(rng, born + 40 + static_cast<int>(rng.Below(40))) + ", " + rng.Pick(kPlaces);
-        if (rng.Percent(70))
+        if (person < 2 || rng.Percent(70))
             out += std::string(" ") + rng.Pick(kCauses);
         out += '\n';
     }
@@ -254,30 +259,50 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
     out += line + "\n";
     if (rng.Percent(50))
         out += "BG:\n"; // an empty line between paragraphs
+    if (person < 2) {
+        // A second paragraph with marked references to a name and a title.
+        out += "BG:\nBG: Later " + std::string(female ? "she" : "he") + " taught acting with '" + u.PersonName(2) +
+               "' (qv) and\nBG: appeared in _" + u.Title(2) + "_ (qv).\n";
+    }
     out += "BY: Zuvo staff\n\n";
     if (person < 2 || rng.Percent(60)) {
         out += "TR: * Trained as a carpenter before " + std::string(female ? "her" : "his") + " first role.\n";
         out += "TR: Kept the tools all " + std::string(female ? "her" : "his") + " life.\n";
         out += "TR: * Speaks three languages.\n";
     }
+    if (person < 2)
+        out += "TR: * Worked with '" + u.PersonName(3) + "' (qv) on _" + u.Title(3) + "_ (qv).\n";
     if (person < 2 || rng.Percent(40)) {
         out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" + DateText(rng, born + 25) +
                " - " + DateText(rng, born + 31) + ") (divorced)\n";
-        out += "SP: Kaspar Linde (" + DateText(rng, born + 33) + " - present)\n";
+        // The featured people's second spouse is a reference too, so both names align.
+        out += std::string(person < 2 ? "SP: 'Linde, Kaspar' (qv) (" : "SP: Kaspar Linde (") + DateText(rng, born + 33) +
+               " - present)\n";
     }
-    if (rng.Percent(25))
+    if (person < 2 || rng.Percent(25))
         out += "OW: * Owned a vineyard in " + std::string(rng.Pick(kPlaces)) + ".\n";
-    if (rng.Percent(20))
+    if (person < 2 || rng.Percent(20))
         out += "QU: * \"I never read the script twice.\"\n";
-    if (rng.Percent(20))
+    if (person < 2 || rng.Percent(20))
         out += "GA: " + u.Title(1, 0) + " (qv), as " + std::string(female ? "herself" : "himself") + " (episode 1.1)\n";
-    if (rng.Percent(15))
+    if (person < 2 || rng.Percent(15))
         out += "SA: " + u.Title(0) + " (qv) -> $" + std::to_string(10 + rng.Below(900)) + ",000\n";
-    if (rng.Percent(15))
+    if (person < 2 || rng.Percent(15))
         out += "IT: \"Screen Weekly\" (USA), " + DateText(rng, born + 40) + ", Vol. 3, Iss. " +
                std::to_string(1 + rng.Below(50)) + ", pg. 12-14, by: Ann Mayer, \"Second Take\"\n";
-    if (rng.Percent(10))
+    if (person < 2 || rng.Percent(10))
         out += "PT: \"Film Quarterly Review\" (UK), " + DateText(rng, born + 45) + ", Iss. 7, pg. 1\n";
+    if (person < 2) {
+        // The rarer codes, on the featured people only.
+        out += "BO: * \"A Life in Pictures\" by Ann Mayer, 1998\n";
+        out += "BT: * _" + u.Title(4) + "_ (qv)\n";
+        out += "PI: * _" + u.Title(5) + "_ (qv)\nPI: (TV)\n";
+        out += "WN: * Lives in Bergen, Norway,\nWN: and teaches.\n";
+        out += "TM: * A low, gravelly voice.\n";
+        out += "AT: \"Film Weekly\" (UK), " + DateText(rng, born + 50) + ", Iss. 12, pg. 4, by: Bo Lund, \"A Quiet Star\"\n";
+        out += "CV: \"Screen Weekly\" (USA), " + DateText(rng, born + 52) + ", Vol. 5\n";
+        out += "AG: * Acme Talent Agency\nAG: 100 Main Street, Los Angeles\n";
+    }
     out += '\n';
     return true;
 }

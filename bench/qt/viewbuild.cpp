@@ -10,6 +10,11 @@
 //     of 2,000 episodes, each with a goof, a trivia item, a quote and its line of the
 //     ratings' full table (at most 3.0 times the plain text), and of 500 episodes against
 //     2,000 (four times the records: at most 4.5 times the time).
+// and of a Cast/Crew view, in both filmography modes:
+//   - the full rebuild of a person with 8,000 credits across the eleven jobs and a full
+//     biography against the same plain-text reference (target: at most 3.0 times);
+//   - the rebuild with 2,000, 8,000 and 32,000 credits (target: at most 4.5 times the
+//     time of the step before).
 //
 //   bench_viewbuild [runs, default 5]
 //
@@ -17,9 +22,12 @@
 // best of the runs, so that other processes on a shared machine count less. Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise.
 
+#include "documents/CastCrewText.h"
 #include "documents/MovieTVText.h"
+#include "documents/RVCDoc.h"
 #include "documents/RVMDoc.h"
 #include "listdata/AppSettings.h"
+#include "listdata/FilmographyJobs.h"
 #include "listdata/ListCatalog.h"
 #include "listdata/RecordStore.h"
 #include "platform/Profile.h"
@@ -144,6 +152,54 @@ void FillSeries(CRecordStore& store, int episodes)
     }
 }
 
+// A person with `credits` credits spread over the eleven jobs (titles drawn from a pool, so
+// that many titles recur across jobs, some as episodes; details on one credit in
+// `detailedEvery`: a role and billing in the cast lists, a note on half the others), and
+// one record of every biography part.
+void FillPersonStore(CRecordStore& store, int credits, int detailedEvery)
+{
+    std::mt19937 random(20240602);
+    store.Init(1000, 1000);
+    store.AddString(kRecordHeading, 0, "Bakerimo, Suvela");
+    const int pool = std::max(1, credits * 2 / 3);
+    std::vector<std::string> titles;
+    for (int i = 0; i < pool; ++i) {
+        const std::string year = std::to_string(1920 + random() % 90);
+        if (i % 4 == 0)
+            titles.push_back("\"" + Word(random, 3) + "\" (" + year + ") {" + Word(random, 2) + " (#" +
+                             std::to_string(1 + random() % 9) + "." + std::to_string(1 + random() % 24) + ")}");
+        else
+            titles.push_back(Word(random, 2 + random() % 3) + " " + Word(random, 2) + " (" + year + ")");
+    }
+    for (int i = 0; i < credits; ++i) {
+        const int list = FilmographyJobs[i % kFilmographyJobCount].list;
+        store.AddString(list, 1, titles[random() % titles.size()].c_str());
+        if (i % detailedEvery != 0)
+            continue;
+        if (list == kActors || list == kActresses) {
+            store.AddString(list, 3, (Word(random, 2) + " " + Word(random, 3)).c_str());
+            store.AddInt(list, 4, 1 + static_cast<int>(random() % 40));
+        } else if (random() % 2 == 0) {
+            store.AddString(list, 2, ("(" + Word(random, 2) + " " + Word(random, 2) + ")").c_str());
+        }
+    }
+    const std::pair<int, const char*> biography[] = {
+        {2, "Suvela Bakerimo"}, {3, "Su"}, {5, "1 May 1950"}, {6, "Graz, Austria"}, {9, "2 June 2001"},
+        {10, "Bergen, Norway"}, {11, "(pneumonia)"}, {12, "5' 9\""}, {13, "Born in Graz, 'Doe, Jo' (qv) said."},
+        {13, ""}, {13, "Retired to _Kebari (1990)_ (qv)."}, {14, "Staff"}, {15, "A book"}, {17, "_Life (1990)_ (qv)"},
+        {19, "_Roles (1995)_ (qv)"}, {21, "Painted."}, {24, "\"Show\" (1990) (qv)"}, {25, "herself"}, {29, "Trivia."},
+        {30, "More."}, {31, "A quote."}, {34, "_Kebari (1990)_ (qv)"}, {35, "$10"}, {36, "Bergen."},
+        {39, "'Roe, Al' (qv)"}, {40, "(1970 - 1975)"}, {41, "A voice."}, {44, "Screen Weekly"}, {45, "USA"},
+        {46, "May 1990"}, {53, "Film"}, {62, "Review"}, {71, "Cover"}, {79, "Acme"}, {80, "Los Angeles"}};
+    for (const auto& [key, text] : biography) {
+        if (*text)
+            store.AddString(kBiographies, key, text);
+        else
+            store.AddEmpty(kBiographies, key);
+    }
+    store.AddString(kAkaNames, 0, "Bakerimo, Su");
+}
+
 class Bench {
 public:
     Bench()
@@ -155,14 +211,18 @@ public:
         m_writer.Attach(&m_view);
     }
 
-    // The whole rebuild of the view from `store`, laid out; milliseconds.
-    double Rebuild(const CRecordStore& store)
+    // The whole rebuild of the view from `store`, laid out; milliseconds. `filmographyMode`
+    // 0 shows a Movie/TV view, 1 and 2 a Cast/Crew view in that mode.
+    double Rebuild(const CRecordStore& store, int filmographyMode = 0)
     {
         const auto start = Clock::now();
         {
             auto lock = store.Lock();
             const std::unique_ptr<platform::ITextMeasure> measure = m_view.CreateMeasure(m_settings.Font);
-            CMovieTVText(m_writer, store, *measure, "Bakerimo Nights", kSectionComplete).Build(0);
+            if (filmographyMode == 0)
+                CMovieTVText(m_writer, store, *measure, "Bakerimo Nights", kSectionComplete).Build(0);
+            else
+                CCastCrewText(m_writer, store, *measure, kCastCrewDocVersion, filmographyMode).Build(0);
         }
         m_writer.StreamIn();
         LayOut();
@@ -209,11 +269,11 @@ struct Figures {
     double plain = 1e30;
 };
 
-Figures Measure(Bench& bench, const CRecordStore& store, int runs)
+Figures Measure(Bench& bench, const CRecordStore& store, int runs, int filmographyMode = 0)
 {
     Figures best;
     for (int i = 0; i < runs; ++i) {
-        best.rebuild = std::min(best.rebuild, bench.Rebuild(store));
+        best.rebuild = std::min(best.rebuild, bench.Rebuild(store, filmographyMode));
         best.plain = std::min(best.plain, bench.PlainText());
     }
     return best;
@@ -258,5 +318,27 @@ int main(int argc, char** argv)
     const Figures quarter = Measure(bench, store, runs);
     std::printf("episodes 500 -> 2000: rebuild %.1f -> %.1f ms, %.2f times (target <= 4.5); plain text %.2f times\n",
                 quarter.rebuild, series.rebuild, series.rebuild / quarter.rebuild, series.plain / quarter.plain);
+
+    for (const int mode : {kFilmographyCategorized, kFilmographyCombined}) {
+        const char* name = mode == kFilmographyCategorized ? "categorized" : "combined";
+        FillPersonStore(store, 8000, 1);
+        const Figures person = Measure(bench, store, runs, mode);
+        std::printf("person, %s, %d records, %d lines: %.1f ms; setPlainText + layout of its text: %.1f ms; "
+                    "ratio %.2f (target <= 3.0)\n",
+                    name, store.GetCount(), bench.Lines(), person.rebuild, person.plain, person.rebuild / person.plain);
+        // One record per credit but for one in 64: 32,000 credits fill the store.
+        Figures before;
+        for (const int credits : {2000, 8000, 32000}) {
+            FillPersonStore(store, credits, 64);
+            const Figures step = Measure(bench, store, runs, mode);
+            std::printf("%s, credits %5d, %d records, %d lines: rebuild %.1f ms, plain text %.1f ms", name, credits,
+                        store.GetCount(), bench.Lines(), step.rebuild, step.plain);
+            if (before.rebuild < 1e30)
+                std::printf("; x4 credits: rebuild %.2f times (target <= 4.5), plain text %.2f times",
+                            step.rebuild / before.rebuild, step.plain / before.plain);
+            std::printf("\n");
+            before = step;
+        }
+    }
     return 0;
 }

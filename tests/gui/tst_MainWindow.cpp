@@ -498,17 +498,28 @@ private slots:
         QVERIFY(Program::FrameOf(maximized)->isMaximized());
     }
 
-    void aNewDocumentWindowTakesMostOfTheClientArea()
+    // A new window takes most of the client area, and the area places it by that size:
+    // none hangs over the area's edge.
+    void newDocumentWindowsTakeMostOfTheClientAreaAndStayInside()
     {
         QVERIFY(m_program->Start());
+        m_program->Frame().resize(900, 700);
         m_program->Frame().show();
         m_program->app->Settings.OpenMaximized = 0;
-        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
-        const QSize area = m_program->Frame().MdiArea()->viewport()->size();
-        const QSize frame = Program::FrameOf(movie)->size();
-        QVERIFY2(frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
-                 qPrintable(QStringLiteral("%1x%2 in %3x%4").arg(frame.width()).arg(frame.height())
-                                .arg(area.width()).arg(area.height())));
+        const QRect area = m_program->Frame().MdiArea()->viewport()->rect();
+        for (int i = 0; i < 5; ++i) {
+            CRVMDoc* movie = m_program->NewMovie("Window " + std::to_string(i));
+            const QRect frame = Program::FrameOf(movie)->geometry();
+            QVERIFY2(area.contains(frame) && frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
+                     qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5 in %6x%7")
+                                    .arg(i)
+                                    .arg(frame.x())
+                                    .arg(frame.y())
+                                    .arg(frame.width())
+                                    .arg(frame.height())
+                                    .arg(area.width())
+                                    .arg(area.height())));
+        }
     }
 
     void openingAnOpenMinimizedDocumentBringsItBack()

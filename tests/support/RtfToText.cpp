@@ -227,4 +227,15 @@ std::string RtfToText(const CRtfWriter& writer)
     return RtfToText(writer.Output(), writer.Links(), writer.GetCharWidth());
 }
 
+std::string RtfToPlainText(std::string_view rtf)
+{
+    std::string out;
+    for (const Line& line : ReadLines(rtf)) {
+        for (const Char& c : line.chars)
+            out += platform::Cp1252ToUtf8(std::string_view(&c.c, 1));
+        out += '\n';
+    }
+    return out;
+}
+
 } // namespace testsupport

@@ -24,4 +24,8 @@ std::string RtfToText(std::string_view rtf, const CRtfLinkTable& links, int char
 // The writer's output after EndDocument.
 std::string RtfToText(const CRtfWriter& writer);
 
+// Only the characters, as a text control shows them: one line per paragraph line, tabs
+// as tabs, in UTF-8.
+std::string RtfToPlainText(std::string_view rtf);
+
 } // namespace testsupport

@@ -1,5 +1,6 @@
 #include "support/ViewFixture.h"
 
+#include "documents/CastCrewText.h"
 #include "documents/MovieTVText.h"
 #include "documents/NewDocument.h"
 #include "documents/SearchDocumentAdapter.h"
@@ -112,6 +113,15 @@ std::string ViewWriter::MovieTV(const CRVMDoc& document, int mode)
     const FixedPitchMeasure measure;
     auto lock = document.GetRecords().Lock();
     CMovieTVText(m_writer, document.GetRecords(), measure, document.GetMovieTitle(), mode)
+        .Build(document.GetSearchState());
+    return RtfToText(m_writer);
+}
+
+std::string ViewWriter::CastCrew(const CRVCDoc& document, int mode)
+{
+    const FixedPitchMeasure measure;
+    auto lock = document.GetRecords().Lock();
+    CCastCrewText(m_writer, document.GetRecords(), measure, document.GetDocVersion(), mode)
         .Build(document.GetSearchState());
     return RtfToText(m_writer);
 }

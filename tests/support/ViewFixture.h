@@ -49,6 +49,8 @@ public:
 
     // The whole text of `document`'s view in section mode `mode`, as RtfToText shows it.
     std::string MovieTV(const CRVMDoc& document, int mode);
+    // The whole text of `document`'s view in filmography mode `mode`.
+    std::string CastCrew(const CRVCDoc& document, int mode);
 
 private:
     FakeHost m_host;
