@@ -22,6 +22,7 @@
 // best of the runs, so that other processes on a shared machine count less. Runs
 // offscreen unless QT_QPA_PLATFORM says otherwise.
 
+#include "bench/BenchSupport.h"
 #include "documents/CastCrewText.h"
 #include "documents/MovieTVText.h"
 #include "documents/RVCDoc.h"
@@ -288,6 +289,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     Bench bench;
+    bench::PrintMachine();
 
     CRecordStore store;
     FillStore(store, 4000, 1, 2000, 2000);

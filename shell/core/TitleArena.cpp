@@ -16,9 +16,9 @@ constexpr std::size_t kLargestBlock = 4 * 1024 * 1024;
 // titles fill hundreds of megabytes of fresh memory, and each small page costs a fault.
 constexpr std::size_t kLargePage = 2 * 1024 * 1024;
 
-void* Allocate(std::size_t bytes)
+void* Allocate(std::size_t bytes, bool largePages = true)
 {
-    const bool large = bytes % kLargePage == 0;
+    const bool large = largePages && bytes % kLargePage == 0;
     void* memory = large ? std::aligned_alloc(kLargePage, bytes) : std::malloc(bytes);
     if (!memory)
         throw std::bad_alloc();
@@ -59,8 +59,10 @@ void CTitleArena::Add(std::string_view title)
     }
     const std::size_t at = m_count & (kChunkTitles - 1);
     if (at == 0) {
-        m_starts.emplace_back(static_cast<const char**>(Allocate(kChunkTitles * sizeof(const char*))));
-        m_lengths.emplace_back(static_cast<std::uint16_t*>(Allocate(kChunkTitles * sizeof(std::uint16_t))));
+        // The first chunk on small pages: a short list touches little of it.
+        const bool largePages = !m_starts.empty();
+        m_starts.emplace_back(static_cast<const char**>(Allocate(kChunkTitles * sizeof(const char*), largePages)));
+        m_lengths.emplace_back(static_cast<std::uint16_t*>(Allocate(kChunkTitles * sizeof(std::uint16_t), largePages)));
     }
     std::memcpy(m_free, title.data(), length);
     m_free[length] = '\0';

@@ -40,7 +40,8 @@ public:
     std::size_t MemoryBytes() const;
 
 private:
-    static constexpr std::size_t kChunkShift = 16;
+    // A chunk holds a million titles: its two tables (8 and 2 MB) are whole large pages.
+    static constexpr std::size_t kChunkShift = 20;
     static constexpr std::size_t kChunkTitles = std::size_t{1} << kChunkShift;
     struct Free {
         void operator()(void* memory) const { std::free(memory); }

@@ -69,6 +69,20 @@ TEST(TitleArena, KeepsEveryTitleAcrossBlocks)
     EXPECT_EQ(Texts(titles), expected);
 }
 
+// Past a million titles the table goes on in a further chunk, on large pages.
+TEST(TitleArena, KeepsEveryTitleAcrossTableChunks)
+{
+    CTitleArena titles;
+    const std::size_t count = (std::size_t{1} << 20) + 3;
+    for (std::size_t i = 0; i < count; ++i)
+        titles.Add(std::to_string(i));
+    ASSERT_EQ(titles.GetCount(), count);
+    std::size_t wrong = 0;
+    for (std::size_t i = 0; i < count; ++i)
+        wrong += titles[i] == std::to_string(i) && titles[i].data()[titles[i].size()] == '\0' ? 0 : 1;
+    EXPECT_EQ(wrong, 0u);
+}
+
 class BrowserListTest : public ::testing::Test {
 protected:
     testsupport::TempDir dir;
