@@ -13,11 +13,6 @@
 
 namespace {
 
-struct ListHeading {
-    int list;
-    std::string_view heading;
-};
-
 constexpr ListHeading kCrewHeadings[] = {
     {kDirectors, "Directed by:"},
     {kProducers, "Produced by:"},
@@ -28,14 +23,6 @@ constexpr ListHeading kCrewHeadings[] = {
     {kEditors, "Film Editing by:"},
     {kMiscellaneous, "Other Crew:"},
 };
-
-std::string_view CrewHeading(int list)
-{
-    for (const ListHeading& row : kCrewHeadings)
-        if (row.list == list)
-            return row.heading;
-    return kUnknownHeadline;
-}
 
 // "(1 episode)" for a count of 1 or less, else "(n episodes)".
 std::string EpisodeCount(std::int32_t count)
@@ -112,7 +99,7 @@ void CMovieTVText::WriteNameLines(int type, const std::vector<int>& names, int c
 
 bool CMovieTVText::AddCrew(int list)
 {
-    const std::string_view heading = CrewHeading(list);
+    const std::string_view heading = HeadingOf(kCrewHeadings, list);
     const CRecordStore& records = Records();
     CRtfWriter& writer = Writer();
     if (records.FindFirst(list) < 0)

@@ -25,12 +25,89 @@ constexpr Block kCreditsBlocks[] = {
     {[](CMovieTVText& t) { return t.AddCrew(kProductionDesigners); }},
     {[](CMovieTVText& t) { return t.AddCrew(kEditors); }},
     {[](CMovieTVText& t) { return t.AddCrew(kMiscellaneous); }},
+    {[](CMovieTVText& t) { return t.AddCompanies(kProductionCompanies); }},
+    {[](CMovieTVText& t) { return t.AddCompanies(kDistributors); }},
+    {[](CMovieTVText& t) { return t.AddCompanies(kSpecialEffectsCompanies); }},
+    {[](CMovieTVText& t) { return t.AddOtherCompanies(); }},
 };
 
 constexpr Block kOverviewBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddTagline(); }},
+    {[](CMovieTVText& t) { return t.AddAkaTitles(kAkaTitles); }},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kGenres); }, 1},
+    {[](CMovieTVText& t) { return t.AddMpaa(); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kRunningTimes); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kCountries); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kLanguage); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kColorInfo); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kSoundMix); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kCertificates); }, 1},
+    {[](CMovieTVText& t) { return t.AddUserRatings(); }},
     {[](CMovieTVText& t) { return t.AddCrew(kDirectors); }},
     {[](CMovieTVText& t) { return t.AddWritingCredits(); }},
     {[](CMovieTVText& t) { return t.AddCast(); }},
+};
+
+constexpr Block kFunStuffBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddMovieLinks(); }},
+    {[](CMovieTVText& t) { return t.AddGoofs(); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kAlternateVersions); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kTrivia); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kCrazyCredits); }},
+    {[](CMovieTVText& t) { return t.AddSoundtracks(); }},
+};
+
+constexpr Block kPlotAndQuotesBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddTagline(); }},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kGenres); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kKeywords); }, 1},
+    {[](CMovieTVText& t) { return t.AddPlot(); }},
+    {[](CMovieTVText& t) { return t.AddQuotes(); }},
+};
+
+constexpr Block kOtherInfoBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddReleaseDates(); }},
+    {[](CMovieTVText& t) { return t.AddLocations(); }},
+    {[](CMovieTVText& t) { return t.AddTechnical(); }},
+    {[](CMovieTVText& t) { return t.AddBusiness(); }},
+    {[](CMovieTVText& t) { return t.AddLiterature(); }},
+    {[](CMovieTVText& t) { return t.AddSoundtracks(); }},
+    {[](CMovieTVText& t) { return t.AddLaserdiscDetails(); }},
+};
+
+// Complete: these, the Credits section, then the tail.
+constexpr Block kCompleteHeadBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddTagline(); }},
+    {[](CMovieTVText& t) { return t.AddAkaTitles(kAkaTitles); }},
+    {[](CMovieTVText& t) { return t.AddAkaTitles(kGermanAkaTitles); }},
+    {[](CMovieTVText& t) { return t.AddAkaTitles(kItalianAkaTitles); }},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kGenres); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kKeywords); }, 1},
+    {[](CMovieTVText& t) { return t.AddMpaa(); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kRunningTimes); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleWords(kCountries); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kLanguage); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kColorInfo); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kSoundMix); }, 1},
+    {[](CMovieTVText& t) { return t.AddTitleValues(kCertificates); }, 1},
+    {[](CMovieTVText& t) { return t.AddReleaseDates(); }},
+    {[](CMovieTVText& t) { return t.AddMovieLinks(); }},
+    {[](CMovieTVText& t) { return t.AddUserRatings(); }},
+    {[](CMovieTVText& t) { return t.AddLocations(); }},
+};
+
+constexpr Block kCompleteTailBlocks[] = {
+    {[](CMovieTVText& t) { return t.AddPlot(); }},
+    {[](CMovieTVText& t) { return t.AddQuotes(); }},
+    {[](CMovieTVText& t) { return t.AddGoofs(); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kAlternateVersions); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kTrivia); }},
+    {[](CMovieTVText& t) { return t.AddEntryList(kCrazyCredits); }},
+    {[](CMovieTVText& t) { return t.AddTechnical(); }},
+    {[](CMovieTVText& t) { return t.AddBusiness(); }},
+    {[](CMovieTVText& t) { return t.AddLiterature(); }},
+    {[](CMovieTVText& t) { return t.AddSoundtracks(); }},
+    {[](CMovieTVText& t) { return t.AddLaserdiscDetails(); }},
 };
 
 // An episode of the series: its full title and the two parts the list shows of it.
@@ -70,6 +147,15 @@ void CMovieTVText::WriteContent()
     case kSectionCredits:
         AddCredits();
         break;
+    case kSectionFunStuff:
+        AddFunStuff();
+        break;
+    case kSectionPlotQuotes:
+        AddPlotAndQuotes();
+        break;
+    case kSectionOtherInfo:
+        AddOtherInfo();
+        break;
     case kSectionComplete:
         AddComplete();
         break;
@@ -88,9 +174,32 @@ void CMovieTVText::AddCredits()
     WriteBlocks(kCreditsBlocks);
 }
 
+void CMovieTVText::AddFunStuff()
+{
+    WriteBlocks(kFunStuffBlocks);
+}
+
+void CMovieTVText::AddPlotAndQuotes()
+{
+    WriteBlocks(kPlotAndQuotesBlocks);
+}
+
+void CMovieTVText::AddOtherInfo()
+{
+    WriteBlocks(kOtherInfoBlocks);
+}
+
 void CMovieTVText::AddComplete()
 {
+    WriteBlocks(kCompleteHeadBlocks);
     WriteBlocks(kCreditsBlocks);
+    WriteBlocks(kCompleteTailBlocks);
+}
+
+void CMovieTVText::LineAt(int indent)
+{
+    Writer().NewLine();
+    Writer().Paragraph(-1, indent, true);
 }
 
 bool CMovieTVText::AddEpisodes()

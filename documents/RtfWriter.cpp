@@ -18,15 +18,6 @@ bool IsWhite(char c)
     return static_cast<unsigned char>(c) <= 32;
 }
 
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsWhite(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsWhite(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool IsMark(char c)
 {
     return c == '\'' || c == '_';
@@ -40,6 +31,15 @@ bool IsLetterOrDigit(char c)
 }
 
 } // namespace
+
+std::string_view RtfTrimmed(std::string_view text)
+{
+    while (!text.empty() && IsWhite(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsWhite(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
 
 QvSplit SplitAtQv(std::string_view text)
 {
@@ -213,7 +213,7 @@ void CRtfWriter::WriteText(std::string_view text, int style, bool trim)
     SetBold(style & kRtfStyleBold, true);
     SetUnderline(style & kRtfStyleUnderline, true);
     SetItalic(style & kRtfStyleItalic, true);
-    m_pending += trim ? Trimmed(text) : text;
+    m_pending += trim ? RtfTrimmed(text) : text;
 }
 
 void CRtfWriter::WriteLink(std::string_view display, std::string_view target, std::string_view alt, int style,
@@ -225,7 +225,7 @@ void CRtfWriter::WriteLink(std::string_view display, std::string_view target, st
     SetItalic(style & kRtfStyleItalic, true);
     Flush();
     if (trim)
-        display = Trimmed(display);
+        display = RtfTrimmed(display);
     EmitLink(display, target, alt.empty() ? display : alt, kind);
 }
 

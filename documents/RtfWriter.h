@@ -46,6 +46,9 @@ struct QvSplit {
 // earlier matching mark is only removed: nothing else is dropped.
 QvSplit SplitAtQv(std::string_view text);
 
+// `text` without the bytes of code 32 or below at both ends: what the trim flag writes.
+std::string_view RtfTrimmed(std::string_view text);
+
 class CRtfWriter {
 public:
     // `settings` must outlive the writer (or be replaced with SetSettings first).

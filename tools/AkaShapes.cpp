@@ -67,6 +67,9 @@ bool WriteMovieLinksRecord(const ShapeContext& c, std::uint64_t group, std::stri
         const std::uint64_t other = rng.Below(static_cast<std::uint32_t>(u.TitleGroups()));
         out += std::string("  (") + rng.Pick(kRelations) + " " + u.Title(other) + ")\n";
     }
+    // Links of one relation in a row stand in one column under their heading.
+    for (int i = 0; IsFeatured(group) && i < 3; ++i)
+        out += "  (references " + u.Title(rng.Below(static_cast<std::uint32_t>(u.TitleGroups()))) + ")\n";
     out += '\n';
     return true;
 }

@@ -41,6 +41,8 @@ bool WriteBusinessRecord(const ShapeContext& c, std::uint64_t group, std::string
     out += "MV: " + u.Title(group) + "\n\n";
     if (rng.Percent(70) || group == 0)
         out += "BT: " + Money(rng) + "\n";
+    if (IsFeatured(group))
+        out += "Figures as the studio reported them.\n";
     const int grosses = static_cast<int>(rng.Below(4));
     for (int i = 0; i < grosses; ++i)
         out += "GR: " + Money(rng) + " (USA) (" + Date(rng, year) + ")\n";
@@ -96,8 +98,12 @@ bool WritePlotRecord(const ShapeContext& c, std::uint64_t group, std::string& ou
         const int summaries = 1 + static_cast<int>(rng.Below(2));
         for (int s = 0; s < summaries; ++s) {
             out += "PL: When the ferry stops running, a harbour town must decide who it trusts.\n";
-            out += "PL: " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) +
-                   " (qv) plays the keeper of the old lighthouse.\n";
+            if (IsFeatured(group))
+                out += "PL: " + MarkedName(u, rng) + " plays the keeper of the old lighthouse, as in " +
+                       MarkedTitle(u, rng) + ".\n";
+            else
+                out += "PL: " + u.PersonName(rng.Below(static_cast<std::uint32_t>(u.People()))) +
+                       " (qv) plays the keeper of the old lighthouse.\n";
             AppendHostileLine(c, rng, out, "PL: ");
             out += "\nBY: reviewer" + std::to_string(rng.Below(1000)) + "@example.com\n\n";
         }
@@ -114,7 +120,7 @@ bool WriteLaserdiscRecord(const ShapeContext& c, std::uint64_t group, std::strin
     const std::string title = u.Title(group);
     Separator(out);
     out += "OT: " + title + "\n";
-    const int discs = 1 + static_cast<int>(rng.Percent(20));
+    const int discs = group == 0 ? 2 : 1 + static_cast<int>(rng.Percent(20));
     for (int d = 0; d < discs; ++d) {
         out += "LN: " + std::to_string(10000 + rng.Below(90000)) + "\n";
         out += "LB: Northgate Home Video\n";
@@ -135,13 +141,16 @@ bool WriteLaserdiscRecord(const ShapeContext& c, std::uint64_t group, std::strin
         out += "CO: Color\n";
         out += "SE: CLV\n";
         out += "DS: " + std::string(rng.Percent(50) ? "-" : "Digital Stereo") + "\n";
-        out += "AR: 1.85:1\n";
+        if (!IsFeatured(group))
+            out += "AR: 1.85:1\n";
         out += "MF: Pioneer\n";
         out += "SZ: 12\"\n";
         out += "SI: 2\n";
         out += "AS: Letterboxed\n";
         out += "CC: " + std::string(rng.Percent(50) ? "-" : "Yes") + "\n";
         out += "RC: USA\n";
+        if (IsFeatured(group))
+            AppendFeaturedDiscFields(group, d, out);
     }
     out += '\n';
     return true;

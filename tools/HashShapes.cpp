@@ -106,6 +106,9 @@ bool WriteTriviaRecord(const ShapeContext& c, std::uint64_t group, std::string& 
             if (rng.Percent(20))
                 out += "  - The second unit shot the storm in one night.\n";
         }
+        if (IsFeatured(group))
+            out += "\n- " + MarkedName(c.universe, rng) + " first met the director on the set of " +
+                   MarkedTitle(c.universe, rng) + ".\n";
     });
 }
 
@@ -136,6 +139,11 @@ bool WriteSoundtracksRecord(const ShapeContext& c, std::uint64_t group, std::str
         const int songs = 1 + static_cast<int>(rng.Below(3));
         for (int s = 0; s < songs; ++s) {
             out += std::string("- \"") + rng.Pick(kSongs) + "\"\n";
+            if (IsFeatured(group)) {
+                out += "  Written by " + MarkedName(u, rng) + "\n";
+                out += "  Performed by " + MarkedName(u, rng) + "\n";
+                continue;
+            }
             out += "  Written by " + u.PersonName(rng.Below(people)) + " (qv)\n";
             if (rng.Percent(70))
                 out += "  Performed by " + u.PersonName(rng.Below(people)) + " (qv)\n";

@@ -81,6 +81,15 @@ bool WriteLiteratureRecord(const ShapeContext&, std::uint64_t group, std::string
 bool WriteAkaTitlesRecord(const ShapeContext&, std::uint64_t group, std::string& out);
 bool WriteMovieLinksRecord(const ShapeContext&, std::uint64_t group, std::string& out);
 
+// The featured film and series (groups 0 and 1) and the lines only they get
+// (FeaturedShapes.cpp).
+bool IsFeatured(std::uint64_t group);
+// A person "'Last, First' (qv)" and a title "_Title_ (qv)", as running texts mark them.
+std::string MarkedName(const Universe& u, Rng& rng);
+std::string MarkedTitle(const Universe& u, Rng& rng);
+// The analog tracks, supplements, review, notes and other fields of disc `disc`.
+void AppendFeaturedDiscFields(std::uint64_t group, int disc, std::string& out);
+
 // The Ratings list with its three tables (RatingsShapes.cpp). `keys` receives the titles
 // of the full table when not null.
 class ListSink;

@@ -5,7 +5,11 @@
 //     view (target: at most 3.0 times);
 //   - the rebuild with 1,000, 4,000 and 16,000 cast members, each step four times the
 //     cast (target: at most 4.5 times the time of the step before), with the plain-text
-//     reference of each step beside it.
+//     reference of each step beside it;
+//   - the same two figures for the running texts of a long series: the Complete section
+//     of 2,000 episodes, each with a goof, a trivia item, a quote and its line of the
+//     ratings' full table (at most 3.0 times the plain text), and of 500 episodes against
+//     2,000 (four times the records: at most 4.5 times the time).
 // and of a Cast/Crew view, in both filmography modes:
 //   - the full rebuild of a person with 8,000 credits across the eleven jobs and a full
 //     biography against the same plain-text reference (target: at most 3.0 times);
@@ -43,6 +47,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -110,6 +115,41 @@ void FillStore(CRecordStore& store, int cast, int billedEvery, int crew, int epi
         const int list = crewLists[i % std::size(crewLists)];
         store.AddString(list, 0, PersonName(random).c_str());
         store.AddString(list, 2, ("(" + Word(random, 2) + " " + Word(random, 2) + ")").c_str());
+    }
+}
+
+// A series of `episodes` episodes, each with its goof, trivia item, quote and full-table
+// ratings line, in the order the search stores the lists.
+void FillSeries(CRecordStore& store, int episodes)
+{
+    std::mt19937 random(20240602);
+    store.Init(1000, 1000);
+    store.AddString(kRecordHeading, 0, "\"Bakerimo Nights\" (1987)");
+    std::vector<std::string> labels;
+    for (int i = 0; i < episodes; ++i)
+        labels.push_back(Word(random, 3) + " (#" + std::to_string(1 + i / 25) + "." + std::to_string(1 + i % 25) + ")");
+    auto sentence = [&] { return Word(random, 2) + " " + Word(random, 3) + " " + Word(random, 2) + "."; };
+    for (const std::string& label : labels) {
+        store.AddString(kGoofs, 99, label.c_str());
+        store.AddString(kGoofs, 2 + static_cast<int>(random() % 12), sentence().c_str());
+    }
+    store.AddString(kMovies, 0, "1987-1995");
+    for (const std::string& label : labels)
+        store.AddString(kMovies, 2, ("\"Bakerimo Nights\" (1987) {" + label + "}").c_str());
+    for (const std::string& label : labels) {
+        store.AddString(kQuotes, 99, label.c_str());
+        store.AddString(kQuotes, 2, (Word(random, 2) + ": " + sentence()).c_str());
+        store.AddString(kQuotes, 2, (Word(random, 2) + ": " + sentence()).c_str());
+    }
+    for (const std::string& label : labels) {
+        store.AddBytes10(kRatings, 0, 0x01020304, 0x05060708, 0x0900);
+        store.AddInt(kRatings, 1, static_cast<int>(random() % 100000));
+        store.AddInt(kRatings, 2, static_cast<int>(random() % 100));
+        store.AddString(kRatings, 9, label.c_str());
+    }
+    for (const std::string& label : labels) {
+        store.AddString(kTrivia, 3, label.c_str());
+        store.AddString(kTrivia, 1, sentence().c_str());
     }
 }
 
@@ -270,6 +310,16 @@ int main(int argc, char** argv)
         std::printf("\n");
         previous = step;
     }
+
+    FillSeries(store, 2000);
+    const Figures series = Measure(bench, store, runs);
+    std::printf("Complete of a series of 2000 episodes, %d records, %d lines: %.1f ms; setPlainText + layout "
+                "of its text: %.1f ms; ratio %.2f (target <= 3.0)\n",
+                store.GetCount(), bench.Lines(), series.rebuild, series.plain, series.rebuild / series.plain);
+    FillSeries(store, 500);
+    const Figures quarter = Measure(bench, store, runs);
+    std::printf("episodes 500 -> 2000: rebuild %.1f -> %.1f ms, %.2f times (target <= 4.5); plain text %.2f times\n",
+                quarter.rebuild, series.rebuild, series.rebuild / quarter.rebuild, series.plain / quarter.plain);
 
     for (const int mode : {kFilmographyCategorized, kFilmographyCombined}) {
         const char* name = mode == kFilmographyCategorized ? "categorized" : "combined";

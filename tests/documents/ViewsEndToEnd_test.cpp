@@ -5,8 +5,13 @@
 #include "documents/RecordAccess.h"
 #include "support/ViewFixture.h"
 
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
 #include <gtest/gtest.h>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -44,6 +49,31 @@ protected:
 Featured ViewsEndToEnd::s_lf;
 Featured ViewsEndToEnd::s_crlf;
 
+// Every stored disc of the featured film begins with its LN record. The text is built on
+// a thread of its own, so a disc walk that never ends fails the test instead of hanging.
+TEST_F(ViewsEndToEnd, TheFeaturedFilmsTwoDiscsAreTwoPartsWithinATimeLimit)
+{
+    std::packaged_task<std::string()> build([this] { return ViewWriter(settings).MovieTV(*s_lf.film, kSectionOtherInfo); });
+    std::future<std::string> built = build.get_future();
+    std::thread(std::move(build)).detach();
+    if (built.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        ADD_FAILURE() << "the laserdisc details do not end";
+        std::fflush(stdout);
+        std::_Exit(1); // the build cannot be stopped
+    }
+    const std::string text = built.get();
+    const std::string discs = text.substr(text.find("*Laserdisc Details:*"));
+    auto count = [&](const std::string& what) {
+        int n = 0;
+        for (std::size_t at = discs.find(what); at != std::string::npos; at = discs.find(what, at + 1))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ(count("Disc Title: "), 2);
+    EXPECT_EQ(count("Disc Details:"), 2);
+    EXPECT_EQ(count("\n\n{-1,2}Disc Title: "), 1); // a blank line between them
+}
+
 TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
 {
     struct Case {
@@ -54,8 +84,16 @@ TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
     const Case cases[] = {
         {"film-overview.txt", false, kSectionOverview},
         {"film-credits.txt", false, kSectionCredits},
+        {"film-fun-stuff.txt", false, kSectionFunStuff},
+        {"film-plot-quotes.txt", false, kSectionPlotQuotes},
+        {"film-other-info.txt", false, kSectionOtherInfo},
+        {"film-complete.txt", false, kSectionComplete},
         {"series-overview.txt", true, kSectionOverview},
         {"series-credits.txt", true, kSectionCredits},
+        {"series-fun-stuff.txt", true, kSectionFunStuff},
+        {"series-plot-quotes.txt", true, kSectionPlotQuotes},
+        {"series-other-info.txt", true, kSectionOtherInfo},
+        {"series-complete.txt", true, kSectionComplete},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.golden);
@@ -66,13 +104,19 @@ TEST_F(ViewsEndToEnd, FeaturedTitlesReadAsTheirGoldens)
     }
 }
 
-TEST_F(ViewsEndToEnd, NoControlBytesAndEveryTitleOrNameLinkLeadsToAStoredText)
+TEST_F(ViewsEndToEnd, NoControlBytesAndEveryLinkLeadsToAStoredTextOrReference)
 {
     for (const CRVMDoc* document : {s_lf.film.get(), s_lf.series.get()}) {
+        // Texts of the records, and the titles and names that running texts mark as
+        // references ("_Title_ (qv)", "'Name' (qv)").
         std::set<std::string> stored;
         const CRecordStore& records = document->GetRecords();
-        for (int i = 0; i < records.GetCount(); ++i)
-            stored.insert(std::string(RecordText(records.GetRecord(i))));
+        for (int i = 0; i < records.GetCount(); ++i) {
+            std::string_view text = RecordText(records.GetRecord(i));
+            stored.insert(std::string(text));
+            for (QvSplit split = SplitAtQv(text); split.found; split = SplitAtQv(split.rest))
+                stored.insert(std::string(split.reference));
+        }
         for (int mode = kSectionNone; mode <= kSectionComplete; ++mode) {
             SCOPED_TRACE(mode);
             ViewWriter view(settings);
@@ -83,7 +127,7 @@ TEST_F(ViewsEndToEnd, NoControlBytesAndEveryTitleOrNameLinkLeadsToAStoredText)
             const CRtfLinkTable& links = view.Writer().Links();
             for (int i = 0; i < links.GetCount(); ++i) {
                 const RtfLink link = links.GetAt(i);
-                if (link.kind == RtfLinkKind::Title || link.kind == RtfLinkKind::Name) {
+                if (link.kind != RtfLinkKind::WebAddress) {
                     EXPECT_TRUE(stored.contains(link.target)) << link.target;
                 }
             }

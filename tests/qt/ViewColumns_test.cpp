@@ -2,6 +2,7 @@
 // put them (RTF tab stops count from the left margin, with a stop at a hanging indent).
 
 #include "documents/MovieTVText.h"
+#include "documents/RVMDoc.h"
 #include "listdata/AppSettings.h"
 #include "listdata/ListCatalog.h"
 #include "platform/MulDiv.h"
@@ -81,42 +82,41 @@ TEST_F(ViewColumnsTest, BilledAndUnbilledCastShareTheNameColumnAndNumbersEndToge
 
 TEST_F(ViewColumnsTest, ContinuationLinksStandUnderTheFirstLinkOfTheirHeading)
 {
-    // A heading, a tab and a link; the same relation's next link after two tabs.
-    writer.SetupFont();
-    writer.BeginDocument();
-    const int indent = 3;
-    writer.Paragraph(-1, indent, true);
-    writer.TabStop((indent - 1) * writer.GetCharWidth() + Twips("Followed by: "), false);
-    writer.WriteText("Followed by: ", 0, false);
-    writer.WriteText("\t", 0, false);
-    writer.WriteLink("First Film (2001)", "First Film (2001)", "", 0, RtfLinkKind::Title, true);
-    writer.NewLine();
-    writer.WriteText("\t\t", 0, false);
-    writer.WriteLink("Second Film (2002)", "Second Film (2002)", "", 0, RtfLinkKind::Title, true);
-    writer.EndDocument();
+    CRecordStore store;
+    store.Init(20, 20);
+    store.AddString(kMovieLinks, 99, "");
+    for (const char* title : {"First Film (2001)", "Second Film (2002)", "Third Film (2003)"})
+        store.AddString(kMovieLinks, 2, title);
+    store.AddString(kMovieLinks, 99, "Pilot (#1.1)");
+    store.AddString(kMovieLinks, 8, "Fourth Film (2004)");
+    store.AddString(kMovieLinks, 8, "Fifth Film (2005)");
+    CMovieTVText(writer, store, *measure, "T", kSectionFunStuff).Build(0);
     ASSERT_TRUE(writer.StreamIn());
     EXPECT_NEAR(XOf("Second Film"), XOf("First Film"), 1.0);
-    EXPECT_NEAR(XOf("First Film"), XOf("Followed by: ", true), 1.0);
+    EXPECT_NEAR(XOf("Third Film"), XOf("First Film"), 1.0);
+    EXPECT_GT(XOf("First Film"), XOf("Followed by:", true));
+    // Under an episode header, one character deeper.
+    EXPECT_NEAR(XOf("Fifth Film"), XOf("Fourth Film"), 1.0);
+    EXPECT_GT(XOf("Fourth Film"), XOf("References:", true));
 }
 
 TEST_F(ViewColumnsTest, RightAlignedDatesEndAtOneEdge)
 {
-    writer.SetupFont();
-    writer.BeginDocument();
-    const std::pair<const char*, const char*> dates[] = {{"USA", "12 December 2001"}, {"West Germany", "1 May 2000"}};
-    const int country = std::max(Twips("USA"), Twips("West Germany"));
-    const int date = std::max(Twips("12 December 2001"), Twips("1 May 2000"));
+    CRecordStore store;
+    store.Init(20, 20);
+    const std::pair<const char*, const char*> dates[] = {
+        {"USA", "12 December 2001"}, {"West Germany", "1 May 2000"}, {"UK", "2001"}};
     for (const auto& [place, day] : dates) {
-        writer.NewLine();
-        writer.Paragraph(-1, 2, true);
-        writer.WriteText(place, 0, true);
-        writer.TabStop(country + 2 * writer.GetCharWidth() + date - Twips(day), false);
-        writer.WriteText("\t", 0, false);
-        writer.WriteText(day, 0, true);
+        store.AddString(kReleaseDates, 0, place);
+        store.AddString(kReleaseDates, 1, day);
     }
-    writer.EndDocument();
+    CMovieTVText(writer, store, *measure, "T", kSectionOtherInfo).Build(0);
     ASSERT_TRUE(writer.StreamIn());
-    EXPECT_NEAR(XOf("1 May 2000", true), XOf("12 December 2001", true), 1.0);
+    const double edge = XOf("12 December 2001", true);
+    EXPECT_NEAR(XOf("1 May 2000", true), edge, 1.0);
+    const QTextCursor year = view.document()->find(QStringLiteral("2001"), view.document()->find(QStringLiteral("UK")));
+    ASSERT_FALSE(year.isNull());
+    EXPECT_NEAR(XAt(year.selectionEnd()), edge, 1.0);
     EXPECT_GT(XOf("1 May 2000"), XOf("West Germany", true));
 }
 
