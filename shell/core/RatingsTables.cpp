@@ -65,6 +65,17 @@ std::size_t FieldStop(const char* s, std::size_t at, std::size_t size)
     return size;
 }
 
+// The field from `begin` up to its stop `end` (a newline or tab at its end dropped);
+// `position` is set where the search for the next field goes on.
+inline std::string_view FieldBetween(std::string_view line, std::size_t begin, std::size_t end, std::size_t& position)
+{
+    position = end < line.size() && line[end] == ' ' ? end + 2 : end;
+    std::size_t length = end - begin;
+    while (length > 1 && (line[begin + length - 1] == '\n' || line[begin + length - 1] == '\t'))
+        --length;
+    return line.substr(begin, length);
+}
+
 // The fields of one line, cut one after the other from the line's start. A NUL ends the
 // line, as it ends a C string.
 class FieldCutter {
@@ -85,12 +96,7 @@ public:
             m_done = true;
             return false;
         }
-        const std::size_t end = FieldStop(m_line.data(), begin + 1, size);
-        m_position = end < size && m_line[end] == ' ' ? end + 2 : end;
-        std::size_t length = end - begin;
-        while (length > 1 && (m_line[begin + length - 1] == '\n' || m_line[begin + length - 1] == '\t'))
-            --length;
-        field = m_line.substr(begin, length);
+        field = FieldBetween(m_line, begin, FieldStop(m_line.data(), begin + 1, m_line.size()), m_position);
         return true;
     }
 
@@ -114,6 +120,7 @@ public:
     {
         const std::size_t size = line.size();
         m_window = std::min(size, kWindow);
+        std::uint64_t blankBits = 0, nulBits = 0;
         for (std::size_t at = 0; at < m_window; at += kVector) {
             // The last vector of a line shorter than the window ends at the line's end;
             // the bits of bytes already judged are shifted out.
@@ -121,13 +128,13 @@ public:
             const std::size_t shift = at - from;
             std::uint32_t blanks, skips, nuls;
             Classify(line.data() + from, blanks, skips, nuls);
-            m_blanks |= std::uint64_t{blanks >> shift} << at;
+            blankBits |= std::uint64_t{blanks >> shift} << at;
             m_skips |= std::uint64_t{skips >> shift} << at;
-            m_nuls |= std::uint64_t{nuls >> shift} << at;
+            nulBits |= std::uint64_t{nuls >> shift} << at;
         }
         // A stop: a NUL, or a blank followed by a blank. Two blanks across the window's
         // end are not known from the masks: the last bit is left to FieldStop then.
-        m_stops = m_nuls | (m_blanks & (m_blanks >> 1));
+        m_stops = nulBits | (blankBits & (blankBits >> 1));
         m_known = m_window == size ? m_window : m_window - 1;
     }
 
@@ -157,11 +164,7 @@ public:
             end = static_cast<std::size_t>(std::countr_zero(stops));
         else if (m_known < size)
             end = FieldStop(m_line.data(), std::max(begin + 1, m_known), size);
-        m_position = end < size && m_line[end] == ' ' ? end + 2 : end;
-        std::size_t length = end - begin;
-        while (length > 1 && (m_line[begin + length - 1] == '\n' || m_line[begin + length - 1] == '\t'))
-            --length;
-        field = m_line.substr(begin, length);
+        field = FieldBetween(m_line, begin, end, m_position);
         return true;
     }
 
@@ -195,7 +198,7 @@ private:
     std::size_t m_window = 0;
     // Stop bits below `m_known` are exact.
     std::size_t m_known = 0;
-    std::uint64_t m_blanks = 0, m_skips = 0, m_nuls = 0, m_stops = 0;
+    std::uint64_t m_skips = 0, m_stops = 0;
     std::size_t m_position = 0;
     bool m_done = false;
 };

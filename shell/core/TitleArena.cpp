@@ -59,7 +59,7 @@ public:
         }
     }
     // The memory made ready, or fresh memory when none is.
-    void* Take(std::size_t bytes, bool largePages)
+    void* Take(std::size_t bytes)
     {
         Join();
         void* memory = m_memory;
@@ -67,7 +67,7 @@ public:
         if (memory && m_bytes == bytes)
             return memory;
         std::free(memory);
-        return Allocate(bytes, largePages);
+        return Allocate(bytes);
     }
     void Drop()
     {
@@ -128,7 +128,7 @@ void CTitleArena::Add(std::string_view title)
         if (size == kLargestBlock) {
             if (!m_ahead)
                 m_ahead = std::make_unique<Ahead>();
-            m_blocks.emplace_back(static_cast<char*>(m_ahead->block.Take(size, true)));
+            m_blocks.emplace_back(static_cast<char*>(m_ahead->block.Take(size)));
             m_ahead->block.Start(size);
         } else {
             m_blocks.emplace_back(static_cast<char*>(Allocate(size)));
@@ -147,8 +147,8 @@ void CTitleArena::Add(std::string_view title)
         if (largePages) {
             if (!m_ahead)
                 m_ahead = std::make_unique<Ahead>();
-            m_starts.emplace_back(static_cast<const char**>(m_ahead->starts.Take(startBytes, true)));
-            m_lengths.emplace_back(static_cast<std::uint16_t*>(m_ahead->lengths.Take(lengthBytes, true)));
+            m_starts.emplace_back(static_cast<const char**>(m_ahead->starts.Take(startBytes)));
+            m_lengths.emplace_back(static_cast<std::uint16_t*>(m_ahead->lengths.Take(lengthBytes)));
             m_ahead->starts.Start(startBytes);
             m_ahead->lengths.Start(lengthBytes);
         } else {
