@@ -118,7 +118,7 @@ TEST(RatingsLine, VectorCutAgreesWithByteWiseCut)
         "      0000001222  12  5.5  Title\t\t\n\n", "\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n\n",
         std::string(1023, ' '), std::string(1023, '7'), "      0000001222  12  5.5  " + std::string(1000, 'L'),
         std::string(70, ' ') + "0000001222  12  5.5  Far (1990)\n", std::string(100, '\t') + "1  2  3  4\n",
-        std::string("      0000001222  12\0  5.5  Gone\n", 34), std::string("      00000\0 01222  12  5.5  T\n", 33),
+        std::string("      0000001222  12\0  5.5  Gone\n", 33), std::string("      00000\0 01222  12  5.5  T\n", 31),
     };
     // Two blanks, a NUL, a tab and a field start at every place around the window's end.
     for (std::size_t at = 40; at < 80 && at + 2 < full.size(); ++at) {
