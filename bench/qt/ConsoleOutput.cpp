@@ -6,7 +6,7 @@
 //
 // Runs on the display in DISPLAY, or offscreen without one.
 
-#include "shell/ConsoleDlg.h"
+#include "shell/difftools/ConsoleDlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

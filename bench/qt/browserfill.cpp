@@ -11,8 +11,8 @@
 
 #include "listdata/AppSettings.h"
 #include "resources/ShellDialogIds.h"
-#include "shell/ListBrowserDlg.h"
-#include "shell/TitleListView.h"
+#include "shell/browsers/ListBrowserDlg.h"
+#include "shell/browsers/TitleListView.h"
 #include "tools/ListGenerator.h"
 
 #include <QApplication>

@@ -20,12 +20,12 @@
 #include "listdata/StoreRecordTarget.h"
 #include "platform/DocManager.h"
 #include "platform/qt/SortListCtrl.h"
-#include "shell/CreditedWithDlg.h"
-#include "shell/MovieLinksDlg.h"
 #include "shell/core/CreditList.h"
 #include "shell/core/CreditSearch.h"
 #include "shell/core/DistinctTitleTargets.h"
 #include "shell/core/DocumentTitles.h"
+#include "shell/links/CreditedWithDlg.h"
+#include "shell/links/MovieLinksDlg.h"
 #include "tools/ListGenerator.h"
 
 #include <QApplication>

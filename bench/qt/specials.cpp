@@ -17,12 +17,12 @@
 #include "listdata/ListFile.h"
 #include "platform/SortKeys.h"
 #include "platform/qt/SortListCtrl.h"
-#include "shell/BirthdaysDlg.h"
-#include "shell/Bottom10Dlg.h"
-#include "shell/DeathsDlg.h"
-#include "shell/Top250Dlg.h"
 #include "shell/core/RatingsTables.h"
 #include "shell/core/TitleArena.h"
+#include "shell/specials/BirthdaysDlg.h"
+#include "shell/specials/Bottom10Dlg.h"
+#include "shell/specials/DeathsDlg.h"
+#include "shell/specials/Top250Dlg.h"
 #include "tools/ListGenerator.h"
 
 #include <QApplication>

@@ -12,9 +12,9 @@
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/MessageBox.h"
 #include "platform/qt/QtProfile.h"
-#include "shell/ChildFrame.h"
-#include "shell/MainFrame.h"
-#include "shell/ReelvoyagerApp.h"
+#include "shell/app/ChildFrame.h"
+#include "shell/app/MainFrame.h"
+#include "shell/app/ReelvoyagerApp.h"
 #include "support/TestSupport.h"
 #include "tools/ListGenerator.h"
 

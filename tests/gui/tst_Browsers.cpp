@@ -5,13 +5,13 @@
 #include "listdata/ui/GetInformationDlg.h"
 #include "listdata/ui/SearchingDlg.h"
 #include "platform/qt/QtText.h"
-#include "resources/ControlIds.h"
 #include "resources/CommandIds.h"
+#include "resources/ControlIds.h"
 #include "resources/ShellDialogIds.h"
-#include "shell/ListBrowserDlg.h"
-#include "shell/PleaseWaitDlg.h"
-#include "shell/SyncListRead.h"
-#include "shell/TitleListView.h"
+#include "shell/browsers/ListBrowserDlg.h"
+#include "shell/browsers/PleaseWaitDlg.h"
+#include "shell/browsers/SyncListRead.h"
+#include "shell/browsers/TitleListView.h"
 #include "support/FixtureLists.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The Console dialog running small console programs: what it shows, and when it closes.
 
 #include "resources/ShellDialogIds.h"
-#include "shell/ConsoleDlg.h"
+#include "shell/difftools/ConsoleDlg.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

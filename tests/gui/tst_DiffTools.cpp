@@ -6,10 +6,10 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/ShellDialogIds.h"
-#include "shell/ConsoleDlg.h"
-#include "shell/DeltamendDlg.h"
-#include "shell/SumwatchDlg.h"
 #include "shell/core/ConsoleText.h"
+#include "shell/difftools/ConsoleDlg.h"
+#include "shell/difftools/DeltamendDlg.h"
+#include "shell/difftools/SumwatchDlg.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -3,7 +3,7 @@
 
 #include "GuiFixture.h"
 #include "resources/CommandIds.h"
-#include "shell/WindowMenu.h"
+#include "shell/app/WindowMenu.h"
 
 #include <QFile>
 #include <QFileInfo>

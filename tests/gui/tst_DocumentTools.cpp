@@ -14,8 +14,8 @@
 #include "resources/ControlIds.h"
 #include "resources/LinkDialogIds.h"
 #include "resources/SpecialsIds.h"
-#include "shell/CreditedWithDlg.h"
-#include "shell/MovieLinksDlg.h"
+#include "shell/links/CreditedWithDlg.h"
+#include "shell/links/MovieLinksDlg.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -11,7 +11,7 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/OptionsIds.h"
-#include "shell/ColorComboBox.h"
+#include "shell/options/ColorComboBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -10,10 +10,10 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/SpecialsIds.h"
-#include "shell/BirthdaysDlg.h"
-#include "shell/Bottom10Dlg.h"
-#include "shell/DeathsDlg.h"
-#include "shell/Top250Dlg.h"
+#include "shell/specials/BirthdaysDlg.h"
+#include "shell/specials/Bottom10Dlg.h"
+#include "shell/specials/DeathsDlg.h"
+#include "shell/specials/Top250Dlg.h"
 #include "support/FixtureLists.h"
 
 #include <QDateEdit>

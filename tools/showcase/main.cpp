@@ -14,9 +14,9 @@
 #include "platform/View.h"
 #include "platform/qt/QtProfile.h"
 #include "resources/ControlIds.h"
-#include "shell/ChildFrame.h"
-#include "shell/MainFrame.h"
-#include "shell/ReelvoyagerApp.h"
+#include "shell/app/ChildFrame.h"
+#include "shell/app/MainFrame.h"
+#include "shell/app/ReelvoyagerApp.h"
 #include "tools/ListGenerator.h"
 
 #include <QApplication>

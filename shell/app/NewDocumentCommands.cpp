@@ -1,0 +1,76 @@
+// The application's File > New commands for the two document kinds. Kept apart from the
+// rest of the application object: they only run the New-document dialogs, which make
+// the documents themselves.
+
+#include "listdata/ui/NewCastCrewDlg.h"
+#include "listdata/ui/NewMovieTVDlg.h"
+#include "shell/app/MainFrame.h"
+#include "shell/app/ReelvoyagerApp.h"
+
+namespace {
+
+// A search type that is no radio button of the dialog is stored as the exact search.
+int ValidSearchType(int searchType)
+{
+    return searchType >= 0 && searchType <= 3 ? searchType : 0;
+}
+
+} // namespace
+
+void CReelvoyagerApp::OnFileNewMovieTV()
+{
+    NewMovieTVDocument(LastMovieTVText);
+}
+
+void CReelvoyagerApp::OnFileNewCastCrew()
+{
+    NewCastCrewDocument(LastCastCrewText);
+}
+
+void CReelvoyagerApp::NewMovieTVDocument(std::string text)
+{
+    CNewMovieTVDlg dialog(MainFrame());
+    dialog.SetContext(&Settings, &m_docManager);
+    if (text.empty())
+        text = LastMovieTVText;
+    dialog.SearchText = text;
+    dialog.AlsoAka = Settings.MovieTVAlsoAka;
+    dialog.SearchType = Settings.MovieTVSearchType;
+    const int result = dialog.exec();
+    if (MainFrame())
+        MainFrame()->UpdateCommands();
+    if (result != QDialog::Accepted)
+        return;
+    LastMovieTVText = dialog.SearchText;
+    Settings.MovieTVAlsoAka = dialog.AlsoAka;
+    Settings.MovieTVSearchType = ValidSearchType(dialog.SearchType);
+    SaveSettings();
+}
+
+void CReelvoyagerApp::NewCastCrewDocument(std::string text)
+{
+    CNewCastCrewDlg dialog(MainFrame());
+    dialog.SetContext(&Settings, &m_docManager);
+    if (text.empty())
+        text = LastCastCrewText;
+    dialog.SearchText = text;
+    dialog.AlsoAka = Settings.CastCrewAlsoAka;
+    dialog.SearchType = Settings.CastCrewSearchType;
+    dialog.SearchActors = Settings.CastCrewSearchActors;
+    dialog.SearchActresses = Settings.CastCrewSearchActresses;
+    dialog.SearchDirectors = Settings.CastCrewSearchDirectors;
+    dialog.SearchOtherCrew = Settings.CastCrewSearchOtherCrew;
+    const int result = dialog.exec();
+    if (MainFrame())
+        MainFrame()->UpdateCommands();
+    if (result != QDialog::Accepted)
+        return;
+    LastCastCrewText = dialog.SearchText;
+    Settings.CastCrewAlsoAka = dialog.AlsoAka;
+    Settings.CastCrewSearchType = ValidSearchType(dialog.SearchType);
+    Settings.CastCrewSearchActors = dialog.SearchActors;
+    Settings.CastCrewSearchActresses = dialog.SearchActresses;
+    Settings.CastCrewSearchDirectors = dialog.SearchDirectors;
+    Settings.CastCrewSearchOtherCrew = dialog.SearchOtherCrew;
+    SaveSettings();
+}

@@ -1,0 +1,14 @@
+#pragma once
+// File > DiffTools > Sumwatch: checks every list's checksum line with the Sumwatch program.
+
+#include "shell/difftools/DiffToolDlg.h"
+
+class CSumwatchDlg : public CDiffToolDlg {
+    Q_OBJECT
+public:
+    // `listsPath`: the lists folder (Windows-1252) that Sumwatch checks.
+    explicit CSumwatchDlg(std::string listsPath, QWidget* parent = nullptr);
+
+protected:
+    std::string MakeCommandLine() const override;
+};
