@@ -432,10 +432,6 @@ private slots:
         m_program->profile->WriteProfileString("Settings", "Font FaceName", "Fixedsys");
         QVERIFY(m_program->Start());
         QString family;
-        for (const QString& candidate : QFontDatabase::families())
-            if (!QFontDatabase::isFixedPitch(candidate) && candidate != platform::FontFamilyFor("Fixedsys"))
-                family = candidate;
-        QVERIFY(!family.isEmpty());
         const int dpi = m_program->Frame().logicalDpiY();
 
         Run(ID_OPTIONS_CHANGEFONT, [&](QDialog& dialog) {
@@ -444,7 +440,18 @@ private slots:
             // The stored colour 8 is none of the 16: it shows as its own row.
             QCOMPARE(colour->currentText(), QStringLiteral("Custom"));
             if (change) {
-                dialog.findChild<QFontComboBox*>(QStringLiteral("Family"))->setCurrentFont(QFont(family));
+                // A family the combo box offers under its own name: an alias such as "Serif"
+                // is shown as the family it stands for.
+                auto* families = dialog.findChild<QFontComboBox*>(QStringLiteral("Family"));
+                for (int i = 0; i < families->count(); ++i) {
+                    const QString candidate = families->itemText(i);
+                    if (!QFontDatabase::isFixedPitch(candidate) && candidate != platform::FontFamilyFor("Fixedsys") &&
+                        QFontInfo(QFont(candidate)).family() == candidate)
+                        family = candidate;
+                }
+                QVERIFY(!family.isEmpty());
+                families->setCurrentFont(QFont(family));
+                QCOMPARE(families->currentFont().family(), family);
                 dialog.findChild<QComboBox*>(QStringLiteral("Size"))->setCurrentText(QStringLiteral("12"));
                 for (QCheckBox* check : dialog.findChildren<QCheckBox*>())
                     if (check->text() == QStringLiteral("&Bold"))
