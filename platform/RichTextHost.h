@@ -33,7 +33,7 @@ struct CharFormat {
     char faceName[kFaceNameSize] = {};
 };
 
-// A screen measuring context with one font selected (a device context in the original).
+// A screen measuring context with one font selected.
 class ITextMeasure {
 public:
     virtual ~ITextMeasure() = default;

@@ -79,8 +79,8 @@ void CSearchingDlg::DestroyWindow()
 void CSearchingDlg::OnCancel()
 {
     g_bCancelSearch = true;
-    // Like the original, Cancel does not end the dialog: it closes it, and the close
-    // either cancels the run or tells the frame.
+    // Cancel does not end the dialog itself: it closes it, and the close either cancels
+    // the run or tells the frame.
     QMetaObject::invokeMethod(
         this, [this] { close(); }, Qt::QueuedConnection);
 }

@@ -108,8 +108,7 @@ void CHyperLink::ApplyFont()
 
 void CHyperLink::SetDefaultCursor()
 {
-    // The help viewer's hand cursor of the original has no counterpart here; Qt's
-    // pointing hand is the desktop's link cursor.
+    // Qt's pointing hand is the desktop's link cursor.
     if (LinkCursor.shape() == Qt::ArrowCursor)
         SetLinkCursor(std::nullopt);
 }

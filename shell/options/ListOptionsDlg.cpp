@@ -15,16 +15,16 @@ using namespace resources;
 
 namespace {
 
-QButtonGroup* AddRadioGroup(QWidget* dialog, platform::DialogTemplate& layout, const CListOptionsDlg::RadioGroup& spec,
-                            int x, int y, int width)
+QButtonGroup* AddRadioGroup(QWidget* dialog, platform::DialogTemplate& layout,
+                            const CListOptionsDlg::RadioGroup& radioGroup, int x, int y, int width)
 {
-    const int rows = static_cast<int>(spec.buttons.size());
-    auto* frame = new QGroupBox(QString::fromLatin1(spec.title), dialog);
+    const int rows = static_cast<int>(radioGroup.buttons.size());
+    auto* frame = new QGroupBox(QString::fromLatin1(radioGroup.title), dialog);
     layout.Place(frame, x, y, width, 16 + 12 * rows);
     auto* group = new QButtonGroup(dialog);
     for (int i = 0; i < rows; ++i) {
-        auto* radio = new QRadioButton(QString::fromLatin1(spec.buttons[i].second), frame);
-        radio->setObjectName(QString::number(spec.buttons[i].first));
+        auto* radio = new QRadioButton(QString::fromLatin1(radioGroup.buttons[i].second), frame);
+        radio->setObjectName(QString::number(radioGroup.buttons[i].first));
         group->addButton(radio, i);
         layout.Place(radio, x + 8, y + 12 + 12 * i, width - 14, 10, true);
     }
