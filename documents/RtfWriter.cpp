@@ -30,6 +30,21 @@ bool IsLetterOrDigit(char c)
     return (byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') || byte >= 0xC0;
 }
 
+// The control drops a CR or LF of the RTF text, so one inside a record text (a lone CR
+// of a list line, a line break stored in a document file) would shift every later link.
+// It is shown as one blank instead: the one position the writer counts for it.
+bool IsLineBreak(char c)
+{
+    return c == '\r' || c == '\n';
+}
+
+std::string WithoutLineBreaks(std::string_view text)
+{
+    std::string shown(text);
+    std::replace_if(shown.begin(), shown.end(), IsLineBreak, ' ');
+    return shown;
+}
+
 } // namespace
 
 std::string_view RtfTrimmed(std::string_view text)
@@ -241,9 +256,10 @@ void CRtfWriter::EmitLink(std::string_view display, std::string_view target, std
             SetUnderline(true, false);
     }
     const std::int32_t start = m_position;
-    AppendEscaped(display);
+    const std::string shown = WithoutLineBreaks(display);
+    AppendEscaped(shown);
     if (links)
-        m_links.Add(kind, start, m_position, display, target, alt);
+        m_links.Add(kind, start, m_position, shown, target, alt);
     SetColor(keptColor, false);
     SetUnderline(keptUnderline, false);
 }
@@ -293,7 +309,7 @@ void CRtfWriter::AppendEscaped(std::string_view text)
     for (const char c : text) {
         if (c == '\\' || c == '{' || c == '}')
             m_output += '\\';
-        m_output += c;
+        m_output += IsLineBreak(c) ? ' ' : c;
     }
     // The control shows each escaped character once.
     m_position += static_cast<std::int32_t>(text.size());
@@ -334,7 +350,7 @@ void CRtfWriter::Flush()
 std::string CRtfWriter::ShownText(std::string_view text) const
 {
     if (Settings().NoLinks)
-        return std::string(text);
+        return WithoutLineBreaks(text);
     std::string shown;
     for (;;) {
         const QvSplit split = SplitAtQv(text);
@@ -347,7 +363,7 @@ std::string CRtfWriter::ShownText(std::string_view text) const
             shown += split.reference;
         text = split.rest;
     }
-    return shown;
+    return WithoutLineBreaks(shown);
 }
 
 int CRtfWriter::QvTextExtent(std::string_view text, const platform::ITextMeasure& context) const

@@ -7,6 +7,9 @@
 // link, paragraph, tab and new-line calls, EndDocument, StreamIn. The settings are read at
 // each call, so a changed setting shows at the next rebuild.
 //
+// A CR or LF inside a text shows as a blank (one position, as the control counts it),
+// and a link's display text in the table is that shown text.
+//
 // GUI thread only.
 
 #include "documents/RtfLinkTable.h"

@@ -162,6 +162,59 @@ TEST_F(RtfWriterTest, BytesAboveAsciiAndTabsGoOutAsTheyAre)
     EXPECT_EQ(writer.Position(), 7);
 }
 
+// The control drops a CR or LF of the RTF: each goes out as one blank, so the links behind
+// it keep their places (and a link's display is the text the view shows).
+TEST_F(RtfWriterTest, LineBreaksInsideTextsGoOutAsOneBlankEach)
+{
+    struct Case {
+        const char* text;  // written untrimmed, then a name link
+        const char* body;  // what the text becomes
+        const char* link;  // the link's display as written (trimmed)
+        const char* shown; // its display in the table
+        int noLinks;
+    };
+    const Case cases[] = {
+        {"Leon\rBalaluseberg\n", "Leon Balaluseberg ", "Leon Balaluseberg", "Leon Balaluseberg", 0},
+        {"a\r\nb", "a  b", "x\ry", "x y", 0},
+        {"\r\r", "  ", "\nLeon\rB\n", "Leon B", 0},
+        {"a\n_Dune\n(1984)_ (qv)\r", "a \\cf2 \\ul Dune (1984)\\cf1 \\ulnone  ", "L", "L", 0},
+        {"a\n_Dune\n(1984)_ (qv)\r", "a _Dune (1984)_ (qv) ", "L\rM", "L M", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        settings.NoLinks = c.noLinks;
+        Begin();
+        writer.WriteText(c.text, 0, false);
+        writer.Flush();
+        EXPECT_EQ(Body(), c.body);
+        const int textEnd = writer.Position();
+        writer.WriteLink(c.link, "Balaluseberg, Leon", "", 0, RtfLinkKind::Name, true);
+        writer.EndDocument();
+        const std::string shown = c.shown;
+        EXPECT_EQ(writer.Position(), textEnd + static_cast<int>(shown.size()));
+        EXPECT_EQ(writer.Output().find('\r'), std::string::npos);
+        EXPECT_EQ(writer.Output().find('\n'), std::string::npos);
+        if (c.noLinks) {
+            EXPECT_EQ(writer.Links().GetCount(), 0);
+            continue;
+        }
+        const RtfLink last = writer.Links().GetAt(writer.Links().GetCount() - 1);
+        EXPECT_EQ(last.display, shown);
+        EXPECT_EQ(last.target, "Balaluseberg, Leon");
+        EXPECT_EQ(last.start, textEnd);
+        EXPECT_EQ(last.end, textEnd + static_cast<int>(shown.size()));
+    }
+    // The title reference of the fourth case keeps its stored target.
+    settings.NoLinks = 0;
+    Begin();
+    writer.WriteText("_Dune\n(1984)_ (qv)", 0, false);
+    writer.Flush();
+    ASSERT_EQ(writer.Links().GetCount(), 1);
+    EXPECT_EQ(writer.Links().GetAt(0).display, "Dune (1984)");
+    EXPECT_EQ(writer.Links().GetAt(0).target, "Dune\n(1984)");
+    EXPECT_EQ(writer.Links().GetAt(0).end, 11);
+}
+
 TEST_F(RtfWriterTest, NameAndTitleReferencesBecomeLinks)
 {
     const std::string text = "'Smith, John (I)' (qv) met the crew of _Matrix, The (1999)_ (qv).";

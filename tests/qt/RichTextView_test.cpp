@@ -1,10 +1,15 @@
 #include "platform/qt/RichTextView.h"
 
+#include "documents/MovieTVText.h"
+#include "documents/RVMDoc.h"
 #include "documents/RtfWriter.h"
 #include "listdata/AppSettings.h"
+#include "listdata/ListCatalog.h"
 #include "platform/MulDiv.h"
 #include "platform/qt/QtFont.h"
 #include "platform/qt/QtText.h"
+#include "support/TestSupport.h"
+#include "support/ViewFixture.h"
 
 #include <QDir>
 #include <QFontDatabase>
@@ -59,7 +64,8 @@ QTextCharFormat FormatAt(CRichTextView& view, int position)
 }
 
 // Random documents in the shapes the view builders write: plain runs with every byte but
-// line breaks, cross-references, links in every style, paragraphs, tab stops, new lines.
+// NUL (line breaks inside texts included), cross-references, links in every style,
+// paragraphs, tab stops, new lines.
 class DocumentGenerator {
 public:
     explicit DocumentGenerator(unsigned seed) : m_random(seed) {}
@@ -71,7 +77,7 @@ public:
 
     int Pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(m_random); }
 
-    // Text without line breaks and without cross-reference marks.
+    // Text without cross-reference marks.
     std::string Plain(int maxLength)
     {
         static const std::string common = "abcdefghijklmnopqrstuvwxyz ABCXYZ 0123456789 ,.;:-()[]\t{}\\";
@@ -81,7 +87,7 @@ public:
             char c;
             if (Pick(5) == 0) {
                 c = static_cast<char>(1 + Pick(255));
-                if (c == '\n' || c == '\r' || c == '\'' || c == '_')
+                if (c == '\'' || c == '_')
                     c = '#';
             } else {
                 c = common[static_cast<std::size_t>(Pick(static_cast<int>(common.size())))];
@@ -187,9 +193,12 @@ TEST(RichTextView, LinkRangesAndTextPositionsMatchTheDocument)
         // Every paragraph mark the writer counted is one character; "\par}" adds the last
         // paragraph, QTextDocument its own end mark.
         EXPECT_EQ(view.document()->characterCount(), writer.Position() + 2);
+        // A line break inside a text shows as one blank.
         for (const DocumentGenerator::Segment& segment : generator.segments) {
             const int end = segment.start + static_cast<int>(segment.text.size());
-            ASSERT_EQ(TextAt(view, segment.start, end), platform::ToQString(segment.text)) << segment.start;
+            QString shown = platform::ToQString(segment.text);
+            shown.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+            ASSERT_EQ(TextAt(view, segment.start, end), shown) << segment.start;
         }
         const CRtfLinkTable& links = writer.Links();
         if (settings.NoLinks)
@@ -209,6 +218,66 @@ TEST(RichTextView, LinkRangesAndTextPositionsMatchTheDocument)
             }
         }
     }
+}
+
+// Line breaks inside record texts, through a real view: a lone CR of a list line (the
+// list reader keeps it) and a LF that a document file stored. Every link, those behind
+// the breaks included, covers exactly the text it was written for.
+TEST(RichTextView, LinksBehindLineBreaksOfRecordTextsCoverTheirTexts)
+{
+    std::string film;
+    const testsupport::GeneratedDocuments lists(false, [&film](const listgen::ListGenerator& generator,
+                                                               const std::string& folder) {
+        film = generator.FeaturedFilm();
+        const std::string path = folder + "Trivia.list";
+        std::string trivia = testsupport::ReadFile(path);
+        const std::string header = "\n# " + film + "\n";
+        const std::size_t at = trivia.find(header);
+        ASSERT_NE(at, std::string::npos);
+        trivia.insert(at + header.size(), "- Lone\rCR before 'Balaluseberg, Leon' (qv) of _Modilaba (1940)_ (qv).\n\n");
+        testsupport::WriteFile(path, trivia);
+    });
+    const std::unique_ptr<CRVMDoc> searched = lists.SearchMovie(film);
+    {
+        auto lock = searched->GetRecords().Lock();
+        searched->GetRecords().AddString(kTrivia, 1, "Stored\nin a file by 'Balaluseberg, Leon' (qv).\r\nEnd");
+    }
+    const testsupport::TempDir dir;
+    ASSERT_TRUE(searched->OnSaveDocument(dir.File("breaks.rvmtv")));
+    CRVMDoc loaded;
+    ASSERT_TRUE(loaded.OnOpenDocument(dir.File("breaks.rvmtv")));
+
+    CAppSettings settings = OutputSettings();
+    CRichTextView view;
+    view.resize(900, 600);
+    CRtfWriter writer(&settings);
+    writer.Attach(&view);
+    const std::unique_ptr<platform::ITextMeasure> measure = view.CreateMeasure(settings.Font);
+    {
+        auto lock = loaded.GetRecords().Lock();
+        CMovieTVText(writer, loaded.GetRecords(), *measure, loaded.GetMovieTitle(), kSectionComplete).Build(0);
+    }
+    ASSERT_TRUE(writer.StreamIn());
+
+    const QString text = view.toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Lone CR before Leon Balaluseberg of Modilaba (1940).")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Stored in a file by Leon Balaluseberg.  End")));
+    EXPECT_EQ(view.document()->characterCount(), writer.Position() + 2);
+    const CRtfLinkTable& links = writer.Links();
+    int named = 0;
+    bool webAddress = false;
+    for (int i = 0; i < links.GetCount(); ++i) {
+        const RtfLink link = links.GetAt(i);
+        EXPECT_EQ(TextAt(view, link.start, link.end), platform::ToQString(link.display)) << i << " " << link.target;
+        EXPECT_EQ(link.display.find_first_of("\r\n"), std::string::npos) << i;
+        if (link.target == "Balaluseberg, Leon") {
+            EXPECT_EQ(link.display, "Leon Balaluseberg");
+            ++named;
+        }
+        webAddress = webAddress || (link.kind == RtfLinkKind::WebAddress && link.display.starts_with("https://"));
+    }
+    EXPECT_EQ(named, 2);
+    EXPECT_TRUE(webAddress);
 }
 
 class RichTextViewTest : public ::testing::Test {

@@ -62,9 +62,11 @@ template <class Document> void Search(Document& document, const CAppSettings& se
 
 } // namespace
 
-GeneratedDocuments::GeneratedDocuments(bool crlf) : m_generator(Options(crlf))
+GeneratedDocuments::GeneratedDocuments(bool crlf, const ListEdit& edit) : m_generator(Options(crlf))
 {
     m_generator.WriteSet(m_dir.Path());
+    if (edit)
+        edit(m_generator, m_dir.Path());
     m_settings.ListsPath = m_dir.Path();
     for (int i = 0; i < kListCount; ++i)
         m_settings.Lists[i].FileName = DefaultListFileName(i);

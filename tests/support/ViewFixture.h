@@ -11,6 +11,7 @@
 #include "support/TestSupport.h"
 #include "tools/ListGenerator.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,8 +22,12 @@ constexpr std::uint64_t kViewSeed = 7;
 
 class GeneratedDocuments {
 public:
-    // Writes every list with the view seed (`crlf`: with CR LF line ends).
-    explicit GeneratedDocuments(bool crlf);
+    // The lists of a generator edited before a search: `folder` holds the written files.
+    using ListEdit = std::function<void(const listgen::ListGenerator& generator, const std::string& folder)>;
+
+    // Writes every list with the view seed (`crlf`: with CR LF line ends), then runs
+    // `edit` when one is given.
+    explicit GeneratedDocuments(bool crlf, const ListEdit& edit = {});
 
     const listgen::ListGenerator& Generator() const { return m_generator; }
 
