@@ -136,6 +136,6 @@ bool CRichDocumentView::OnUpdateLinkCommand(CCmdUI& cmdUI)
 
 void CRichDocumentView::OnGotoURL()
 {
-    if (platform::ShellOpen::Open(m_clicked.link.target) <= 32)
+    if (platform::ShellOpen::OpenWebAddress(m_clicked.link.target) <= 32)
         platform::MessageBox::Show(this, "Couldn't open a Internet Browser!", "Error!", platform::MessageBox::IconError);
 }

@@ -25,6 +25,19 @@ QStringList& OpenedTargets()
 
 int g_beeps = 0;
 
+// The address that OpenWebAddress opens for `target`; empty when it opens nothing.
+QString WebAddress(const std::string& target)
+{
+    QString text = ToQString(target).trimmed();
+    if (text.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        text.prepend(QLatin1String("http://"));
+    // Tolerant: the provider's addresses hold blanks turned '+', quotes, braces and
+    // accented letters as they are, which the opener encodes.
+    const QUrl url(text, QUrl::TolerantMode);
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    return url.isValid() && web && !url.host().isEmpty() ? text : QString();
+}
+
 } // namespace
 
 int ShellOpen::Open(const std::string& target)
@@ -41,6 +54,12 @@ int ShellOpen::Open(const std::string& target)
     return url.isValid() && QDesktopServices::openUrl(url) ? kSuccess : kNoAssociation;
 }
 
+int ShellOpen::OpenWebAddress(const std::string& target)
+{
+    const QString address = WebAddress(target);
+    return address.isEmpty() ? kNotWebAddress : Open(FromQString(address));
+}
+
 void ShellOpen::SetNextResult(int result)
 {
     NextResults().push_back(result);
@@ -48,6 +67,10 @@ void ShellOpen::SetNextResult(int result)
 int ShellOpen::PendingResults()
 {
     return static_cast<int>(NextResults().size());
+}
+void ShellOpen::ClearResults()
+{
+    NextResults().clear();
 }
 const QStringList& ShellOpen::Opened()
 {

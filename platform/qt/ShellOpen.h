@@ -13,14 +13,22 @@ class ShellOpen {
 public:
     // No application could be found for the target.
     static constexpr int kNoAssociation = 31;
+    // OpenWebAddress refused a target that is no web address.
+    static constexpr int kNotWebAddress = 5;
     static constexpr int kSuccess = 42;
 
     // Opens `target` (Windows-1252) with the desktop's handler for it.
     static int Open(const std::string& target);
+    // Opens `target` only when it is an http or https address (one that starts with
+    // "www." as http): a target taken from a document file must not open a local file or
+    // run another scheme's handler. Anything else opens nothing and gives kNotWebAddress,
+    // without taking a queued result or being kept for the test hooks.
+    static int OpenWebAddress(const std::string& target);
 
     // Test hooks.
     static void SetNextResult(int result);
     static int PendingResults();
+    static void ClearResults();
     static const QStringList& Opened();
     static void ClearOpened();
 };

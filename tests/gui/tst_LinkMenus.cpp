@@ -310,6 +310,81 @@ private slots:
         QCOMPARE(platform::MessageBox::Shown().value(0), message);
     }
 
+    // A document file may hold any web address: only http and https open (www. as http),
+    // anything else gets the box a failed open shows.
+    void goToUrlOpensOnlyWebAddresses_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("opened"); // empty: nothing opens, the box shows
+        const QString dune = QStringLiteral("https://www.zuvo.example/Title?Dune");
+        QTest::newRow("https") << dune << dune;
+        QTest::newRow("http") << "http://www.zuvo.example/Name?Smith,+John"
+                              << "http://www.zuvo.example/Name?Smith,+John";
+        QTest::newRow("capitals") << "HTTPS://WWW.ZUVO.EXAMPLE"
+                                  << "HTTPS://WWW.ZUVO.EXAMPLE";
+        QTest::newRow("blanks around") << " https://www.zuvo.example/\r\n"
+                                       << "https://www.zuvo.example/";
+        QTest::newRow("quotes and braces") << "https://www.zuvo.example/Title?\"S\"+(1999)+{Ep+(#1.2)}"
+                                           << "https://www.zuvo.example/Title?\"S\"+(1999)+{Ep+(#1.2)}";
+        QTest::newRow("www.") << "www.zuvo.example/Title?Dune"
+                              << "http://www.zuvo.example/Title?Dune";
+        QTest::newRow("WWW.") << "WWW.zuvo.example"
+                              << "http://WWW.zuvo.example";
+        QTest::newRow("file:") << "file:///etc/passwd"
+                               << "";
+        QTest::newRow("javascript:") << "javascript:alert(1)"
+                                     << "";
+        QTest::newRow("relative path") << "../lists/Actors.list"
+                                       << "";
+        QTest::newRow("absolute path") << "/etc/passwd"
+                                       << "";
+        QTest::newRow("mailto:") << "mailto:someone@zuvo.example"
+                                 << "";
+        QTest::newRow("ftp:") << "ftp://www.zuvo.example/"
+                              << "";
+        QTest::newRow("no host") << "https:///etc/passwd"
+                                 << "";
+        QTest::newRow("no slashes") << "http:www.zuvo.example"
+                                    << "";
+        QTest::newRow("bare host") << "zuvo.example"
+                                   << "";
+        QTest::newRow("www without dot") << "wwwzuvo.example"
+                                         << "";
+        QTest::newRow("empty") << ""
+                               << "";
+    }
+
+    void goToUrlOpensOnlyWebAddresses()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, opened);
+        CRichDocumentView* shown = Open(QStringLiteral("movie"));
+        QVERIFY(shown);
+        CRtfWriter& writer = shown->Writer();
+        writer.Reset();
+        writer.BeginDocument();
+        writer.WriteText("Zuvo URL: ", kRtfStyleBold, false);
+        writer.WriteLink("Zuvo", platform::FromQString(target), "", 0, RtfLinkKind::WebAddress, false);
+        writer.EndDocument();
+        QVERIFY(writer.StreamIn());
+        // A result is queued either way: a refused target must leave it untaken.
+        platform::ShellOpen::SetNextResult(platform::ShellOpen::kSuccess);
+        if (opened.isEmpty())
+            platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        platform::PopupMenu::SetNextChoice(ID_LINK_GOTOURL);
+        RightClick(*shown, PointOf(*shown, writer.Links().GetAt(0).start + 1));
+        QCOMPARE(shown->ClickedLink(), 0);
+        if (opened.isEmpty()) {
+            QCOMPARE(platform::ShellOpen::Opened(), QStringList());
+            QCOMPARE(platform::MessageBox::Shown(), QStringList{QStringLiteral("Couldn't open a Internet Browser!")});
+            QCOMPARE(platform::ShellOpen::PendingResults(), 1);
+            platform::ShellOpen::ClearResults();
+        } else {
+            QCOMPARE(platform::ShellOpen::Opened(), QStringList{opened});
+            QCOMPARE(platform::MessageBox::Shown(), QStringList());
+        }
+    }
+
     void popupCommandsOpenTheirDialogs_data()
     {
         QTest::addColumn<QString>("view");
