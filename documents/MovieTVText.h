@@ -122,8 +122,8 @@ private:
     // NewLine, then Paragraph(-1, indent) in characters: the next line of a block.
     void LineAt(int indent);
     // A value list's episode count after one blank, in italics: "(1 episode)" for exactly
-    // 1, else "(n episodes)"; a record that holds no integer (an older file's text)
-    // shows its text.
+    // 1, else "(n episodes)". A record that holds no integer, or a 4-byte one whose value
+    // no count reaches (0 to 2^21 - 1), is an older file's text and shows as that text.
     void WriteEpisodeCount(const InfoRecord& record);
     // D of the indents that hang behind a dash: the width of "- " in twips.
     int DashWidth() const;

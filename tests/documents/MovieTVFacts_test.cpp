@@ -37,13 +37,16 @@ TEST_F(MovieTVTextTest, AkaTitles)
 
 TEST_F(MovieTVTextTest, OneLineBlocks)
 {
-    Check({{"values with episode counts, an older file's text count, an unknown key",
-            {Text(kGenres, 0, "A"), Text(kGenres, 0, "B"), Int(kGenres, 1, 1), Text(kGenres, 0, "C"),
-             Int(kGenres, 1, 2), Text(kGenres, 0, "D"), Int(kGenres, 1, 0), Text(kGenres, 1, "(some)"),
-             Text(kGenres, 7, "?")},
-            "{-1,1}*Genre: *A / B /(1 episode)/ / C /(2 episodes)/ / D /(0 episodes)/ /(some)/"
-            "Unknown Info. Please report this to the Author of this Program.\n"}},
-          [](CMovieTVText& t) { return t.AddTitleWords(kGenres); });
+    // A 3-character text and its NUL fill 4 bytes as a count does: it is still a text.
+    Check(
+        {{"values with episode counts, an older file's text count, an unknown key",
+          {Text(kGenres, 0, "A"), Text(kGenres, 0, "B"), Int(kGenres, 1, 1), Text(kGenres, 0, "C"), Int(kGenres, 1, 2),
+           Text(kGenres, 0, "D"), Int(kGenres, 1, 0), Text(kGenres, 1, "(some)"), Text(kGenres, 0, "E"),
+           Text(kGenres, 1, "(v)"), Text(kGenres, 0, "F"), Int(kGenres, 1, (1 << 21) - 1), Text(kGenres, 7, "?")},
+          "{-1,1}*Genre: *A / B /(1 episode)/ / C /(2 episodes)/ / D /(0 episodes)/ /(some)/ / E /(v)/"
+          " / F /(2097151 episodes)/"
+          "Unknown Info. Please report this to the Author of this Program.\n"}},
+        [](CMovieTVText& t) { return t.AddTitleWords(kGenres); });
     Check({{"a note and a count",
             {Text(kRunningTimes, 0, "95"), Text(kRunningTimes, 1, "(director's cut)"), Text(kRunningTimes, 0, "30"),
              Int(kRunningTimes, 2, 1)},
@@ -127,8 +130,10 @@ TEST_F(MovieTVTextTest, LocationsAndCompaniesWithEpisodeCounts)
     Check({{"counts as episodes, an older file's text, an unknown key",
             {Text(kLocations, 0, "Bergen"), Text(kLocations, 1, "(harbour)"), Int(kLocations, 2, 10),
              Text(kLocations, 0, "Lyon"), Int(kLocations, 2, 1), Text(kLocations, 0, "Oslo"),
-             Text(kLocations, 2, "(pilot only)"), Text(kLocations, 4, "?")},
+             Text(kLocations, 2, "(pilot only)"), Text(kLocations, 0, "Rome"), Text(kLocations, 2, "(v)"),
+             Text(kLocations, 4, "?")},
             "{-1,1}*Locations:*\n{-1,2}Bergen (harbour) /(10 episodes)/\nLyon /(1 episode)/\nOslo /(pilot only)/\n"
+            "Rome /(v)/\n"
             "Unknown Location. Please report this to the Author of this Program.\n"}},
           [](CMovieTVText& t) { return t.AddLocations(); });
     Check({{"a note and a count; other keys not shown",
