@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -128,6 +129,31 @@ int CRichTextView::CharacterAt(const QPoint& viewportPoint) const
         return -1;
     }
     return -1;
+}
+
+void CRichTextView::keyPressEvent(QKeyEvent* event)
+{
+    const struct {
+        QKeySequence::StandardKey key;
+        QTextCursor::MoveOperation move;
+        QTextCursor::MoveMode mode;
+    } documentEnds[] = {
+        {QKeySequence::MoveToStartOfDocument, QTextCursor::Start, QTextCursor::MoveAnchor},
+        {QKeySequence::MoveToEndOfDocument, QTextCursor::End, QTextCursor::MoveAnchor},
+        {QKeySequence::SelectStartOfDocument, QTextCursor::Start, QTextCursor::KeepAnchor},
+        {QKeySequence::SelectEndOfDocument, QTextCursor::End, QTextCursor::KeepAnchor},
+    };
+    for (const auto& end : documentEnds) {
+        if (event->matches(end.key)) {
+            moveCursor(end.move, end.mode);
+            // The whole way: the margin below the last line too.
+            QScrollBar* bar = verticalScrollBar();
+            bar->setValue(end.move == QTextCursor::Start ? bar->minimum() : bar->maximum());
+            event->accept();
+            return;
+        }
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 void CRichTextView::SelectRange(int start, int end)

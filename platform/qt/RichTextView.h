@@ -31,6 +31,11 @@ public:
 
     const QTextCharFormat& DefaultCharFormat() const { return m_defaultFormat; }
 
+protected:
+    // Ctrl+Home and Ctrl+End (with Shift: extending the selection) go to the start and
+    // end of the text, which a read-only QTextEdit without keyboard selection ignores.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QTextCharFormat m_defaultFormat;
 };

@@ -14,7 +14,10 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QToolBar>
 #include <QUrl>
 
@@ -431,6 +434,53 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
         QCOMPARE(m_program->Frame().MdiArea()->subWindowList().size(), 1);
+    }
+
+    void ctrlHomeAndCtrlEndGoToTheEndsOfTheText()
+    {
+        QVERIFY(m_program->Start());
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowActive(&m_program->Frame()));
+        CRichDocumentView* view = Program::ViewOf(movie);
+        // Far more lines than the window shows.
+        CRtfWriter& writer = view->Writer();
+        writer.SetupFont();
+        writer.Reset();
+        writer.BeginDocument();
+        for (int line = 0; line < 300; ++line) {
+            writer.WriteText("Line " + std::to_string(line), 0, false);
+            writer.NewLine();
+        }
+        writer.EndDocument();
+        QVERIFY(writer.StreamIn());
+        view->setFocus();
+        QScrollBar* bar = view->verticalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        const int end = view->document()->characterCount() - 1;
+
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier);
+        QCOMPARE(view->textCursor().position(), end);
+        QVERIFY(!view->textCursor().hasSelection());
+        QCOMPARE(bar->value(), bar->maximum());
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier);
+        QCOMPARE(view->textCursor().position(), 0);
+        QCOMPARE(bar->value(), 0);
+
+        // With Shift the selection grows from where the cursor stood, and Copy follows it.
+        view->SelectRange(12, 12);
+        QTest::keyClick(view, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(view->textCursor().selectionStart(), 12);
+        QCOMPARE(view->textCursor().selectionEnd(), end);
+        QCOMPARE(bar->value(), bar->maximum());
+        m_program->Frame().UpdateCommands();
+        QVERIFY(m_program->Action(ID_EDIT_COPY)->isEnabled());
+        view->SelectRange(20, 20);
+        QTest::keyClick(view, Qt::Key_Home, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(view->textCursor().selectionStart(), 0);
+        QCOMPARE(view->textCursor().selectionEnd(), 20);
+        QCOMPARE(bar->value(), 0);
+        QCOMPARE(view->textCursor().selectedText(), QStringLiteral("Line 0\u2029Line 1\u2029Line 2"));
     }
 
     void closingAModifiedDocumentAsks()
