@@ -609,12 +609,45 @@ private slots:
 
     void noLinksTogglesAndIsSaved()
     {
+        m_program->profile->WriteProfileInt("Settings", "Disable Link Color", 0);
         QVERIFY(m_program->Start());
-        m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const std::vector<platform::CDocument*> documents = {
+            m_program->NewMovie(m_program->generator->FeaturedFilm()),
+            m_program->NewPerson(m_program->generator->FeaturedActor())};
+        auto colour = [](platform::ColorRef c) {
+            return QColor(platform::RedOf(c), platform::GreenOf(c), platform::BlueOf(c));
+        };
+        const QColor linkColour = colour(m_program->app->Settings.LinkColor);
+        const QColor textColour = colour(m_program->app->Settings.FontColor);
+        QVERIFY(linkColour != textColour);
+        // Every open view: how many links it holds, the colour its web address shows in
+        // and whether a click on the address finds a link there.
+        auto check = [&documents](int links, const QColor& addressColour) {
+            for (platform::CDocument* document : documents) {
+                CRichDocumentView* view = Program::ViewOf(document);
+                QCOMPARE(view->Writer().Links().GetCount(), links);
+                const QTextCursor found = view->document()->find(QStringLiteral("https://www.zuvo.example/"));
+                QVERIFY(!found.isNull());
+                QTextCursor inside(view->document());
+                inside.setPosition(found.selectionStart() + 1);
+                QCOMPARE(inside.charFormat().foreground().color(), addressColour);
+                const QPoint point = view->cursorRect(inside).center() + QPoint(2, 0);
+                QCOMPARE(view->LinkAt(point) >= 0, links > 0);
+            }
+        };
+        check(1, linkColour);
+        if (QTest::currentTestFailed())
+            return;
         QVERIFY(!m_program->Action(ID_OPTIONS_NOLINKS)->isChecked());
         m_program->Action(ID_OPTIONS_NOLINKS)->trigger();
         QVERIFY(m_program->Action(ID_OPTIONS_NOLINKS)->isChecked());
         QCOMPARE(m_program->profile->GetProfileInt("Settings", "No Links", 0), 1);
+        check(0, textColour);
+        if (QTest::currentTestFailed())
+            return;
+        m_program->Action(ID_OPTIONS_NOLINKS)->trigger();
+        QCOMPARE(m_program->profile->GetProfileInt("Settings", "No Links", 1), 0);
+        check(1, linkColour);
     }
 
 private:
