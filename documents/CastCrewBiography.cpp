@@ -14,28 +14,15 @@
 
 namespace {
 
-struct CodeHeading {
-    int code;
-    std::string_view heading;
-};
-
-constexpr CodeHeading kItemListHeadings[] = {
+constexpr KeyedHeading kItemListHeadings[] = {
     {15, "Biography (print):"}, {17, "Biographical Movies:"}, {19, "Portrayed in:"},
     {21, "Other Works:"},       {29, "Trivia:"},              {31, "Personal Quotes:"},
     {36, "Where are they now:"}, {41, "Trademark:"},
 };
-constexpr CodeHeading kOldTitleListHeadings[] = {{17, "Biographical Movies:"}, {19, "Portrayed in:"}};
-constexpr CodeHeading kPublicationHeadings[] = {
+constexpr KeyedHeading kOldTitleListHeadings[] = {{17, "Biographical Movies:"}, {19, "Portrayed in:"}};
+constexpr KeyedHeading kPublicationHeadings[] = {
     {43, "Interview:"}, {52, "Article:"}, {61, "Pictorials:"}, {70, "Magazine Cover Photo:"}};
-constexpr CodeHeading kDatePlaceHeadings[] = {{4, "Date of Birth: "}, {8, "Date of Death: "}};
-
-template <std::size_t N> std::string_view HeadingOf(const CodeHeading (&table)[N], int code)
-{
-    for (const CodeHeading& row : table)
-        if (row.code == code)
-            return row.heading;
-    return kUnknownHeadline;
-}
+constexpr KeyedHeading kDatePlaceHeadings[] = {{4, "Date of Birth: "}, {8, "Date of Death: "}};
 
 // Calls visit(record) for the biography records of keys first..last in store order.
 template <class Visit> void ForEachBio(const CRecordStore& records, int first, int last, Visit visit)

@@ -60,6 +60,22 @@ enum class HeadingForm { kClosed, kOpen, kInline };
 inline constexpr std::string_view kUnknownHeadline =
     "Unknown Headline. Please report this to the Author of this Program.";
 
+// A heading chosen by a number (a list index, a biography code), for the blocks that
+// serve several.
+struct KeyedHeading {
+    int key;
+    std::string_view heading;
+};
+
+// The heading of `key` in `headings`; kUnknownHeadline when it has none.
+template <std::size_t N> std::string_view HeadingOf(const KeyedHeading (&headings)[N], int key)
+{
+    for (const KeyedHeading& row : headings)
+        if (row.key == key)
+            return row.heading;
+    return kUnknownHeadline;
+}
+
 // One entry of a table of blocks written in order (a section of the Movie/TV view, the
 // fixed order of the Cast/Crew view). Entries next to each other with the same non-zero
 // group form a group: no blank line between its members, one after the group when any

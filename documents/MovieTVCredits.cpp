@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr ListHeading kCrewHeadings[] = {
+constexpr KeyedHeading kCrewHeadings[] = {
     {kDirectors, "Directed by:"},
     {kProducers, "Produced by:"},
     {kComposers, "Original Music by:"},

@@ -13,24 +13,24 @@
 
 namespace {
 
-constexpr ListHeading kAkaHeadings[] = {
+constexpr KeyedHeading kAkaHeadings[] = {
     {kAkaTitles, "Also Known As:"},
     {kGermanAkaTitles, "German Title:"},
     {kItalianAkaTitles, "Italian Title:"},
 };
 
-constexpr ListHeading kWordHeadings[] = {
+constexpr KeyedHeading kWordHeadings[] = {
     {kCountries, "Country: "},
     {kGenres, "Genre: "},
     {kKeywords, "Keywords: "},
 };
 
-constexpr ListHeading kValueHeadings[] = {
+constexpr KeyedHeading kValueHeadings[] = {
     {kRunningTimes, "Runtime: "}, {kLanguage, "Language: "},          {kColorInfo, "Color: "},
     {kSoundMix, "Sound Mix: "},   {kCertificates, "Certification: "},
 };
 
-constexpr ListHeading kCompanyHeadings[] = {
+constexpr KeyedHeading kCompanyHeadings[] = {
     {kProductionCompanies, "Production Companies:"},
     {kDistributors, "Distributors:"},
     {kSpecialEffectsCompanies, "Special Effects:"},

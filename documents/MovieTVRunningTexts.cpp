@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kEpisodeHeader = 99;
 
-constexpr ListHeading kEntryListHeadings[] = {
+constexpr KeyedHeading kEntryKeyedHeadings[] = {
     {kAlternateVersions, "Alternate Versions:"},
     {kCrazyCredits, "Crazy Credits:"},
     {kTrivia, "Trivia:"},
@@ -207,7 +207,7 @@ bool CMovieTVText::AddGoofs()
 
 bool CMovieTVText::AddEntryList(int list)
 {
-    const std::string_view heading = HeadingOf(kEntryListHeadings, list);
+    const std::string_view heading = HeadingOf(kEntryKeyedHeadings, list);
     const CRecordStore& records = Records();
     CRtfWriter& writer = Writer();
     if (records.FindFirst(list) < 0)

@@ -17,8 +17,9 @@
 //    Runtime ...) share a group number and so one blank line after them; a block with 0
 //    stands alone, with a blank line after it when it wrote. Complete shows the whole
 //    Credits table between a head table and a tail table of its own.
-// 3. A block that takes a list index picks its heading from a table by that index and
-//    writes kUnknownHeadline for an index it does not know.
+// 3. A block that takes a list index picks its heading from a KeyedHeading table with
+//    HeadingOf (DocumentText.h), which gives kUnknownHeadline for an index it does not
+//    know.
 // 4. Test it in the test file of its kind (tests/documents/MovieTVText_test.cpp,
 //    MovieTVFacts_test.cpp ...): a table of small stores and the texts they give
 //    (RtfToText form). The goldens of the generated featured titles in
@@ -32,21 +33,6 @@
 
 #include <string>
 #include <vector>
-
-// A heading chosen by list index, for the blocks that serve several lists.
-struct ListHeading {
-    int list;
-    std::string_view heading;
-};
-
-// The heading of `list` in `headings`; kUnknownHeadline when it has none.
-template <std::size_t N> std::string_view HeadingOf(const ListHeading (&headings)[N], int list)
-{
-    for (const ListHeading& row : headings)
-        if (row.list == list)
-            return row.heading;
-    return kUnknownHeadline;
-}
 
 class CMovieTVText : public CDocumentText {
 public:
