@@ -27,9 +27,6 @@ struct Entry {
     std::string year;
     std::string episodeName;
     std::string episodeNumber;
-    // Where the episode number sorts among texts: 1 for "#season.episode", 0 for texts
-    // below "#", 2 for texts above it (compared as text within their class).
-    int episodeClass = 0;
     int self = 0; // 1 himself, 2 herself
 };
 
@@ -44,19 +41,13 @@ Entry MakeEntry(const CRecordStore& records, int index)
     entry.year = line.TitleYear(title.c_str());
     entry.episodeName = line.EpisodeName(title.c_str());
     entry.episodeNumber = line.EpisodeNumber(title.c_str());
-    if (entry.episodeNumber.starts_with('#'))
-        entry.episodeClass = 1;
-    else
-        entry.episodeClass = textchars::CompareNoCase(entry.episodeNumber.c_str(), "#") < 0 ? 0 : 2;
     return entry;
 }
 
-// Latest season and episode first; other texts in text order, the way CompareEpisodes
-// ranks them against numbers.
+// Texts below "#" (no number at all first), then the latest season and episode first,
+// then the texts above "#" (dates, oldest first); a strict weak order (ListLine.h).
 bool EpisodeFirst(const Entry& a, const Entry& b)
 {
-    if (a.episodeClass != b.episodeClass)
-        return a.episodeClass < b.episodeClass;
     return CListLine::CompareEpisodes(a.episodeNumber.c_str(), b.episodeNumber.c_str()) < 0;
 }
 

@@ -108,9 +108,12 @@ public:
     // 1 when the text contains "himself", 2 "herself" (ASCII case ignored), else 0.
     int SelfRole() const;
     // Episode numbers "#season.episode": +1 when a is earlier, -1 when later, 0 equal.
-    // Other strings: case-insensitive comparison (negative when a sorts first). The two
-    // branches have opposite signs, so this is no strict weak order: never hand it to
-    // std::sort.
+    // Other strings: case-insensitive comparison (negative when a sorts first). Despite
+    // the opposite signs, "CompareEpisodes(a, b) > 0" and "CompareEpisodes(a, b) < 0" are
+    // each a strict weak order over any texts, so either may order a sort: a text without
+    // a leading '#' meets every number at its first byte, so the numbers stay one run.
+    // With "> 0": texts above "#" falling, then the numbers rising, then the texts below
+    // "#" (the empty one among them) falling; "< 0" gives the reverse order.
     static int CompareEpisodes(const char* a, const char* b);
 
     // ---- Prefix codes ------------------------------------------------------------------

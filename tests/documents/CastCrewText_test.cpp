@@ -277,6 +277,23 @@ TEST_F(CastCrewTextTest, FilmographySortsByYearOrByTitle)
                          "\"S\" (1995) {Ep (#1.5)}", "\"S\" (1995) {Ep10 (#2.10)}", "\"S\" (1995) {Ep9 (#2.9)}"}))
             << sort;
     }
+
+    // Episodes of one name with numbers of every kind: no number, then the latest
+    // season and episode, then dates, oldest first, in either sort.
+    const std::vector<Rec> episodes = {
+        Credit(kDirectors, 1, "\"S\" (1995) {Ep (2004-05-01)}"),
+        Credit(kDirectors, 1, "\"S\" (1995) {Ep (#1.1)}"),
+        Credit(kDirectors, 1, "\"S\" (1995) {Ep}"),
+        Credit(kDirectors, 1, "\"S\" (1995) {Ep (#2.1)}"),
+        Credit(kDirectors, 1, "\"S\" (1995) {Ep (1999-01-01)}"),
+    };
+    for (const int sort : {0, 1}) {
+        settings.FilmographySort = sort;
+        std::string expected = "(false){-1,1}*Director Filmography:*\n{-1,2|30}";
+        for (const char* title : {"{Ep}", "{Ep (#2.1)}", "{Ep (#1.1)}", "{Ep (1999-01-01)}", "{Ep (2004-05-01)}"})
+            expected += "[\"S\" (1995) " + std::string(title) + "|0]\n";
+        EXPECT_EQ(Write(episodes, categorized), expected + "\n") << sort;
+    }
 }
 
 TEST_F(CastCrewTextTest, CombinedLinesHoldEveryJobOfATitle)

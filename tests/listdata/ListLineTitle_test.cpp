@@ -186,3 +186,61 @@ TEST(ListLineTitle, CompareEpisodesNumbersAndTexts)
         EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " vs " << c.b;
     }
 }
+
+// The episode and filmography sorts order by "CompareEpisodes > 0" and "< 0": both must be
+// strict weak orders over whatever episode numbers a title holds, mixed kinds included.
+TEST(ListLineTitle, CompareEpisodesOrdersAreStrictWeakOrders)
+{
+    const char* const numbers[] = {
+        "",
+        " x",
+        "!",
+        "\"Q\"",
+        "\x01",
+        "#",
+        "#1",
+        "#7",
+        "#1.",
+        "#1.2",
+        "#01.2",
+        "#1.2b",
+        "#1.10",
+        "#2.1",
+        "#x.1",
+        "#1.x",
+        "#99999999999999999999.1",
+        "#2147483647.1",
+        "$",
+        "1999-05-01",
+        "2004-06-01",
+        "Abc",
+        "abc",
+        "ABD",
+        "Pilot",
+        "[x",
+        "_x",
+        "`x",
+        "\x7F",
+        "\xC9t\xE9",
+        "\xE9t\xE9",
+    };
+    for (const int sign : {1, -1}) {
+        SCOPED_TRACE(sign);
+        const auto first = [sign](const char* a, const char* b) { return CListLine::CompareEpisodes(a, b) * sign > 0; };
+        const auto equivalent = [&](const char* a, const char* b) { return !first(a, b) && !first(b, a); };
+        for (const char* a : numbers) {
+            EXPECT_FALSE(first(a, a)) << a;
+            for (const char* b : numbers) {
+                EXPECT_FALSE(first(a, b) && first(b, a)) << a << " | " << b;
+                for (const char* c : numbers) {
+                    if (first(a, b) && first(b, c)) {
+                        EXPECT_TRUE(first(a, c)) << a << " | " << b << " | " << c;
+                    }
+                    if (equivalent(a, b) && equivalent(b, c)) {
+                        EXPECT_TRUE(equivalent(a, c)) << a << " | " << b << " | " << c;
+                    }
+                }
+            }
+        }
+    }
+}
