@@ -45,6 +45,28 @@ QDate BirthDate(const std::string& path, const std::string& name)
 
 const std::string kColumns = "New  Distribution  Votes  Rank  Title\n";
 
+// The rows of a Specials list, a line each, their cells separated by tabs.
+std::string RowsText(const platform::CSortListCtrl& list)
+{
+    std::string text;
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        for (int column = 0; column < list.GetColumnCount(); ++column)
+            text += (column > 0 ? "\t" : "") + list.GetItemText(row, column);
+        text += '\n';
+    }
+    return text;
+}
+
+// The golden file of the rows the Specials list for the generated sample lists, first
+// rewritten with `text` when RV_UPDATE_GOLDENS is set. The core's tests read it too.
+std::string Golden(const std::string* text)
+{
+    const std::string path = std::string(RV_TEST_DATA_DIR) + "specials/sample-rows.txt";
+    if (text && qEnvironmentVariableIsSet("RV_UPDATE_GOLDENS"))
+        testsupport::WriteFile(path, *text);
+    return testsupport::ReadFile(path);
+}
+
 // A Ratings list whose top table holds a line of two and a line of three fields and whose
 // bottom table holds eleven titles.
 std::string RatingsFixture()
@@ -199,6 +221,47 @@ private slots:
         Click(dialog, IDC_START_SEARCH);
         QCOMPARE(platform::MessageBox::Shown(), QStringList{"Error in Listfile 'Biographies':\nCouldn't open file."});
         QCOMPARE(dialog.list->GetItemCount(), 2);
+    }
+
+    void rowsOfTheGeneratedListsMatchTheGolden_data()
+    {
+        QTest::addColumn<bool>("hostile");
+        QTest::newRow("sample lists") << false;
+        QTest::newRow("CR LF and hostile lines") << true;
+    }
+
+    // What the four dialogs list for the sample lists (Birthdays and Deaths on every day of
+    // a leap year), as the golden file holds it; CR LF line ends and hostile lines
+    // elsewhere in the lists change no row.
+    void rowsOfTheGeneratedListsMatchTheGolden()
+    {
+        QFETCH(bool, hostile);
+        listgen::GeneratorOptions options;
+        options.titles = listgen::GeneratorOptions::kSampleTitles;
+        options.people = listgen::GeneratorOptions::kSamplePeople;
+        options.crlf = options.hostile = hostile;
+        const listgen::ListGenerator generator(options);
+        testsupport::TempDir dir;
+        generator.WriteList(kRatings, dir.Path());
+        generator.WriteList(kBiographies, dir.Path());
+        const CAppSettings settings = testsupport::ListSettings(dir.Path());
+
+        std::string text = "Top 250 Movies\n" + RowsText(*CTop250Dlg(settings).list);
+        text += "Bottom 10 Movies\n" + RowsText(*CBottom10Dlg(settings).list);
+        CBirthdaysDlg births(settings);
+        CDeathsDlg deaths(settings);
+        for (QDate day(2024, 1, 1); day.year() == 2024; day = day.addDays(1)) {
+            for (CDateSearchDlg* dialog : std::initializer_list<CDateSearchDlg*>{&births, &deaths}) {
+                dialog->picker->setDate(day);
+                Click(*dialog, IDC_START_SEARCH);
+                const std::string rows = RowsText(*dialog->list);
+                if (!rows.empty())
+                    text += dialog->windowTitle().toStdString() + " " +
+                            day.toString(QStringLiteral("d M yyyy")).toStdString() + "\n" + rows;
+            }
+        }
+        QVERIFY(platform::MessageBox::Shown().isEmpty());
+        QCOMPARE(text, Golden(hostile ? nullptr : &text));
     }
 
 private:
