@@ -1,5 +1,6 @@
 #include "shell/core/DateSearch.h"
 
+#include "listdata/ListCatalog.h"
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
 
@@ -121,6 +122,25 @@ ListReadStatus SearchBirthdays(CListFile& file, const DateSearchQuery& query, co
 ListReadStatus SearchDeaths(CListFile& file, const DateSearchQuery& query, const DateSearchRowFn& row)
 {
     return DateWalk(query, kDeathCode, row).Run(file);
+}
+
+std::string SearchBiographies(const ListOpener& open, DateSearchKind kind, const DateSearchQuery& query,
+                              const std::function<void()>& started, const DateSearchRowFn& row)
+{
+    const char* const listName = "Biographies";
+    CListFile file;
+    const ListReadStatus status = OpenAtStart(open, file, kBiographies);
+    if (status != ListReadStatus::Ok)
+        return ListFailureText(listName, status);
+    started();
+    return ListFailureText(listName, kind == DateSearchKind::Deaths ? SearchDeaths(file, query, row)
+                                                                    : SearchBirthdays(file, query, row));
+}
+
+std::vector<std::string> DateSearchCells(const DateSearchRow& row)
+{
+    return {std::to_string(row.year), row.hasAge ? std::to_string(row.age) : std::string(), row.name, row.location,
+            row.listName};
 }
 
 int AgeAtDeath(const CalendarDate& born, const CalendarDate& died)

@@ -4,10 +4,12 @@
 // (deaths); only full dates ("5 May 1950") are compared, so "May 1950" or "1950" never
 // matches.
 
+#include "shell/core/BrowserList.h"
 #include "shell/core/ListReadStatus.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 class CListFile;
 
@@ -46,6 +48,20 @@ using DateSearchRowFn = std::function<void(const DateSearchRow&)>;
 // walk with ReadError after the rows found so far.
 ListReadStatus SearchBirthdays(CListFile& file, const DateSearchQuery& query, const DateSearchRowFn& row);
 ListReadStatus SearchDeaths(CListFile& file, const DateSearchQuery& query, const DateSearchRowFn& row);
+
+enum class DateSearchKind { Births, Deaths };
+
+// "Start Search" of the Birthdays (Deaths) dialog over the Biographies list that `open`
+// opens. When the list cannot be opened or its beginning is not found, nothing is called
+// and the text of the message box is returned. Otherwise `started` runs once (the dialog
+// empties its list and shows that it reads), the records are walked as SearchBirthdays
+// (SearchDeaths) walks them, and the text returned is empty, or after a read error that of
+// a list that cannot be opened (the rows found before it were given).
+std::string SearchBiographies(const ListOpener& open, DateSearchKind kind, const DateSearchQuery& query,
+                              const std::function<void()>& started, const DateSearchRowFn& row);
+// A row's cells in the dialog's columns: year, age (empty when unknown), name, location,
+// the name as the list writes it.
+std::vector<std::string> DateSearchCells(const DateSearchRow& row);
 
 // Full years from `born` to `died`: one less while the birthday of the death year has
 // not come yet.

@@ -30,7 +30,7 @@ const char* ShareText(int value)
     return kShareTexts[value >= 0 && value <= 10 ? value : 11];
 }
 
-// The list's name in the browser's failure texts.
+// The list's name in the failure texts of the browser and the dialogs.
 const char* const kRatingsListName = "Ratings";
 
 bool IsFieldSkip(char c)
@@ -269,6 +269,20 @@ ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector
         return ListReadStatus::ReadError;
     }
     return ListReadStatus::Ok;
+}
+
+std::string LoadRankedTitles(const ListOpener& open, RatingsTable table, std::vector<RankedTitle>& rows)
+{
+    rows.clear();
+    CListFile file;
+    const ListReadStatus status =
+        open(file, kRatings) ? ReadRankedTitles(file, table, rows) : ListReadStatus::CannotOpen;
+    return ListFailureText(kRatingsListName, status);
+}
+
+std::vector<std::string> RankedTitleCells(RankedTitle row)
+{
+    return {std::to_string(row.rank), std::move(row.title), std::move(row.votes), std::move(row.rating)};
 }
 
 namespace {

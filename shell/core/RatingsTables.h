@@ -62,6 +62,13 @@ enum class RatingsTable { Top, Bottom };
 // title. Rows are appended to `rows` as they are read.
 ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector<RankedTitle>& rows);
 
+// The rows of the Top 250 (Bottom 10) dialog: `rows` is emptied, the Ratings list opened by
+// `open` and its table read as above. Returns the text of the dialog's message box, empty
+// when none; after a failed read the rows read before it stay.
+std::string LoadRankedTitles(const ListOpener& open, RatingsTable table, std::vector<RankedTitle>& rows);
+// A row's cells in the dialog's columns: rank, title, votes, rating.
+std::vector<std::string> RankedTitleCells(RankedTitle row);
+
 // The Ratings browser's titles: the title of each line of the third table, in file order
 // (a line without one gives none). Returns the text of the message box to show, empty
 // when none; the titles read before a failure stay.

@@ -3,7 +3,6 @@
 #include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
 #include "shell/core/TitleArena.h"
-#include "support/FailingSource.h"
 #include "support/FixtureLists.h"
 #include "tools/ListGenerator.h"
 
@@ -24,13 +23,6 @@ std::vector<std::string> Texts(const CTitleArena& titles)
         EXPECT_EQ(titles[i].data()[titles[i].size()], '\0');
     }
     return texts;
-}
-
-ListOpener FailingAfter(const std::string& text)
-{
-    return [text](CListFile& file, int listIndex) {
-        return file.OpenSource(listIndex, std::make_unique<testsupport::FailingSource>(text), "failing");
-    };
 }
 
 } // namespace
@@ -136,13 +128,14 @@ TEST_F(BrowserListTest, AReadErrorKeepsWhatWasReadAndReadsAsUnopened)
 {
     const std::string text = testsupport::ListFileText(kTrivia, body);
     const std::string cut = text.substr(0, text.find("# \xC4pfel"));
-    EXPECT_EQ(LoadBrowserTitles(trivia, FailingAfter(cut), titles), BrowserBoxOpenFailure("Trivia"));
+    EXPECT_EQ(LoadBrowserTitles(trivia, testsupport::OpenFailingAfter(cut), titles), BrowserBoxOpenFailure("Trivia"));
     EXPECT_EQ(Texts(titles), (std::vector<std::string>{"Zeta (1999)", "lower case (2000)", "9 Lives (2001)",
                                                        "\"Series\" (1990) {Pilot (#1.1)}"}));
-    EXPECT_EQ(ShowBrowserEntry(trivia, FailingAfter(cut), "Alpha (1950)"),
+    EXPECT_EQ(ShowBrowserEntry(trivia, testsupport::OpenFailingAfter(cut), "Alpha (1950)"),
               "Error in ListFile 'Trivia':\r\nCouldn't open file.");
     // A failure before the header is found reads the same way.
-    EXPECT_EQ(LoadBrowserTitles(trivia, FailingAfter(text.substr(0, 20)), titles), BrowserBoxOpenFailure("Trivia"));
+    EXPECT_EQ(LoadBrowserTitles(trivia, testsupport::OpenFailingAfter(text.substr(0, 20)), titles),
+              BrowserBoxOpenFailure("Trivia"));
 }
 
 // Every title a browser lists is found again, with the same entry whether the reader

@@ -120,6 +120,75 @@ TEST(DateSearch, AReadErrorKeepsTheRowsFound)
     EXPECT_EQ(rows.size(), 3u);
 }
 
+// "Start Search" of Birthdays and Deaths for each shape of the list: whether the dialog's
+// rows were replaced, the new rows' cells as the dialogs show them, and the box.
+TEST(DateSearch, DialogSearchOfEveryListShape)
+{
+    using Cells = std::vector<std::vector<std::string>>;
+    const std::string normal = testsupport::ListFileText(kBiographies, kPeople);
+    const std::string crlf = testsupport::WithCrLf(normal);
+    const std::string nameless = testsupport::ListFileText(
+        kBiographies, kDashes + "\nNM: \n\nDB: 5 May 1970, Oslo, Norway\n\n" + kDashes + "\n");
+    const std::string noStart = "CRC: 0x0\n\nno header here\nNM: Bare\nDB: 5 May 1960\n";
+    const std::string cannotOpen = "Error in Listfile 'Biographies':\nCouldn't open file.";
+    const Cells births = {{"1950", "74", "John Smith", "London, UK - (note)", "Smith, John (I)"},
+                          {"1960", "64", "Bare", "", "Bare"}};
+    const Cells deaths = {{"1980", "", "Lou Late", "Oslo, Norway", "Late, Lou"}};
+    const struct {
+        const char* shape;
+        std::string file;   // empty: there is none
+        std::size_t failAt; // the read fails after this many bytes; npos: never
+        DateSearchKind kind;
+        bool started;
+        Cells rows;
+        std::string message;
+    } cases[] = {
+        {"normal", normal, std::string::npos, DateSearchKind::Births, true, births, ""},
+        {"normal", normal, std::string::npos, DateSearchKind::Deaths, true, deaths, ""},
+        {"CR LF", crlf, std::string::npos, DateSearchKind::Births, true, births, ""},
+        {"CR LF", crlf, std::string::npos, DateSearchKind::Deaths, true, deaths, ""},
+        {"a record without a name",
+         nameless,
+         std::string::npos,
+         DateSearchKind::Births,
+         true,
+         {{"1970", "54", "", "Oslo, Norway", ""}},
+         ""},
+        // The dialog keeps its rows: the search never started.
+        {"cannot be opened", "", std::string::npos, DateSearchKind::Births, false, {}, cannotOpen},
+        {"without its start",
+         noStart,
+         std::string::npos,
+         DateSearchKind::Deaths,
+         false,
+         {},
+         "Error in Listfile 'Biographies':\nCouldn't find begining of file."},
+        {"read error before the start", normal, 20, DateSearchKind::Births, false, {}, cannotOpen},
+        // The rows found before a failed read stay, and it reads as a list not opened.
+        {"read error", normal, normal.find("NM: Bare"), DateSearchKind::Births, true, {births[0]}, cannotOpen},
+    };
+    testsupport::TempDir dir;
+    const CAppSettings settings = testsupport::ListSettings(dir.Path());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shape + std::string(c.kind == DateSearchKind::Births ? " births" : " deaths"));
+        testsupport::PlaceList(dir.Path(), kBiographies, c.file);
+        const ListOpener open = c.failAt == std::string::npos
+                                    ? OpenBySettings(settings)
+                                    : testsupport::OpenFailingAfter(c.file.substr(0, c.failAt));
+        int started = 0;
+        Cells cells;
+        const std::string message = SearchBiographies(
+            open, c.kind, {{5, 5, 2024}, 0, true}, [&] { ++started; },
+            [&](const DateSearchRow& row) {
+                EXPECT_EQ(started, 1);
+                cells.push_back(DateSearchCells(row));
+            });
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(started, c.started ? 1 : 0);
+        EXPECT_EQ(cells, c.rows);
+    }
+}
+
 TEST(DateSearch, AgeAtDeathCountsFullYears)
 {
     const struct {

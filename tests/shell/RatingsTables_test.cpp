@@ -1,11 +1,11 @@
 #include "listdata/ListFile.h"
 #include "shell/core/RatingsTables.h"
 #include "shell/core/TitleArena.h"
-#include "support/FailingSource.h"
 #include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace shellcore;
@@ -184,6 +184,59 @@ TEST_F(RatingsTablesTest, TopAndBottomRanksAndTheirRows)
     }
 }
 
+// What the Top 250 and Bottom 10 dialogs list, and the box they show, for each shape of
+// the list: the rows' cells as the dialogs show them.
+TEST_F(RatingsTablesTest, DialogRowsOfEveryListShape)
+{
+    using Cells = std::vector<std::vector<std::string>>;
+    const std::string normal = testsupport::ListFileText(kRatings, RatingsBody(kTop, BottomTable(), ThirdTable()));
+    const std::string crlf = testsupport::WithCrLf(normal);
+    const std::string onlyTop = testsupport::ListFileText(kRatings, "\n" + kColumns + kTop + "\n");
+    const std::string noStart = "CRC: 0x0\n\nno tables here\n";
+    const std::string cannotOpen = "Error in Listfile 'Ratings':\nCouldn't open file.";
+    const std::string noBeginning = "Error in Listfile 'Ratings':\nCouldn't find begining of file.";
+    Cells bottom;
+    for (char c = 'a'; c <= 'k'; ++c)
+        bottom.push_back(
+            {std::to_string(std::max(1, 10 - (c - 'a'))), std::string("Worst ") + c + " (1970)", "100", "1.1"});
+    // The line of three fields takes rank 2 without a row; the line of two takes none.
+    const Cells top = {{"1", "Alpha (1990)", "315017", "9.9"}, {"3", "Delta (1994)", "315017", "9.9"}};
+    const struct {
+        const char* shape;
+        std::string file;   // empty: there is none
+        std::size_t failAt; // the read fails after this many bytes; npos: never
+        RatingsTable table;
+        Cells rows;
+        std::string message;
+    } cases[] = {
+        {"normal", normal, std::string::npos, RatingsTable::Top, top, ""},
+        {"normal", normal, std::string::npos, RatingsTable::Bottom, bottom, ""},
+        {"CR LF", crlf, std::string::npos, RatingsTable::Top, top, ""},
+        {"CR LF", crlf, std::string::npos, RatingsTable::Bottom, bottom, ""},
+        {"cannot be opened", "", std::string::npos, RatingsTable::Top, {}, cannotOpen},
+        {"cannot be opened", "", std::string::npos, RatingsTable::Bottom, {}, cannotOpen},
+        {"without its start", noStart, std::string::npos, RatingsTable::Top, {}, noBeginning},
+        {"without a bottom table", onlyTop, std::string::npos, RatingsTable::Top, top, ""},
+        {"without a bottom table", onlyTop, std::string::npos, RatingsTable::Bottom, {}, noBeginning},
+        // A read that fails keeps the rows before it and reads as a list not opened.
+        {"read error", normal, normal.find("Delta"), RatingsTable::Top, {top[0]}, cannotOpen},
+        {"read error before the start", normal, 20, RatingsTable::Top, {}, cannotOpen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.shape + std::string(c.table == RatingsTable::Top ? " top" : " bottom"));
+        testsupport::PlaceList(dir.Path(), kRatings, c.file);
+        const ListOpener open = c.failAt == std::string::npos
+                                    ? OpenBySettings(settings)
+                                    : testsupport::OpenFailingAfter(c.file.substr(0, c.failAt));
+        std::vector<RankedTitle> rows = {{7, "left over", "1", "1"}};
+        EXPECT_EQ(LoadRankedTitles(open, c.table, rows), c.message);
+        Cells cells;
+        for (RankedTitle& row : rows)
+            cells.push_back(RankedTitleCells(std::move(row)));
+        EXPECT_EQ(cells, c.rows);
+    }
+}
+
 TEST_F(RatingsTablesTest, BrowserEntriesAndTitles)
 {
     Write(RatingsBody(kTop, BottomTable(), ThirdTable()));
@@ -213,10 +266,7 @@ TEST_F(RatingsTablesTest, FailuresGiveTheBrowserTexts)
 
     // A read error keeps the titles read before it.
     const std::string text = testsupport::ListFileText(kRatings, RatingsBody(kTop, BottomTable(), ThirdTable()));
-    const ListOpener failing = [&](CListFile& file, int list) {
-        return file.OpenSource(list, std::make_unique<testsupport::FailingSource>(text.substr(0, text.size() - 80)),
-                               "broken");
-    };
+    const ListOpener failing = testsupport::OpenFailingAfter(text.substr(0, text.size() - 80));
     CTitleArena arena;
     EXPECT_EQ(LoadRatingsTitles(failing, arena), "Error in ListFile 'Ratings':\nCouldn't open file.");
     EXPECT_EQ(Strings(arena), (std::vector<std::string>{"Alpha (1990)", "Delta (1994)"}));

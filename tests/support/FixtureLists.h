@@ -4,8 +4,13 @@
 
 #include "listdata/AppSettings.h"
 #include "listdata/ListCatalog.h"
+#include "listdata/ListFile.h"
+#include "support/FailingSource.h"
 #include "support/TestSupport.h"
 
+#include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 
 namespace testsupport {
@@ -24,10 +29,41 @@ inline std::string ListFileText(int listIndex, const std::string& body)
     return text + body;
 }
 
+// `text` with CR LF line ends in place of LF.
+inline std::string WithCrLf(const std::string& text)
+{
+    std::string crlf;
+    crlf.reserve(text.size() + text.size() / 16);
+    for (const char c : text) {
+        if (c == '\n')
+            crlf += '\r';
+        crlf += c;
+    }
+    return crlf;
+}
+
 // Writes list `listIndex` under its default file name into `directory`.
 inline void WriteList(const std::string& directory, int listIndex, const std::string& body)
 {
     WriteFile(directory + DefaultListFileName(listIndex), ListFileText(listIndex, body));
+}
+
+// Makes `file` the whole file of list `listIndex` under its default name in `directory`;
+// an empty `file` removes it, so that the list cannot be opened.
+inline void PlaceList(const std::string& directory, int listIndex, const std::string& file)
+{
+    std::filesystem::remove(directory + DefaultListFileName(listIndex));
+    if (!file.empty())
+        WriteFile(directory + DefaultListFileName(listIndex), file);
+}
+
+// Opens a list as the file `text`, whose reading then fails, as a disk that breaks
+// part-way would.
+inline std::function<bool(CListFile&, int)> OpenFailingAfter(std::string text)
+{
+    return [text = std::move(text)](CListFile& file, int listIndex) {
+        return file.OpenSource(listIndex, std::make_unique<FailingSource>(text), "failing");
+    };
 }
 
 // Settings whose lists path is `directory` and whose list files have their default names.

@@ -1,0 +1,29 @@
+#include "shell/core/ListReadStatus.h"
+
+#include "listdata/ListFile.h"
+
+#include <exception>
+
+namespace shellcore {
+
+ListReadStatus OpenAtStart(const ListOpener& open, CListFile& file, int listIndex)
+{
+    if (!open(file, listIndex))
+        return ListReadStatus::CannotOpen;
+    try {
+        return file.FindStart() ? ListReadStatus::Ok : ListReadStatus::NoBeginning;
+    } catch (const std::exception&) {
+        return ListReadStatus::ReadError;
+    }
+}
+
+std::string ListFailureText(std::string_view listName, ListReadStatus status)
+{
+    if (status == ListReadStatus::Ok)
+        return {};
+    const char* reason =
+        status == ListReadStatus::NoBeginning ? "Couldn't find begining of file." : "Couldn't open file.";
+    return "Error in Listfile '" + std::string(listName) + "':\n" + reason;
+}
+
+} // namespace shellcore
