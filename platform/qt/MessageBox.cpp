@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
+#include <QWindow>
 #include <deque>
 
 namespace platform {
@@ -22,12 +24,37 @@ QStringList& ShownTexts()
     return texts;
 }
 
+QPointer<QWidget>& LastParentWidget()
+{
+    static QPointer<QWidget> parent;
+    return parent;
+}
+
+// A dialog that is being shown is visible before the window system has its window: only
+// then has it been placed, so that a box can be centred on it.
+bool IsOnScreen(const QWidget* window)
+{
+    return window->isVisible() && window->windowHandle() && window->windowHandle()->isVisible();
+}
+
+QWidget* BoxParent(QWidget* parent)
+{
+    QWidget* window = parent ? parent->window() : nullptr;
+    if (!window || IsOnScreen(window))
+        return parent;
+    while (window && !IsOnScreen(window))
+        window = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+    return window;
+}
+
 } // namespace
 
 int MessageBox::Show(QWidget* parent, const std::string& text, const std::string& caption, int type)
 {
     const QString message = ToQString(text);
     ShownTexts().append(message);
+    parent = BoxParent(parent);
+    LastParentWidget() = parent;
     if (!NextAnswers().empty()) {
         const int answer = NextAnswers().front();
         NextAnswers().pop_front();
@@ -101,6 +128,10 @@ const QStringList& MessageBox::Shown()
 void MessageBox::ClearShown()
 {
     ShownTexts().clear();
+}
+QWidget* MessageBox::LastParent()
+{
+    return LastParentWidget();
 }
 
 } // namespace platform

@@ -28,7 +28,10 @@ public:
     // Answers.
     enum Answer { IdOk = 1, IdCancel = 2, IdYes = 6, IdNo = 7 };
 
-    // Shows `text` (Windows-1252) with `caption` (the application's title when empty).
+    // Shows `text` (Windows-1252) with `caption` (the application's title when empty),
+    // centred over `parent`'s window. A window not yet on the screen (a dialog that reads
+    // its list before it shows) has no place to centre on: the box stands over the window
+    // that owns it instead, the main window in the end.
     static int Show(QWidget* parent, const std::string& text, const std::string& caption = {}, int type = Ok);
 
     // Test hooks.
@@ -38,6 +41,9 @@ public:
     // Texts of the boxes shown or answered since the last ClearShown, oldest first.
     static const QStringList& Shown();
     static void ClearShown();
+    // The parent the last box was given (as Show chose it); null when it had none or the
+    // window has gone since.
+    static QWidget* LastParent();
 };
 
 } // namespace platform

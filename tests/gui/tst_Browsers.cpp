@@ -159,6 +159,25 @@ private slots:
         QCOMPARE(dialog.LetterFilter, 0);
     }
 
+    // The titles are read while the browser is being shown, before it has its place on the
+    // screen: the box stands over the main window, not where the browser is not yet.
+    void missingListIsToldOverTheMainWindow()
+    {
+        Program program;
+        QVERIFY(program.Start());
+        std::filesystem::remove(program.Lists() + DefaultListFileName(kTrivia));
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        bool shown = false;
+        WhenModal<CBrowserDlg>([&shown](CBrowserDlg& browser) {
+            shown = true;
+            browser.reject();
+        });
+        program.Action(ID_BROWSERS_TRIVIA)->trigger();
+        QVERIFY(shown);
+        QCOMPARE(platform::MessageBox::Shown(), QStringList{"Error in ListFile 'Trivia':\nCouldn't open file."});
+        QCOMPARE(platform::MessageBox::LastParent(), static_cast<QWidget*>(&program.Frame()));
+    }
+
     void titleListExtentIsTheWidestRow()
     {
         shellcore::CTitleArena titles;

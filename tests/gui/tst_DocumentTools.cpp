@@ -220,6 +220,27 @@ private slots:
         QCOMPARE(p.Frame().MenuResource(), 130);
     }
 
+    // A credit list that cannot be read is told over the dialog.
+    void missingCreditListIsToldOverTheDialog()
+    {
+        Program& p = *m_program;
+        CRVCDoc* actor = p.NewPerson(p.generator->FeaturedActor());
+        actor->SetDefaultFilmographyMode(1);
+        p.Frame().UpdateCommands();
+        std::filesystem::remove(p.Lists() + DefaultListFileName(kActors));
+        bool searched = false;
+        WhenModal<CCreditedWithDlg>([&searched](CCreditedWithDlg& dialog) {
+            platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+            Click(dialog, IDC_START_SEARCH);
+            QCOMPARE(platform::MessageBox::Shown().size(), 1);
+            QCOMPARE(platform::MessageBox::LastParent(), static_cast<QWidget*>(&dialog));
+            searched = true;
+            Click(dialog, IDOK);
+        });
+        p.Action(ID_CASTCREW_CREDITEDWITH)->trigger();
+        QVERIFY(searched);
+    }
+
     // Escape ends the dialog as OK does: the options are kept until the program ends.
     void escapeKeepsTheOptions()
     {
