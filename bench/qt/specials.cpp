@@ -19,10 +19,8 @@
 #include "platform/qt/SortListCtrl.h"
 #include "shell/core/RatingsTables.h"
 #include "shell/core/TitleArena.h"
-#include "shell/specials/BirthdaysDlg.h"
-#include "shell/specials/Bottom10Dlg.h"
-#include "shell/specials/DeathsDlg.h"
-#include "shell/specials/Top250Dlg.h"
+#include "shell/specials/DateSearchDlg.h"
+#include "shell/specials/RankedTitlesDlg.h"
 #include "tools/ListGenerator.h"
 
 #include <QApplication>

@@ -1,42 +1,30 @@
 #pragma once
-// What the Birthdays and Deaths dialogs share: a date picker, "Start Search" that reads the
+// Specials > Birthdays and Deaths: a date picker and "Start Search", which reads the
 // Biographies list for the people born (died) on the picked day and month of any year,
-// a sortable list of them, and a right-click menu that ends the dialog with the person's
-// name as the list writes it, for a Cast/Crew document and its Get Information.
+// each with the year, the age (in the picked year; at death), the name, the place (and
+// the cause of death) and the name as the list writes it. The popup's "Get Cast/Crew
+// Information" ends the dialog with the row's list name.
 
-#include <QDialog>
-#include <string>
+#include "shell/core/DateSearch.h"
+#include "shell/specials/SpecialsDlg.h"
 
-class CAppSettings;
-class CCmdUI;
 class QDateEdit;
-namespace platform {
-class CSortListCtrl;
-}
 
-class CDateSearchDlg : public QDialog {
+class CDateSearchDlg : public CSpecialsDlg {
     Q_OBJECT
 public:
-    // Set when the dialog ends by the menu's command; `choice` is then the row's list name.
-    int getInformation = 0;
-    std::string choice;
+    CDateSearchDlg(shellcore::DateSearchKind kind, const CAppSettings& settings, QWidget* parent = nullptr);
+
     QDateEdit* picker;
-    platform::CSortListCtrl* list;
 
     // "Start Search": the rows of the picked day replace the list's rows once the list's
     // beginning is found; the list keeps its rows when the list file cannot be read.
     void OnStartSearch();
-    // Popup menu command: the list name of the current row, and the dialog ends with OK.
-    void OnGetInformation();
-    bool OnUpdateGetInformation(CCmdUI& cmdUI) const;
-
-protected:
-    enum class Kind { Births, Deaths };
-    CDateSearchDlg(const CAppSettings& settings, QWidget* parent, Kind kind);
 
 private:
-    void OnContextMenu(const QPoint& position);
-
     const CAppSettings& m_settings;
-    const Kind m_kind;
+    const shellcore::DateSearchKind m_kind;
 };
+
+using CBirthdaysDlg = CSpecial<CDateSearchDlg, shellcore::DateSearchKind::Births>;
+using CDeathsDlg = CSpecial<CDateSearchDlg, shellcore::DateSearchKind::Deaths>;

@@ -1,36 +1,18 @@
 #pragma once
-// What the Top 250 and Bottom 10 dialogs share: a sortable list of one of the Ratings
-// list's ranked tables, read when the dialog is made, and a right-click menu that ends the
-// dialog with the title of the row, for a Movie/TV document and its Get Information.
+// Specials > Top 250 Movies and Bottom 10 Movies: the first or second table of the Ratings
+// list, read when the dialog is made, each row with its rank, title, votes and rating. The
+// popup's "Get Movie/TV Information" ends the dialog with the row's title.
 
 #include "shell/core/RatingsTables.h"
+#include "shell/specials/SpecialsDlg.h"
 
-#include <QDialog>
-#include <string>
-
-class CAppSettings;
-class CCmdUI;
-namespace platform {
-class CSortListCtrl;
-}
-
-class CRankedTitlesDlg : public QDialog {
+class CRankedTitlesDlg : public CSpecialsDlg {
     Q_OBJECT
 public:
-    // Set when the dialog ends by the menu's command; `choice` is then the row's title.
-    int getInformation = 0;
-    std::string choice;
-    platform::CSortListCtrl* list;
-
-    // Popup menu command: the title of the current row, and the dialog ends with OK.
-    void OnGetInformation();
-    bool OnUpdateGetInformation(CCmdUI& cmdUI) const;
-
-protected:
-    CRankedTitlesDlg(const CAppSettings& settings, QWidget* parent, int templateId, const char* caption, int listId,
-                     shellcore::RatingsTable table);
-
-private:
-    void Fill(const CAppSettings& settings, shellcore::RatingsTable table);
-    void OnContextMenu(const QPoint& position);
+    CRankedTitlesDlg(shellcore::RatingsTable table, const CAppSettings& settings, QWidget* parent = nullptr);
 };
+
+// Ranks counted from 1.
+using CTop250Dlg = CSpecial<CRankedTitlesDlg, shellcore::RatingsTable::Top>;
+// Ranks counted down from 10, shown with rank 1 first.
+using CBottom10Dlg = CSpecial<CRankedTitlesDlg, shellcore::RatingsTable::Bottom>;

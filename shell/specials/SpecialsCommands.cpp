@@ -6,17 +6,15 @@
 #include "resources/CommandIds.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
-#include "shell/specials/BirthdaysDlg.h"
-#include "shell/specials/Bottom10Dlg.h"
-#include "shell/specials/DeathsDlg.h"
-#include "shell/specials/Top250Dlg.h"
+#include "shell/specials/DateSearchDlg.h"
+#include "shell/specials/RankedTitlesDlg.h"
 
 using namespace resources;
 
 namespace {
 
 // Runs `dialog`; true when it ended by its popup command.
-template <class Dialog> bool ChoiceMade(Dialog& dialog)
+bool ChoiceMade(CSpecialsDlg& dialog)
 {
     return dialog.exec() == QDialog::Accepted && dialog.getInformation != 0;
 }

@@ -10,11 +10,10 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/SpecialsIds.h"
-#include "shell/specials/BirthdaysDlg.h"
-#include "shell/specials/Bottom10Dlg.h"
-#include "shell/specials/DeathsDlg.h"
-#include "shell/specials/Top250Dlg.h"
+#include "shell/specials/DateSearchDlg.h"
+#include "shell/specials/RankedTitlesDlg.h"
 #include "support/FixtureLists.h"
+#include "support/SampleLists.h"
 
 #include <QDateEdit>
 #include <QHeaderView>
@@ -57,14 +56,13 @@ std::string RowsText(const platform::CSortListCtrl& list)
     return text;
 }
 
-// The golden file of the rows the Specials list for the generated sample lists, first
-// rewritten with `text` when RV_UPDATE_GOLDENS is set. The core's tests read it too.
+// The golden file of the rows the Specials list for the sample lists, first rewritten
+// with `text` when RV_UPDATE_GOLDENS is set. The core's tests read it too.
 std::string Golden(const std::string* text)
 {
-    const std::string path = std::string(RV_TEST_DATA_DIR) + "specials/sample-rows.txt";
     if (text && qEnvironmentVariableIsSet("RV_UPDATE_GOLDENS"))
-        testsupport::WriteFile(path, *text);
-    return testsupport::ReadFile(path);
+        testsupport::WriteFile(testsupport::SpecialsRowsGoldenPath(), *text);
+    return testsupport::ReadFile(testsupport::SpecialsRowsGoldenPath());
 }
 
 // A Ratings list whose top table holds a line of two and a line of three fields and whose
@@ -106,7 +104,8 @@ private slots:
         const std::string film = m_program->generator->FeaturedFilm();
         bool chose = false;
         bool asked = false;
-        WhenModal<CTop250Dlg>([&](CTop250Dlg& dialog) {
+        WhenModal<CRankedTitlesDlg>([&](CRankedTitlesDlg& dialog) {
+            QCOMPARE(dialog.objectName(), QString::number(IDD_TOP250));
             platform::CSortListCtrl& list = *dialog.list;
             QCOMPARE(list.objectName(), QString::number(IDC_TOP250_LIST));
             QVERIFY(list.GetItemCount() > 0);
@@ -172,7 +171,8 @@ private slots:
         const QDate born = BirthDate(m_program->Lists() + DefaultListFileName(kBiographies), actor);
         QVERIFY(born.isValid());
         bool chose = false;
-        WhenModal<CBirthdaysDlg>([&](CBirthdaysDlg& dialog) {
+        WhenModal<CDateSearchDlg>([&](CDateSearchDlg& dialog) {
+            QCOMPARE(dialog.objectName(), QString::number(IDD_BIRTHDAYS));
             dialog.picker->setDate(QDate(2024, born.month(), born.day()));
             Click(dialog, IDC_START_SEARCH);
             const int row = RowOf(*dialog.list, 4, actor);
@@ -236,15 +236,8 @@ private slots:
     void rowsOfTheGeneratedListsMatchTheGolden()
     {
         QFETCH(bool, hostile);
-        listgen::GeneratorOptions options;
-        options.titles = listgen::GeneratorOptions::kSampleTitles;
-        options.people = listgen::GeneratorOptions::kSamplePeople;
-        options.crlf = options.hostile = hostile;
-        const listgen::ListGenerator generator(options);
         testsupport::TempDir dir;
-        generator.WriteList(kRatings, dir.Path());
-        generator.WriteList(kBiographies, dir.Path());
-        const CAppSettings settings = testsupport::ListSettings(dir.Path());
+        const CAppSettings settings = testsupport::WriteSampleLists(dir.Path(), {kRatings, kBiographies}, hostile);
 
         std::string text = "Top 250 Movies\n" + RowsText(*CTop250Dlg(settings).list);
         text += "Bottom 10 Movies\n" + RowsText(*CBottom10Dlg(settings).list);
