@@ -193,8 +193,6 @@ QPrinter& CReelvoyagerApp::Printer()
 
 bool CReelvoyagerApp::OnCommand(int id)
 {
-    if (OnSpecialsCommand(id))
-        return true;
     if (OnDocumentToolCommand(id))
         return true;
     switch (id) {
@@ -240,6 +238,18 @@ bool CReelvoyagerApp::OnCommand(int id)
     case ID_DIFFTOOLS_SUMWATCH:
         OnSumwatch();
         return true;
+    case ID_SPECIALS_TOP250:
+        OnTop250();
+        return true;
+    case ID_SPECIALS_BOTTOM10:
+        OnBottom10();
+        return true;
+    case ID_SPECIALS_BIRTHDAYS:
+        OnBirthdays();
+        return true;
+    case ID_SPECIALS_DEATHS:
+        OnDeaths();
+        return true;
     default:
         break;
     }
@@ -255,8 +265,6 @@ bool CReelvoyagerApp::OnCommand(int id)
 
 bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
 {
-    if (OnUpdateSpecialsCommand(cmdUI))
-        return true;
     const int id = cmdUI.m_nID;
     switch (id) {
     case ID_FILE_OPEN:
@@ -272,6 +280,10 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
     case ID_APP_ABOUT:
     case ID_DIFFTOOLS_DELTAMEND:
     case ID_DIFFTOOLS_SUMWATCH:
+    case ID_SPECIALS_TOP250:
+    case ID_SPECIALS_BOTTOM10:
+    case ID_SPECIALS_BIRTHDAYS:
+    case ID_SPECIALS_DEATHS:
         cmdUI.Enable(true);
         return true;
     case ID_OPTIONS_NOLINKS:

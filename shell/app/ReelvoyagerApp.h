@@ -72,6 +72,13 @@ public:
     void OnDeltamend();
     void OnSumwatch();
 
+    // Specials > Top 250 Movies, Bottom 10 Movies, Birthdays and Deaths: the dialogs; a row
+    // chosen by their popup command gets a new document and Get Information.
+    void OnTop250();
+    void OnBottom10();
+    void OnBirthdays();
+    void OnDeaths();
+
     // Browsers > ...: runs the browser of command `id`; false when `id` is none.
     bool OnBrowser(int id);
     static bool IsBrowserCommand(int id);
@@ -104,9 +111,6 @@ public:
     void OpenLinkedDocument(int kind, const std::string& key, const std::string& heading);
 
 private:
-    // The Specials menu (SpecialsCommands.cpp).
-    bool OnSpecialsCommand(int id);
-    bool OnUpdateSpecialsCommand(CCmdUI& cmdUI);
     // Credited With and Movie Links (DocumentToolCommands.cpp).
     bool OnDocumentToolCommand(int id);
     void OnCreditedWith();

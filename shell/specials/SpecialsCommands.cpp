@@ -3,71 +3,44 @@
 // Information runs for it. The Specials save nothing.
 
 #include "documents/NewDocument.h"
-#include "resources/CommandIds.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
 #include "shell/specials/DateSearchDlg.h"
 #include "shell/specials/RankedTitlesDlg.h"
 
-using namespace resources;
-
 namespace {
 
-// Runs `dialog`; true when it ended by its popup command.
-bool ChoiceMade(CSpecialsDlg& dialog)
+// Runs the dialog; a row chosen by its popup command goes to `getInformationFor`.
+template <class Dialog>
+void RunSpecial(CReelvoyagerApp& app, void (CReelvoyagerApp::*getInformationFor)(const std::string&))
 {
-    return dialog.exec() == QDialog::Accepted && dialog.getInformation != 0;
+    Dialog dialog(app.Settings, app.MainFrame());
+    if (dialog.exec() == QDialog::Accepted && dialog.getInformation != 0)
+        (app.*getInformationFor)(dialog.choice);
+    if (app.MainFrame())
+        app.MainFrame()->UpdateCommands();
 }
 
 } // namespace
 
-bool CReelvoyagerApp::OnSpecialsCommand(int id)
+void CReelvoyagerApp::OnTop250()
 {
-    switch (id) {
-    case ID_SPECIALS_TOP250: {
-        CTop250Dlg dialog(Settings, MainFrame());
-        if (ChoiceMade(dialog))
-            GetMovieTVInformationFor(dialog.choice);
-        break;
-    }
-    case ID_SPECIALS_BOTTOM10: {
-        CBottom10Dlg dialog(Settings, MainFrame());
-        if (ChoiceMade(dialog))
-            GetMovieTVInformationFor(dialog.choice);
-        break;
-    }
-    case ID_SPECIALS_BIRTHDAYS: {
-        CBirthdaysDlg dialog(Settings, MainFrame());
-        if (ChoiceMade(dialog))
-            GetCastCrewInformationFor(dialog.choice);
-        break;
-    }
-    case ID_SPECIALS_DEATHS: {
-        CDeathsDlg dialog(Settings, MainFrame());
-        if (ChoiceMade(dialog))
-            GetCastCrewInformationFor(dialog.choice);
-        break;
-    }
-    default:
-        return false;
-    }
-    if (MainFrame())
-        MainFrame()->UpdateCommands();
-    return true;
+    RunSpecial<CTop250Dlg>(*this, &CReelvoyagerApp::GetMovieTVInformationFor);
 }
 
-bool CReelvoyagerApp::OnUpdateSpecialsCommand(CCmdUI& cmdUI)
+void CReelvoyagerApp::OnBottom10()
 {
-    switch (cmdUI.m_nID) {
-    case ID_SPECIALS_TOP250:
-    case ID_SPECIALS_BOTTOM10:
-    case ID_SPECIALS_BIRTHDAYS:
-    case ID_SPECIALS_DEATHS:
-        cmdUI.Enable(true);
-        return true;
-    default:
-        return false;
-    }
+    RunSpecial<CBottom10Dlg>(*this, &CReelvoyagerApp::GetMovieTVInformationFor);
+}
+
+void CReelvoyagerApp::OnBirthdays()
+{
+    RunSpecial<CBirthdaysDlg>(*this, &CReelvoyagerApp::GetCastCrewInformationFor);
+}
+
+void CReelvoyagerApp::OnDeaths()
+{
+    RunSpecial<CDeathsDlg>(*this, &CReelvoyagerApp::GetCastCrewInformationFor);
 }
 
 void CReelvoyagerApp::GetMovieTVInformationFor(const std::string& title)

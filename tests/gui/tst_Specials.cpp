@@ -223,6 +223,57 @@ private slots:
         QCOMPARE(dialog.list->GetItemCount(), 2);
     }
 
+    void commandsRunTheirDialogsAndTellAMissingListOverTheWindow_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("dialogId");
+        QTest::addColumn<int>("list");
+        QTest::addColumn<QString>("failure");
+        const QString ratings = QStringLiteral("Error in Listfile 'Ratings':\nCouldn't open file.");
+        const QString biographies = QStringLiteral("Error in Listfile 'Biographies':\nCouldn't open file.");
+        QTest::newRow("top 250") << ID_SPECIALS_TOP250 << IDD_TOP250 << int(kRatings) << ratings;
+        QTest::newRow("bottom 10") << ID_SPECIALS_BOTTOM10 << IDD_BOTTOM10 << int(kRatings) << ratings;
+        QTest::newRow("birthdays") << ID_SPECIALS_BIRTHDAYS << IDD_BIRTHDAYS << int(kBiographies) << biographies;
+        QTest::newRow("deaths") << ID_SPECIALS_DEATHS << IDD_DEATHS << int(kBiographies) << biographies;
+    }
+
+    // Each menu command runs its own dialog. The box about a missing list stands over the
+    // main window while the dialog is not on the screen yet (Top 250 and Bottom 10 read
+    // their list before they show), over the dialog once it is.
+    void commandsRunTheirDialogsAndTellAMissingListOverTheWindow()
+    {
+        QFETCH(int, command);
+        QFETCH(int, dialogId);
+        QFETCH(int, list);
+        QFETCH(QString, failure);
+        QVERIFY(m_program->Start());
+        std::filesystem::remove(m_program->Lists() + DefaultListFileName(list));
+        const bool readsOnSearch = list == kBiographies;
+        QString shownId;
+        QWidget* boxParent = nullptr;
+        WhenModal<CSpecialsDlg>([&](CSpecialsDlg& dialog) {
+            shownId = dialog.objectName();
+            if (readsOnSearch) {
+                QVERIFY(platform::MessageBox::Shown().isEmpty());
+                platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+                Click(dialog, IDC_START_SEARCH);
+                boxParent = platform::MessageBox::LastParent();
+                QCOMPARE(boxParent, &dialog);
+            }
+            Click(dialog, IDOK);
+        });
+        if (!readsOnSearch)
+            platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        m_program->Action(command)->trigger();
+        QCOMPARE(shownId, QString::number(dialogId));
+        QCOMPARE(platform::MessageBox::Shown(), QStringList{failure});
+        if (!readsOnSearch)
+            QCOMPARE(platform::MessageBox::LastParent(), static_cast<QWidget*>(&m_program->Frame()));
+        else
+            QVERIFY(boxParent);
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
+    }
+
     void rowsOfTheGeneratedListsMatchTheGolden_data()
     {
         QTest::addColumn<bool>("hostile");
