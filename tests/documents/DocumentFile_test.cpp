@@ -473,3 +473,39 @@ TEST(DocumentFile, OpeningADamagedFileLeavesTheDocumentEmpty)
     EXPECT_EQ(doc.GetMovieTitle(), "Good");
     EXPECT_FALSE(doc.IsModified());
 }
+
+TEST(DocumentFile, AFailedOpenKeepsNothingOfTheFileOpenedBefore)
+{
+    // Title or name, mode and version words go with the records, in both kinds: a mode
+    // left behind would draw the next file's view in a mode the user never chose.
+    testsupport::TempDir dir;
+    const auto write = [&](const char* name, const std::vector<unsigned char>& bytes, std::size_t cut) {
+        testsupport::WriteFile(dir.File(name), std::string(bytes.begin(), bytes.end() - cut));
+        return dir.File(name);
+    };
+    const auto movieBytes = MovieFile(CRVMDoc::kFileHeader, 0x305, 0x300);
+    CRVMDoc movie;
+    ASSERT_TRUE(movie.OnOpenDocument(write("film.rvmtv", movieBytes, 0)));
+    EXPECT_EQ(movie.GetMovieTitle(), "Title");
+    EXPECT_EQ(movie.GetSectionMode(), kSectionCredits);
+    EXPECT_EQ(movie.GetRecords().GetCount(), 1);
+    EXPECT_FALSE(movie.OnOpenDocument(write("cut.rvmtv", movieBytes, 1)));
+    EXPECT_EQ(movie.GetMovieTitle(), "");
+    EXPECT_EQ(movie.GetSectionMode(), kSectionNone);
+    EXPECT_EQ(movie.GetProgramVersion(), 0);
+    EXPECT_EQ(movie.GetDocVersion(), 0);
+    EXPECT_EQ(movie.GetRecords().GetCount(), 0);
+
+    const auto castBytes = CastFile(CRVCDoc::kFileHeader, 0x305, 0x200);
+    CRVCDoc cast;
+    ASSERT_TRUE(cast.OnOpenDocument(write("person.rvcc", castBytes, 0)));
+    EXPECT_EQ(cast.GetPersonName(), "Doe, Jane");
+    EXPECT_EQ(cast.GetFilmographyMode(), kFilmographyCategorized);
+    EXPECT_EQ(cast.GetDocVersion(), 0x200);
+    EXPECT_FALSE(cast.OnOpenDocument(write("cut.rvcc", castBytes, 1)));
+    EXPECT_EQ(cast.GetPersonName(), "");
+    EXPECT_EQ(cast.GetFilmographyMode(), kFilmographyNone);
+    EXPECT_EQ(cast.GetProgramVersion(), 0);
+    EXPECT_EQ(cast.GetDocVersion(), 0);
+    EXPECT_FALSE(cast.IsCreditedWithEnabled());
+}
