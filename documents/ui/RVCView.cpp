@@ -1,47 +1,28 @@
 #include "documents/ui/RVCView.h"
 
 #include "documents/CastCrewText.h"
-#include "documents/RVCDoc.h"
 #include "resources/MenuTables.h"
 
+namespace {
+
+using namespace resources;
+
+const LinkPopupMenus kCastCrewMenus = {IDR_POPUP_CASTCREW_NONE, IDR_POPUP_CASTCREW_TITLE, IDR_POPUP_CASTCREW_NAME,
+                                       IDR_POPUP_CASTCREW_NAMEREF, IDR_POPUP_CASTCREW_WEB};
+
+} // namespace
+
 CRVCView::CRVCView(CRVCDoc& document, const Context& context, QWidget* parent)
-    : CRichDocumentView(document, context, parent), m_cast(document)
+    : CRecordDocumentView(document, kCastCrewMenus, context, parent)
 {
     setObjectName(QStringLiteral("CRVCView"));
 }
 
-CRVCDoc* CRVCView::GetCastDocument() const
-{
-    return GetDocument() ? &m_cast : nullptr;
-}
-
 void CRVCView::BuildText(const platform::ITextMeasure& measure)
 {
-    CCastCrewText text(Writer(), m_cast.GetRecords(), measure, m_cast.GetDocVersion(), m_cast.GetFilmographyMode());
-    text.Build(m_cast.GetSearchState());
-}
-
-const CRecordStore& CRVCView::Records() const
-{
-    return m_cast.GetRecords();
-}
-
-// Popup menus by link kind: none, title, name, name reference, web address.
-int CRVCView::PopupMenuFor(int linkKind) const
-{
-    using namespace resources;
-    switch (linkKind) {
-    case 0:
-        return IDR_POPUP_CASTCREW_TITLE;
-    case 1:
-        return IDR_POPUP_CASTCREW_NAME;
-    case 2:
-        return IDR_POPUP_CASTCREW_NAMEREF;
-    case 3:
-        return IDR_POPUP_CASTCREW_WEB;
-    default:
-        return IDR_POPUP_CASTCREW_NONE;
-    }
+    const CRVCDoc& cast = KindDocument();
+    CCastCrewText text(Writer(), cast.GetRecords(), measure, cast.GetDocVersion(), cast.GetFilmographyMode());
+    text.Build(cast.GetSearchState());
 }
 
 // A document made from a link is headed with the text selected at the click (the link's own text).
