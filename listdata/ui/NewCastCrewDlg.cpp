@@ -10,15 +10,22 @@ using namespace resources;
 
 namespace {
 
-const int kRadioIds[4] = {IDC_NEWCAST_EXACT, IDC_NEWCAST_WHOLENAMES, IDC_NEWCAST_BEGINNING, IDC_NEWCAST_INSIDE};
-const char* const kRadioTexts[4] = {"&Exact Name", "&Whole Names", "&Begining of Names", "&Inside Names"};
+const CNewDocumentDlg::Template kCastCrewTemplate = {
+    .templateId = IDD_NEWCASTCREW,
+    .caption = "New Cast/Crew Document",
+    .listTitle = "Found &Names",
+    .resultsId = IDC_NEWCAST_RESULTS,
+    .radioIds = {IDC_NEWCAST_EXACT, IDC_NEWCAST_WHOLENAMES, IDC_NEWCAST_BEGINNING, IDC_NEWCAST_INSIDE},
+    .radioTexts = {"&Exact Name", "&Whole Names", "&Begining of Names", "&Inside Names"},
+    .akaId = IDC_NEWCAST_ALSOAKA,
+    .akaText = "Also search in &Aka-Names",
+    .maxTextLength = 0,
+    .nothingFoundText = "No Names Found!\nCheck the spelling or try another 'Search Type'.",
+};
 
 } // namespace
 
-CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent)
-    : CNewDocumentDlg(parent, IDD_NEWCASTCREW, "New Cast/Crew Document", "Found &Names", IDC_NEWCAST_RESULTS, kRadioIds,
-                      kRadioTexts, IDC_NEWCAST_ALSOAKA, "Also search in &Aka-Names", 0),
-      m_search(this)
+CNewCastCrewDlg::CNewCastCrewDlg(QWidget* parent) : CNewDocumentDlg(parent, kCastCrewTemplate), m_search(this)
 {
     auto* group = new QGroupBox(QStringLiteral("Listfiles Selection"), this);
     group->setObjectName(QString::number(IDC_NEWCAST_LISTGROUP));
@@ -76,11 +83,6 @@ bool CNewCastCrewDlg::SearchList(int entry)
 bool CNewCastCrewDlg::SearchAkaNames()
 {
     return Settings() ? m_search.SearchAkaNames(*Settings()) : true;
-}
-
-const char* CNewCastCrewDlg::NothingFoundText() const
-{
-    return "No Names Found!\nCheck the spelling or try another 'Search Type'.";
 }
 
 void CNewCastCrewDlg::CreateFromLine(const std::string& mainLine, const std::string& heading)

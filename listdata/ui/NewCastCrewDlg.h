@@ -35,7 +35,6 @@ public:
 
 protected:
     bool RunSearch() override;
-    const char* NothingFoundText() const override;
     void CreateFromLine(const std::string& mainLine, const std::string& heading) override;
     void ExchangeExtra(bool saveAndValidate) override;
 

@@ -39,18 +39,16 @@ QString Id(int id)
 
 } // namespace
 
-CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* caption, const char* listTitle,
-                                 int resultsId, const int radioIds[4], const char* const radioTexts[4], int akaId,
-                                 const char* akaText, int maxTextLength)
-    : QDialog(parent), m_layout(this, kTemplateWidth, kTemplateHeight)
+CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, const Template& kind)
+    : QDialog(parent), m_layout(this, kTemplateWidth, kTemplateHeight), m_nothingFoundText(kind.nothingFoundText)
 {
-    setObjectName(Id(templateId));
-    setWindowTitle(QString::fromLatin1(caption));
+    setObjectName(Id(kind.templateId));
+    setWindowTitle(QString::fromLatin1(kind.caption));
 
-    m_resultsGroup = new QGroupBox(QString::fromLatin1(listTitle), this);
+    m_resultsGroup = new QGroupBox(QString::fromLatin1(kind.listTitle), this);
     m_layout.Place(m_resultsGroup, 6, 7, 269, 80);
     m_results = new CWideListBox(this);
-    m_results->setObjectName(Id(resultsId));
+    m_results->setObjectName(Id(kind.resultsId));
     m_results->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_layout.Place(m_results, 12, 16, 258, 66);
     // The lines are measured in the font they are shown in.
@@ -61,8 +59,8 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
     m_layout.Place(m_stringLabel, 6, 94, 46, 8, true);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(Id(IDC_NEWDOC_SEARCHTEXT));
-    if (maxTextLength > 0)
-        m_edit->setMaxLength(maxTextLength);
+    if (kind.maxTextLength > 0)
+        m_edit->setMaxLength(kind.maxTextLength);
     m_stringLabel->setBuddy(m_edit);
     m_layout.Place(m_edit, 53, 92, 163, 14);
     m_searchButton = new QPushButton(QStringLiteral("Search"), this);
@@ -85,8 +83,8 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
     m_radioGroup = new QButtonGroup(this);
     const int radioPlaces[4][2] = {{12, 121}, {12, 133}, {80, 121}, {80, 133}};
     for (int i = 0; i < 4; ++i) {
-        m_radios[i] = new QRadioButton(QString::fromLatin1(radioTexts[i]), this);
-        m_radios[i]->setObjectName(Id(radioIds[i]));
+        m_radios[i] = new QRadioButton(QString::fromLatin1(kind.radioTexts[i]), this);
+        m_radios[i]->setObjectName(Id(kind.radioIds[i]));
         m_layout.Place(m_radios[i], radioPlaces[i][0], radioPlaces[i][1], 66, 10, true);
         m_radioGroup->addButton(m_radios[i], i);
     }
@@ -95,8 +93,8 @@ CNewDocumentDlg::CNewDocumentDlg(QWidget* parent, int templateId, const char* ca
     m_cancelSearchButton->setObjectName(Id(IDC_NEWDOC_CANCELSEARCH));
     m_layout.Place(m_cancelSearchButton, 111, 124, 59, 14);
 
-    m_akaCheck = new QCheckBox(QString::fromLatin1(akaText), this);
-    m_akaCheck->setObjectName(Id(akaId));
+    m_akaCheck = new QCheckBox(QString::fromLatin1(kind.akaText), this);
+    m_akaCheck->setObjectName(Id(kind.akaId));
     m_layout.Place(m_akaCheck, 12, 158, 110, 10, true);
 
     m_cancelButton = new QPushButton(QStringLiteral("Cancel"), this);
@@ -229,7 +227,7 @@ void CNewDocumentDlg::OnSearch()
         platform::MessageBeep(0);
     if (m_results->GetCount() == 0) {
         if (!Cancelled() && !stopped)
-            platform::MessageBox::Show(this, NothingFoundText(), "No Movies Found",
+            platform::MessageBox::Show(this, m_nothingFoundText, "No Movies Found",
                                        platform::MessageBox::Ok | platform::MessageBox::IconInformation);
     } else {
         m_results->SetTopIndex(std::max(0, m_results->currentRow()));

@@ -29,6 +29,20 @@ class CDocManager;
 class CNewDocumentDlg : public QDialog, protected CNewDocumentSearch::IHost {
     Q_OBJECT
 public:
+    // What tells the two dialogs' templates apart.
+    struct Template {
+        int templateId;
+        const char* caption;
+        const char* listTitle; // the results group box
+        int resultsId;
+        int radioIds[4]; // the search types
+        const char* radioTexts[4];
+        int akaId;
+        const char* akaText;
+        int maxTextLength;            // of the search text; 0 for no limit
+        const char* nothingFoundText; // the box after a search that found nothing
+    };
+
     ~CNewDocumentDlg() override;
 
     // Dialog data, set before exec() and read after IDOK.
@@ -64,15 +78,11 @@ public slots:
     void reject() override { OnCancel(); }
 
 protected:
-    // The controls of both templates; `listTitle` names the results group box.
-    CNewDocumentDlg(QWidget* parent, int templateId, const char* caption, const char* listTitle, int resultsId,
-                    const int radioIds[4], const char* const radioTexts[4], int akaId, const char* akaText,
-                    int maxTextLength);
+    // The controls of both templates.
+    CNewDocumentDlg(QWidget* parent, const Template& kind);
 
     // The scan itself; true when it stopped on a reported error or an overflow.
     virtual bool RunSearch() = 0;
-    // Text of the box after a search that found nothing.
-    virtual const char* NothingFoundText() const = 0;
     // Makes the document for a chosen line.
     virtual void CreateFromLine(const std::string& mainLine, const std::string& heading) = 0;
     // Controls of the derived dialog that belong with the search controls.
@@ -117,6 +127,7 @@ private:
     // Scrolls the last inserted line to the top, when one is waiting for it.
     void ScrollToPendingTop();
 
+    const char* m_nothingFoundText;
     int m_pendingTop = -1;
     const CAppSettings* m_settings = nullptr;
     platform::CDocManager* m_docManager = nullptr;

@@ -7,15 +7,22 @@ using namespace resources;
 
 namespace {
 
-const int kRadioIds[4] = {IDC_NEWMOVIE_EXACT, IDC_NEWMOVIE_WHOLEWORDS, IDC_NEWMOVIE_BEGINNING, IDC_NEWMOVIE_INSIDE};
-const char* const kRadioTexts[4] = {"&Exact Title", "&Whole Words", "&Begining of Words", "&Inside Words"};
+const CNewDocumentDlg::Template kMovieTVTemplate = {
+    .templateId = IDD_NEWMOVIETV,
+    .caption = "New Movie/TV Document",
+    .listTitle = "Found &Movies",
+    .resultsId = IDC_NEWMOVIE_RESULTS,
+    .radioIds = {IDC_NEWMOVIE_EXACT, IDC_NEWMOVIE_WHOLEWORDS, IDC_NEWMOVIE_BEGINNING, IDC_NEWMOVIE_INSIDE},
+    .radioTexts = {"&Exact Title", "&Whole Words", "&Begining of Words", "&Inside Words"},
+    .akaId = IDC_NEWMOVIE_ALSOAKA,
+    .akaText = "Also search in &Aka-Titles",
+    .maxTextLength = 255,
+    .nothingFoundText = "No Movies Found!\nCheck the spelling or try another 'Search Type'.",
+};
 
 } // namespace
 
-CNewMovieTVDlg::CNewMovieTVDlg(QWidget* parent)
-    : CNewDocumentDlg(parent, IDD_NEWMOVIETV, "New Movie/TV Document", "Found &Movies", IDC_NEWMOVIE_RESULTS, kRadioIds,
-                      kRadioTexts, IDC_NEWMOVIE_ALSOAKA, "Also search in &Aka-Titles", 255),
-      m_search(this)
+CNewMovieTVDlg::CNewMovieTVDlg(QWidget* parent) : CNewDocumentDlg(parent, kMovieTVTemplate), m_search(this)
 {
 }
 
@@ -36,11 +43,6 @@ bool CNewMovieTVDlg::SearchMovies()
 bool CNewMovieTVDlg::SearchAkaTitles()
 {
     return Settings() ? m_search.SearchAkaTitles(*Settings()) : true;
-}
-
-const char* CNewMovieTVDlg::NothingFoundText() const
-{
-    return "No Movies Found!\nCheck the spelling or try another 'Search Type'.";
 }
 
 void CNewMovieTVDlg::CreateFromLine(const std::string& mainLine, const std::string& heading)
