@@ -27,6 +27,16 @@ QCheckBox* Check(QWidget* parent, const char* text, bool checked)
     return check;
 }
 
+// A label above `control` whose mnemonic moves the focus to it; boxes in dialog units.
+void PlaceLabelled(platform::DialogTemplate& layout, const char* text, const QRect& labelBox, QWidget* control,
+                   const QRect& controlBox)
+{
+    auto* label = new QLabel(QString::fromLatin1(text), control->parentWidget());
+    label->setBuddy(control);
+    layout.Place(label, labelBox.x(), labelBox.y(), labelBox.width(), labelBox.height(), true);
+    layout.Place(control, controlBox.x(), controlBox.y(), controlBox.width(), controlBox.height());
+}
+
 } // namespace
 
 CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, platform::ColorRef colour,
@@ -41,10 +51,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     m_family->setObjectName(QStringLiteral("Family"));
     m_family->setCurrentFont(QFont(platform::FontFamilyFor(font.lfFaceName)));
     m_shownFamily = m_family->currentFont().family();
-    auto* familyLabel = new QLabel(QStringLiteral("&Font:"), this);
-    familyLabel->setBuddy(m_family);
-    layout.Place(familyLabel, 7, 7, 140, 8, true);
-    layout.Place(m_family, 7, 17, 150, 14);
+    PlaceLabelled(layout, "&Font:", QRect(7, 7, 140, 8), m_family, QRect(7, 17, 150, 14));
 
     m_size = new QComboBox(this);
     m_size->setObjectName(QStringLiteral("Size"));
@@ -53,10 +60,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     for (int size : kSizes)
         m_size->addItem(QString::number(size));
     m_size->setCurrentText(QString::number(platform::PointSizeOfLogFont(font, dotsPerInch)));
-    auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
-    sizeLabel->setBuddy(m_size);
-    layout.Place(sizeLabel, 163, 7, 56, 8, true);
-    layout.Place(m_size, 163, 17, 56, 14);
+    PlaceLabelled(layout, "&Size:", QRect(163, 7, 56, 8), m_size, QRect(163, 17, 56, 14));
 
     auto* effects = new QGroupBox(QStringLiteral("Effects"), this);
     layout.Place(effects, 7, 37, 212, 40);
@@ -71,10 +75,7 @@ CFontColorDlg::CFontColorDlg(QWidget* parent, const platform::LogFont& font, pla
     m_color = new CColorComboBox(effects);
     m_color->setObjectName(QStringLiteral("Color"));
     m_color->setCurrentIndex(m_color->AddCustomColor(colour));
-    auto* colorLabel = new QLabel(QStringLiteral("&Color:"), effects);
-    colorLabel->setBuddy(m_color);
-    layout.Place(colorLabel, 150, 48, 60, 8, true);
-    layout.Place(m_color, 150, 58, 62, 13);
+    PlaceLabelled(layout, "&Color:", QRect(150, 48, 60, 8), m_color, QRect(150, 58, 62, 13));
 
     auto* sampleGroup = new QGroupBox(QStringLiteral("Sample"), this);
     layout.Place(sampleGroup, 7, 81, 212, 32);
