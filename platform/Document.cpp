@@ -6,10 +6,12 @@
 #include "platform/DocTemplate.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
+#include "platform/SortKeys.h"
 #include "platform/View.h"
 
 #include <algorithm>
 #include <new>
+#include <string_view>
 
 namespace platform {
 
@@ -172,7 +174,7 @@ bool CDocument::DoSave(const std::string& path, bool replace)
             if (m_docTemplate && newName.find('.') == std::string::npos)
                 newName += m_docTemplate->GetExtension();
         }
-        if (!Prompt().PromptForFileName(newName, true, m_docTemplate))
+        if (!PromptForSaveName(newName))
             return false;
     }
     if (!OnSaveDocument(newName)) {
@@ -182,6 +184,31 @@ bool CDocument::DoSave(const std::string& path, bool replace)
     if (replace)
         SetPathName(newName);
     return true;
+}
+
+bool CDocument::PromptForSaveName(std::string& name) const
+{
+    const std::string extension = m_docTemplate ? Cp1252ToUtf8(m_docTemplate->GetExtension()) : std::string();
+    for (;;) {
+        if (!Prompt().PromptForFileName(name, true, m_docTemplate))
+            return false;
+        // A name that does not end with the kind's extension gets it; a dot inside the
+        // name ("Dr. No (1962)") makes no extension.
+        if (extension.empty() ||
+            (name.size() >= extension.size() &&
+             CompareTextNoCase(std::string_view(name).substr(name.size() - extension.size()), extension) == 0))
+            return true; // the dialog has asked about this name itself
+        const std::string typed = name;
+        name += extension;
+        // The dialog never saw this name, so its question about a file that exists is
+        // asked here, in its words; No goes back to the dialog.
+        if (!FileExists(name) || IsSameFile(name, m_pathName))
+            return true;
+        const std::string question = Utf8ToCp1252(FileNameOf(name)) + " already exists.\nDo you want to replace it?";
+        if (Prompt().MessageBox(question, "Save As", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES)
+            return true;
+        name = typed;
+    }
 }
 
 void CDocument::ReportSaveError(const std::string& path)

@@ -76,6 +76,9 @@ public:
 
 private:
     friend class CDocTemplate;
+    // The file dialog of Save As, with `name` proposed; receives the chosen name, the
+    // kind's extension added. False when the user cancelled.
+    bool PromptForSaveName(std::string& name) const;
     void ReportSaveError(const std::string& path);
 
     CDocTemplate* m_docTemplate = nullptr;

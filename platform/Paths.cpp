@@ -22,6 +22,14 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &st) == 0;
 }
 
+bool IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first;
+    struct stat second;
+    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 namespace {
 bool EqualsIgnoringAsciiCase(const char* a, const std::string& b)
 {

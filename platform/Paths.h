@@ -18,6 +18,10 @@ std::string ResolveCaseInsensitive(const std::string& path);
 
 bool FileExists(const std::string& path);
 
+// True when `a` and `b` both exist and are one file (another spelling of its path or a
+// link to it counts as the same file).
+bool IsSameFile(const std::string& a, const std::string& b);
+
 // The file that a save to `path` writes: the end of its chain of symbolic links (a link
 // to a link that does not exist yet ends at that name), so that the links stay links;
 // `path` itself when it is no link.

@@ -18,6 +18,7 @@ constexpr unsigned MB_ICONQUESTION = 0x20;
 constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 constexpr unsigned MB_ICONINFORMATION = 0x40;
 constexpr unsigned MB_BUTTONMASK = 0xF;
+constexpr unsigned MB_DEFBUTTON2 = 0x100; // the second button (No, Cancel) is the default
 
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -32,8 +33,8 @@ public:
     // Shows `text` with `caption` and the buttons of `type`; returns the answer.
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // Asks for a file name to save (`save` true) or open. `fileName` holds the proposal
-    // and receives the choice; false when the user cancelled. `docTemplate` (may be
-    // null) gives the filter and default extension.
+    // and receives the choice as the dialog gave it; false when the user cancelled.
+    // `docTemplate` (may be null) gives the filter; the document adds its extension.
     virtual bool PromptForFileName(std::string& fileName, bool save, const CDocTemplate* docTemplate) = 0;
 };
 

@@ -119,5 +119,9 @@ int FileDialog::PendingFileNames()
 {
     return static_cast<int>(NextFileNames().size());
 }
+void FileDialog::ClearFileNames()
+{
+    NextFileNames().clear();
+}
 
 } // namespace platform

@@ -33,6 +33,7 @@ public:
     // Test hooks: every dialog above takes the next queued name instead of showing itself.
     static void SetNextFileName(const QString& path);
     static int PendingFileNames();
+    static void ClearFileNames();
 };
 
 } // namespace platform

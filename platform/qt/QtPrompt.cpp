@@ -32,12 +32,7 @@ bool QtPrompt::PromptForFileName(std::string& fileName, bool save, const CDocTem
                                 : FileDialog::GetOpenFileName(m_parent, QStringLiteral("Open"), proposal, filter);
     if (chosen.isEmpty())
         return false;
-    QString path = chosen;
-    // A name that does not end with the document kind's extension gets it: a dot inside
-    // the name ("Dr. No (1962)") makes no extension.
-    if (save && !extension.isEmpty() && !path.endsWith(extension, Qt::CaseInsensitive))
-        path += extension;
-    fileName = path.toStdString();
+    fileName = chosen.toStdString();
     return true;
 }
 

@@ -48,6 +48,7 @@ public:
     ~Program()
     {
         platform::MessageBox::ClearAnswers();
+        platform::FileDialog::ClearFileNames();
         // Whatever a test left modified closes without a question.
         if (app)
             for (platform::CDocument* document : app->DocManager().GetDocuments())

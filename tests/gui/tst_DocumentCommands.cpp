@@ -6,10 +6,12 @@
 #include "shell/app/WindowMenu.h"
 
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -90,6 +92,114 @@ private slots:
         m_program->Action(ID_FILE_SAVE_AS)->trigger();
         QCOMPARE(QString::fromStdString(movie->GetPathName()), folder + saved);
         QVERIFY(QFileInfo::exists(folder + saved));
+    }
+
+    // "leon" typed where leon.rvcc holds another person: the name the extension completes
+    // gets the question the dialog asks about a name typed in full.
+    void saveAsAsksBeforeReplacingTheFileTheExtensionNames_data()
+    {
+        QTest::addColumn<bool>("closing");       // Save As reached from "Save changes to ...?" Yes
+        QTest::addColumn<bool>("ownFile");       // leon.rvcc is the document's own file
+        QTest::addColumn<QStringList>("typed");  // one name per file dialog shown; "" cancels
+        QTest::addColumn<QList<int>>("answers"); // to the replace questions, in order
+        QTest::addColumn<QString>("savedAs");    // the document's file afterwards; "" none
+        const int no = platform::MessageBox::IdNo;
+        const int yes = platform::MessageBox::IdYes;
+        QTest::newRow("No goes back to the dialog")
+            << false << false << QStringList{"leon", ""} << QList<int>{no} << "";
+        QTest::newRow("No, then another name")
+            << false << false << QStringList{"leon", "leon2"} << QList<int>{no} << "leon2.rvcc";
+        QTest::newRow("Yes replaces") << false << false << QStringList{"leon"} << QList<int>{yes} << "leon.rvcc";
+        QTest::newRow("typed in full: the dialog asked")
+            << false << false << QStringList{"leon.rvcc"} << QList<int>{} << "leon.rvcc";
+        QTest::newRow("the document's own file") << false << true << QStringList{"leon"} << QList<int>{} << "leon.rvcc";
+        QTest::newRow("closing: No goes back to the dialog")
+            << true << false << QStringList{"leon", ""} << QList<int>{no} << "";
+        QTest::newRow("closing: Yes replaces")
+            << true << false << QStringList{"leon"} << QList<int>{yes} << "leon.rvcc";
+    }
+
+    void saveAsAsksBeforeReplacingTheFileTheExtensionNames()
+    {
+        QFETCH(bool, closing);
+        QFETCH(bool, ownFile);
+        QFETCH(QStringList, typed);
+        QFETCH(QList<int>, answers);
+        QFETCH(QString, savedAs);
+        QVERIFY(m_program->Start());
+        const std::string leon = m_program->dir.File("leon.rvcc");
+        const std::string actress = m_program->generator->FeaturedActress();
+        const std::string actor = m_program->generator->FeaturedActor();
+        CRVCDoc* person = m_program->NewPerson(actress);
+        QVERIFY(person->DoSave(leon));
+        if (!ownFile) {
+            m_program->Action(ID_FILE_CLOSE)->trigger();
+            person = m_program->NewPerson(actor);
+        }
+        const std::string before = testsupport::ReadFile(leon);
+        person->SetModifiedFlag(true);
+
+        platform::MessageBox::ClearShown();
+        if (closing)
+            platform::MessageBox::SetNextAnswer(platform::MessageBox::IdYes); // Save changes to ...?
+        for (int answer : answers)
+            platform::MessageBox::SetNextAnswer(answer);
+        const QString folder = QString::fromStdString(m_program->dir.Path());
+        for (const QString& name : typed)
+            platform::FileDialog::SetNextFileName(name.isEmpty() ? name : folder + name);
+        m_program->Action(closing ? ID_FILE_CLOSE : ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(platform::FileDialog::PendingFileNames(), 0);
+        QCOMPARE(platform::MessageBox::PendingAnswers(), 0);
+
+        const QString question = QStringLiteral("leon.rvcc already exists.\nDo you want to replace it?");
+        QCOMPARE(platform::MessageBox::Shown().count(question), answers.size());
+        QCOMPARE(platform::MessageBox::Shown().size(), answers.size() + (closing ? 1 : 0)); // nothing else asked
+        const std::vector<platform::CDocument*> open = m_program->app->DocManager().GetDocuments();
+        if (savedAs.isEmpty()) {
+            // Nothing saved: the document stays as it was, still open.
+            QCOMPARE(open.size(), std::size_t(1));
+            QCOMPARE(person->GetPathName(), std::string());
+            QVERIFY(person->IsModified());
+        } else if (!closing) {
+            QCOMPARE(QString::fromStdString(person->GetPathName()), folder + savedAs);
+            QVERIFY(!person->IsModified());
+        } else {
+            QVERIFY(open.empty()); // saved, then closed
+        }
+        const std::string after = testsupport::ReadFile(leon);
+        if (savedAs == QStringLiteral("leon.rvcc") && !ownFile) {
+            QVERIFY(after.find(actor) != std::string::npos);
+            QVERIFY(after.find(actress) == std::string::npos);
+        } else if (!ownFile) {
+            QVERIFY(after == before); // the other person's file, byte for byte
+        }
+    }
+
+    // The question asked after the dialog reads as the dialog's own.
+    void replaceQuestionReadsAsTheFileDialogs()
+    {
+        const QString folder = QString::fromStdString(m_program->dir.Path());
+        testsupport::WriteFile(m_program->dir.File("leon.rvcc"), "another person");
+        QFileDialog dialog(nullptr, QStringLiteral("Save As"), folder);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.selectFile(QStringLiteral("leon.rvcc"));
+        QString asked;
+        WhenModal<QMessageBox>([&asked](QMessageBox& box) {
+            asked = box.windowTitle() + QLatin1Char('|') + box.text();
+            box.button(QMessageBox::Yes)->click();
+        });
+        WhenModal<QFileDialog>([](QFileDialog& shown) { QMetaObject::invokeMethod(&shown, "accept"); });
+        QCOMPARE(dialog.exec(), int(QDialog::Accepted));
+
+        QVERIFY(m_program->Start());
+        m_program->NewPerson(m_program->generator->FeaturedActor());
+        platform::MessageBox::ClearShown();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdNo);
+        platform::FileDialog::SetNextFileName(folder + QStringLiteral("leon"));
+        platform::FileDialog::SetNextFileName(QString());
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(QStringLiteral("Save As|") + platform::MessageBox::Shown().value(0), asked);
     }
 
     void allFilesFilterTakesNamesWithoutADot()

@@ -233,3 +233,29 @@ TEST(DocumentBase, SavingAReadOnlyFileAsksForAnotherName)
     EXPECT_EQ(doc.GetPathName(), dir.File("rw.note"));
     EXPECT_FALSE(doc.IsModified());
 }
+
+TEST(DocumentBase, SaveAsAsksBeforeReplacingTheFileTheExtensionNames)
+{
+    testsupport::ScriptedPrompt prompt;
+    testsupport::TempDir dir;
+    testsupport::WriteFile(dir.File("leon.note"), "another note");
+    platform::CDocManager manager;
+    auto* doc = dynamic_cast<NoteDoc*>(manager.AddDocTemplate(NoteTemplate())->OpenDocumentFile(""));
+    ASSERT_NE(doc, nullptr);
+    doc->text = "mine";
+    prompt.fileNames = {dir.File("leon"), dir.File("leon")};
+    prompt.answers = {platform::IDNO, platform::IDYES};
+    EXPECT_TRUE(doc->DoSave(""));
+    EXPECT_EQ(prompt.fileDialogs, 2) << "No goes back to the dialog";
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[0].text, "leon.note already exists.\nDo you want to replace it?");
+    EXPECT_EQ(prompt.messages[0].caption, "Save As");
+    EXPECT_EQ(prompt.messages[0].type, platform::MB_YESNO | platform::MB_ICONEXCLAMATION | platform::MB_DEFBUTTON2);
+    EXPECT_EQ(doc->GetPathName(), dir.File("leon.note"));
+    EXPECT_EQ(testsupport::ReadFile(dir.File("leon.note")), std::string("NOTE\x04\0\0\0mine", 12));
+
+    // The document's own file, under another spelling of its path, is no other file.
+    prompt.fileNames = {dir.Path() + "./leon"};
+    EXPECT_TRUE(doc->DoSave(""));
+    EXPECT_EQ(prompt.messages.size(), 2u);
+}
