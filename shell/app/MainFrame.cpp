@@ -86,6 +86,8 @@ CMainFrame::~CMainFrame()
 {
     // The child windows go with the base class; nothing may be updated meanwhile.
     disconnect(m_mdiArea, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList())
+        disconnect(window, nullptr, this, nullptr);
     // A frame destroyed without closing (tests, start-up failure) still must not leave a
     // thread running on its documents.
     CancelAndWaitForSearch();
@@ -235,8 +237,46 @@ void CMainFrame::AddChildFrame(CChildFrame* frame)
     // a later window does not hang over the area's right or bottom edge.
     frame->resize(m_mdiArea->viewport()->size() * 3 / 4);
     m_mdiArea->addSubWindow(frame);
+    // Maximized or not changes the caption, whether or not the area writes one meanwhile.
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::QueueCaptionUpdate);
     frame->ActivateFrame(-1);
     UpdateCommands();
+}
+
+QString CMainFrame::Caption() const
+{
+    QString caption = QString::fromLatin1(kMainFrameTitle);
+    CChildFrame* child = MDIGetActive();
+    const platform::CDocument* document = child && child->View() ? child->View()->GetDocument() : nullptr;
+    if (!document)
+        return caption;
+    const QString title = platform::PathToQString(document->GetTitle());
+    // A maximized window's caption bar is hidden: its name stands in brackets instead.
+    return caption + (child->isMaximized() ? QStringLiteral(" - [%1]").arg(title) : QStringLiteral(" - ") + title);
+}
+
+void CMainFrame::UpdateCaption()
+{
+    m_captionQueued = false;
+    setWindowTitle(Caption());
+}
+
+void CMainFrame::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // The MDI area writes its own caption while a window is maximized ("caption - [name]",
+    // around whatever the caption was) and puts the old one back when it is restored; ours
+    // is written again once the area is done.
+    if (event->type() == QEvent::WindowTitleChange && windowTitle() != Caption())
+        QueueCaptionUpdate();
+}
+
+void CMainFrame::QueueCaptionUpdate()
+{
+    if (m_captionQueued)
+        return;
+    m_captionQueued = true;
+    QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
 }
 
 void CMainFrame::RouteCommand(int id)
@@ -269,10 +309,7 @@ void CMainFrame::UpdateCommands()
         if (frame && frame->View() && frame->View()->GetDocument())
             frame->setWindowTitle(platform::PathToQString(frame->View()->GetDocument()->GetTitle()));
     }
-    QString caption = QString::fromLatin1(kMainFrameTitle);
-    if (document)
-        caption += QStringLiteral(" - ") + platform::PathToQString(document->GetTitle());
-    setWindowTitle(caption);
+    UpdateCaption();
 
     int menuId = IDR_MAINFRAME;
     if (document)

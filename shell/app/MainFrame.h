@@ -64,6 +64,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -72,6 +73,11 @@ private:
     void CreateActions();
     void BuildMenuBar(int menuId);
     void FillRecentFiles(class QMenu* menu);
+    // The program's name and the active document's title, bracketed while the document's
+    // window is maximized.
+    QString Caption() const;
+    void UpdateCaption();
+    void QueueCaptionUpdate();
 
     void OnSearchEnded();
     void OnSearchDone();
@@ -83,6 +89,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     int m_menuResource = 0;
+    bool m_captionQueued = false;
 
     std::unique_ptr<CSearchRun> m_pSearchRequest;
     CSearchThread* m_pSearchThread = nullptr;

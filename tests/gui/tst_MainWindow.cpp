@@ -3,6 +3,7 @@
 
 #include "GuiFixture.h"
 #include "listdata/ui/SearchMessages.h"
+#include "platform/qt/QtText.h"
 #include "resources/CommandIds.h"
 
 #include <QDir>
@@ -546,6 +547,64 @@ private slots:
         m_program->app->Settings.OpenMaximized = 1;
         CRVMDoc* maximized = m_program->NewMovie(m_program->generator->FeaturedSeries());
         QVERIFY(Program::FrameOf(maximized)->isMaximized());
+    }
+
+    // The main window names the active document once: after the program's name, or in
+    // brackets while the document's window is maximized (its own caption then hidden).
+    void mainTitleNamesTheActiveDocumentOnce_data()
+    {
+        QTest::addColumn<bool>("openMaximized");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("title"); // %1: the active document's title
+        QTest::newRow("opened normal") << false << ""
+                                       << "Reelvoyager 3.5 - %1";
+        QTest::newRow("opened maximized") << true << ""
+                                          << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("maximized later") << false << "maximize"
+                                         << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("restored") << true << "restore"
+                                  << "Reelvoyager 3.5 - %1";
+        QTest::newRow("minimized") << true << "minimize"
+                                   << "Reelvoyager 3.5 - %1";
+        QTest::newRow("another window while maximized") << true << "another"
+                                                        << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("saved under a name while maximized") << true << "save as"
+                                                            << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("the last window closed") << true << "close"
+                                                << "Reelvoyager 3.5";
+    }
+
+    void mainTitleNamesTheActiveDocumentOnce()
+    {
+        QFETCH(bool, openMaximized);
+        QFETCH(QString, step);
+        QFETCH(QString, title);
+        QVERIFY(m_program->Start());
+        CMainFrame& frame = m_program->Frame();
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        m_program->app->Settings.OpenMaximized = openMaximized ? 1 : 0;
+        platform::CDocument* active = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        if (step == QStringLiteral("maximize"))
+            Program::FrameOf(active)->showMaximized();
+        else if (step == QStringLiteral("restore"))
+            Program::FrameOf(active)->showNormal();
+        else if (step == QStringLiteral("minimize"))
+            Program::FrameOf(active)->showMinimized();
+        else if (step == QStringLiteral("another"))
+            active = m_program->NewPerson(m_program->generator->FeaturedActor());
+        else if (step == QStringLiteral("save as")) {
+            platform::FileDialog::SetNextFileName(QString::fromStdString(m_program->dir.File("film.rvmtv")));
+            m_program->Action(ID_FILE_SAVE_AS)->trigger();
+            QCOMPARE(QString::fromStdString(active->GetTitle()), QStringLiteral("film.rvmtv"));
+        } else if (step == QStringLiteral("close"))
+            m_program->Action(ID_FILE_CLOSE)->trigger();
+        const QString expected =
+            title.contains(QStringLiteral("%1")) ? title.arg(platform::PathToQString(active->GetTitle())) : title;
+        QTRY_COMPARE(frame.windowTitle(), expected);
+        // Settled: nothing writes another title afterwards.
+        QTest::qWait(50);
+        QCOMPARE(frame.windowTitle(), expected);
     }
 
     // A new window takes most of the client area, and the area places it by that size:
