@@ -15,19 +15,6 @@
 
 using namespace resources;
 
-namespace {
-
-// A text shown in a menu: its '&' is shown, not taken as the item's mnemonic.
-std::string MenuText(const std::string& text)
-{
-    std::string shown;
-    for (const char c : text)
-        shown += c == '&' ? std::string("&&") : std::string(1, c);
-    return shown;
-}
-
-} // namespace
-
 int CRichDocumentView::LinkAt(const QPoint& viewportPoint) const
 {
     const int position = CharacterAt(viewportPoint);
@@ -116,7 +103,7 @@ bool CRichDocumentView::OnUpdateLinkCommand(CCmdUI& cmdUI)
     switch (cmdUI.m_nID) {
     case ID_LINK_GETINFOFORNAME:
         if (m_clicked.hasLink)
-            cmdUI.SetText("Get Information for '" + MenuText(m_clicked.link.target) + "'");
+            cmdUI.SetText("Get Information for '" + platform::MenuLiteral(m_clicked.link.target) + "'");
         cmdUI.Enable(m_clicked.hasLink);
         return true;
     case ID_LINK_GETMOVIETVINFO:

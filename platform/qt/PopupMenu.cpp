@@ -92,4 +92,21 @@ void PopupMenu::ClearChoices()
     NextChoices().clear();
 }
 
+std::string MenuLiteral(const std::string& text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char c : text) {
+        shown += c;
+        if (c == '&')
+            shown += '&';
+    }
+    return shown;
+}
+
+QString MenuLiteral(const QString& text)
+{
+    return QString::fromStdString(MenuLiteral(text.toStdString()));
+}
+
 } // namespace platform

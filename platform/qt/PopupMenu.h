@@ -10,6 +10,7 @@
 #include "platform/CmdUI.h"
 
 #include <QPoint>
+#include <QString>
 #include <functional>
 #include <string>
 #include <vector>
@@ -21,8 +22,8 @@ namespace platform {
 class PopupMenu {
 public:
     // A command (id above 0) with its text, or a separator (id 0). Texts are
-    // Windows-1252; a '&' marks the mnemonic, so a '&' meant to show is doubled by the
-    // caller (in texts that an update rule sets as well).
+    // Windows-1252; a '&' marks the mnemonic, so a text meant to show as it is (a title,
+    // a name, a path) goes through MenuLiteral (in texts that an update rule sets as well).
     struct Item {
         int id = 0;
         std::string text;
@@ -56,5 +57,11 @@ public:
     static int PendingChoices();
     static void ClearChoices();
 };
+
+// `text` for a menu item (popup or main menu) that shows it as it is: each '&' doubled,
+// so that none is taken as the item's mnemonic. Windows-1252 and UTF-8 texts alike ('&'
+// is never a byte of a longer UTF-8 character).
+std::string MenuLiteral(const std::string& text);
+QString MenuLiteral(const QString& text);
 
 } // namespace platform

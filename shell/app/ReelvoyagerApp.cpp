@@ -11,6 +11,7 @@
 #include "platform/Document.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FileDialog.h"
+#include "platform/qt/PopupMenu.h"
 #include "platform/qt/QtPrompt.h"
 #include "platform/qt/QtText.h"
 #include "resources/CommandIds.h"
@@ -305,11 +306,7 @@ bool CReelvoyagerApp::OnUpdateCommand(CCmdUI& cmdUI)
             cmdUI.SetText(index == 0 ? "Recent File" : "");
             cmdUI.Enable(false);
         } else {
-            // An ampersand of the path is shown, not taken as the entry's mnemonic.
-            std::string shown;
-            for (const char c : path)
-                shown += c == '&' ? std::string("&&") : std::string(1, c);
-            cmdUI.SetText("&" + std::to_string(index + 1) + " " + shown);
+            cmdUI.SetText("&" + std::to_string(index + 1) + " " + platform::MenuLiteral(path));
             cmdUI.Enable(true);
         }
         return true;

@@ -1,5 +1,7 @@
 #include "shell/app/WindowMenu.h"
 
+#include "platform/qt/PopupMenu.h"
+
 #include <QAction>
 #include <QInputDialog>
 #include <QMdiArea>
@@ -25,8 +27,7 @@ void CWindowMenu::Refill()
     QMdiSubWindow* active = m_area->activeSubWindow() ? m_area->activeSubWindow() : m_area->currentSubWindow();
     for (int i = 0; i < windows.size() && i < kListedWindows; ++i) {
         QMdiSubWindow* window = windows[i];
-        QString title = window->windowTitle();
-        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString title = platform::MenuLiteral(window->windowTitle());
         QAction* entry = m_menu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(title));
         entry->setObjectName(QString::number(AFX_IDM_FIRST_MDICHILD + i));
         // Only the active window's entry carries the check mark.

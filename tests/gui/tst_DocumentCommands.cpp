@@ -284,8 +284,10 @@ private slots:
         CRVMDoc* second = m_program->NewMovie(m_program->generator->FeaturedSeries());
         CRVCDoc* third = m_program->NewPerson(m_program->generator->FeaturedActor());
         QVERIFY(Program::FrameOf(third)->isMaximized());
-        QCOMPARE(WindowEntries(), (QStringList{"&1 " + Program::FrameOf(first)->windowTitle(),
-                                               "&2 " + Program::FrameOf(second)->windowTitle(),
+        // A '&' of a title shows; it is no mnemonic.
+        first->SetTitle("Smith & Jones");
+        m_program->Frame().UpdateCommands();
+        QCOMPARE(WindowEntries(), (QStringList{"&1 Smith && Jones", "&2 " + Program::FrameOf(second)->windowTitle(),
                                                "&3 " + Program::FrameOf(third)->windowTitle() + " (active)"}));
         WindowEntry(0)->trigger();
         QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(first));

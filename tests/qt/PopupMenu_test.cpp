@@ -90,4 +90,23 @@ TEST(PopupMenuTest, TheShownMenuReturnsTheChosenItemOrNothing)
     }
 }
 
+TEST(PopupMenuTest, MenuLiteralDoublesEveryAmpersandAndNothingElse)
+{
+    const struct {
+        std::string text;
+        std::string shown;
+    } cases[] = {
+        {"", ""},
+        {"Smith & Jones", "Smith && Jones"},
+        {"&&", "&&&&"},
+        {"&a&", "&&a&&"},
+        {"/tmp/No\xC3\xAB&l/&.rvmtv", "/tmp/No\xC3\xAB&&l/&&.rvmtv"}, // UTF-8 path
+        {"Caf\xE9 & Bar", "Caf\xE9 && Bar"},                          // Windows-1252 title
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::MenuLiteral(c.text), c.shown) << c.text;
+    EXPECT_EQ(platform::MenuLiteral(QStringLiteral("No\u00EBl & Co \u4E2D&")),
+              QStringLiteral("No\u00EBl && Co \u4E2D&&"));
+}
+
 } // namespace
