@@ -16,7 +16,8 @@ bool CutTabName(std::string_view line, std::size_t& pos, std::string_view& name)
 
 // The credit lines of the person's record: the first line's fields after the name, then
 // every further line from its start. `onField(first, field)` gets each two-blank field,
-// `first` true for the line's title.
+// `first` true for the line's title. A credit is its line's first piece: the pieces that
+// continue an over-long line would make titles of their text.
 template <class OnField>
 bool ForEachCreditLine(CListFile& file, std::string_view line, std::size_t pos, OnField&& onField)
 {
@@ -28,7 +29,7 @@ bool ForEachCreditLine(CListFile& file, std::string_view line, std::size_t pos, 
                 return false;
             first = false;
         }
-        if (!file.NextLine())
+        if (!file.NextLineStart())
             return true;
         line = routines::CurrentLine(file);
         pos = 0;

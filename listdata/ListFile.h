@@ -33,7 +33,12 @@ public:
     bool FindStart();
     bool FindNextRatingsTable();
     bool NextRecord();
+    // The next line of the record: each piece of an over-long line in turn, for text lists,
+    // whose paragraphs run on in the pieces that continue a line.
     bool NextLine();
+    // The same for lines that are one credit each: only the first piece of each line, so a
+    // piece that continues an over-long line never reads as a credit of its own.
+    bool NextLineStart();
 
     // Passing over records a walk would read without effect. `text` is what the walk
     // looks for; it must appear in a line for that line to matter. Both leave the reader

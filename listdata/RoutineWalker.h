@@ -41,7 +41,8 @@ inline std::string_view CurrentLine(const CListFile& file)
 // Person-keyed credit lists searched for a title (read to the end). For every record
 // whose lines credit the title, `onLine(line, pos, episode)` is called per matching line
 // with `pos` after the title field, then `onPerson(name)` once; the record's lines end at
-// the first line without a title and at the first non-matching line after a match.
+// the first line without a title and at the first non-matching line after a match. Each
+// line is one credit: the pieces that continue an over-long line are not read.
 // Returns false when `onPerson` fails to store.
 template <class OnLine, class OnPerson>
 bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLine, OnPerson&& onPerson)
@@ -83,7 +84,7 @@ bool WalkCreditsForTitle(CListFile& file, std::string_view title, OnLine&& onLin
                         break;
                     }
                 }
-                if (!file.NextLine())
+                if (!file.NextLineStart())
                     break;
                 line = CurrentLine(file);
                 pos = 0;

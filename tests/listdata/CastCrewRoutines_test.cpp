@@ -1,8 +1,10 @@
 #include "RoutineFixture.h"
+#include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
 using namespace searchtest;
+using testsupport::OverLongLine;
 
 namespace {
 
@@ -67,6 +69,38 @@ TEST(SearchWritingCredits, OrderMarksAsThreeBytes)
     const std::string body = "Jay, Jo\t\tFilm (2001)  (story)  <1,2,1>\n\t\t\tZeta (2005)  <3>\n\n";
     EXPECT_EQ(RunCast(kWriters, body, "Jay, Jo"), Typed(kWriters, {T(1, "Film (2001)"), T(2, "(story)"), B3(3, 1, 2, 1),
                                                                    T(1, "Zeta (2005)"), B3(3, 3, 0, 0)}));
+}
+
+// The piece that continues an over-long credit line is no credit of its own: the
+// filmography gets no title made of it, and the credits behind it are read as usual.
+TEST(CastCrewRoutines, AnOverLongLineIsOneCredit)
+{
+    const std::string phantom = "amet na\xEFve \xBD consectetur  (lorem)";
+    const struct {
+        const char* what;
+        int list;
+        std::string body;
+        std::vector<Rec> records;
+    } cases[] = {
+        {"first line of an actor",
+         kActors,
+         OverLongLine("Brook, Ben\t\tFilm (2001)  [Mayor]", phantom) + "\t\t\tZeta (2005)  [Ghost]\n\n",
+         {T(1, "Film (2001)"), T(3, "Mayor"), T(1, "Zeta (2005)"), T(3, "Ghost")}},
+        {"further line of an actor",
+         kActors,
+         "Brook, Ben\t\tFilm (2001)\n" + OverLongLine("\t\t\tZeta (2005)  <2>", phantom) + "\n",
+         {T(1, "Film (2001)"), T(1, "Zeta (2005)"), I(4, 2)}},
+        {"crew",
+         kCinematographers,
+         OverLongLine("Brook, Ben\t\tFilm (2001)  (director of photography)", phantom) + "\t\t\tZeta (2005)\n\n",
+         {T(1, "Film (2001)"), T(2, "(director of photography)"), T(1, "Zeta (2005)")}},
+        {"writer",
+         kWriters,
+         OverLongLine("Brook, Ben\t\tFilm (2001)  <1,2,1>", "Zeta (2005)  (story)") + "\n",
+         {T(1, "Film (2001)"), B3(3, 1, 2, 1)}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunCast(c.list, c.body, "Brook, Ben"), Typed(c.list, c.records)) << c.what;
 }
 
 TEST(SearchAkaNames, AlternativeNamesOfThePerson)

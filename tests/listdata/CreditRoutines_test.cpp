@@ -1,8 +1,10 @@
 #include "RoutineFixture.h"
+#include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
 using namespace searchtest;
+using testsupport::OverLongLine;
 
 namespace {
 
@@ -93,6 +95,55 @@ TEST(SearchWriters, EpisodeLinesAreGroupedUnderOneNameWithoutOrders)
     EXPECT_EQ(RunMovie(kWriters, body, kShow),
               Typed(kWriters, {T(0, "Lake, Lu"), T(2, "(creator)"), B3(3, 1, 1, 1), T(0, "Lake, Lu"),
                                T(2, "(written by)"), I(5, 2), I(5, 1)}));
+}
+
+// An over-long line reaches the routines in pieces. The piece that continues it is no
+// credit line of its own, even when it begins with the title: the credit is the line's
+// first piece, and the lines behind it are read as usual.
+TEST(CreditRoutines, AnOverLongLineIsOneCreditLine)
+{
+    const std::string film = "Film (2001)";
+    const struct {
+        const char* what;
+        int list;
+        std::string title;
+        std::string body;
+        std::vector<Rec> records;
+    } cases[] = {
+        {"cast: the credit once",
+         kActors,
+         film,
+         OverLongLine("Brook, Ben\t\tFilm (2001)  [Mayor]", "Film (2001)  [Ghost]  <1>") + "\t\t\tZeta (2005)\n\n",
+         {T(0, "Brook, Ben"), T(3, "Mayor")}},
+        {"cast: no phantom person",
+         kActors,
+         film,
+         OverLongLine("Abbot, Ann\t\tOther (1990)", "Film (2001)  [Ghost]") + "\t\t\tZeta (2005)\n\n",
+         {}},
+        {"cast: the credits behind it",
+         kActors,
+         kShow,
+         OverLongLine("Cole, Cy\t\t" + Episode(1, 1) + "  [Cook]", "consectetur") + "\t\t\t" + Episode(1, 2) +
+             "  [Cook]\n\n",
+         {T(0, "Cole, Cy"), T(3, "Cook"), I(5, 2)}},
+        {"crew: no phantom person",
+         kDirectors,
+         kShow,
+         OverLongLine("Gale, Gus\t\tOther (1990)", kShow + "  (second unit)") + "\n",
+         {}},
+        {"crew: the credits behind it",
+         kDirectors,
+         kShow,
+         OverLongLine("Hart, Hal\t\t" + Episode(1, 1), kShow + "  (uncredited)") + "\t\t\t" + Episode(1, 2) + "\n\n",
+         {T(0, "Hart, Hal"), I(3, 2)}},
+        {"writers: the credit once",
+         kWriters,
+         film,
+         OverLongLine("Jay, Jo\t\tFilm (2001)  (story)", "Film (2001)  (novel)  <2,1,1>") + "\n",
+         {T(0, "Jay, Jo"), T(2, "(story)")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunMovie(c.list, c.body, c.title), Typed(c.list, c.records)) << c.what;
 }
 
 TEST(SearchCoverage, StatusLengthChoosesTheKeyAndEpisodesDoNotMatch)

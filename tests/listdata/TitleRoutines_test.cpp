@@ -88,6 +88,26 @@ TEST(SearchPlot, SummaryAndAuthorLines)
     EXPECT_EQ(RunMovie(kPlot, "", kFilm), std::vector<Rec>{});
 }
 
+// A text list reads every piece of an over-long line: a long summary is stored whole,
+// its first piece under its code and each piece that continues it behind.
+TEST(SearchPlot, EveryPieceOfALongSummaryIsStored)
+{
+    std::string summary;
+    while (summary.size() < 2500)
+        summary += "lorem ipsum caf\xE9 dolor ";
+    summary += "end.";
+    const std::string body = kDashes + "MV: " + kFilm + "\n\nPL: " + summary + "\nPL: Short.\n\nBY: anon\n\n" + kDashes;
+    const std::vector<Rec> records = RunMovie(kPlot, body, kFilm);
+    ASSERT_EQ(records.size(), 5u);
+    std::string stored;
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(records[i].key, i == 0 ? 1 : 0) << i;
+        stored += records[i].data.substr(0, records[i].data.size() - 1);
+    }
+    EXPECT_EQ(stored, summary);
+    EXPECT_EQ(records[3], Typed(kPlot, {T(1, "Short.")})[0]);
+}
+
 TEST(SearchQuotes, BlankLinesSeparateQuotesAndTwoEndTheEntry)
 {
     const std::string body =

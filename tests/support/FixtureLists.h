@@ -76,4 +76,14 @@ inline CAppSettings ListSettings(const std::string& directory)
     return settings;
 }
 
+// A line longer than the list reader's buffer, with its line end: `head` filled with
+// blanks up to the reader's first piece, then `rest`, which the reader hands out as a
+// piece that continues the line.
+inline std::string OverLongLine(const std::string& head, const std::string& rest)
+{
+    std::string line = head;
+    line.resize(CListFile::kLineSize - 1, ' ');
+    return line + rest + "\n";
+}
+
 } // namespace testsupport
