@@ -92,7 +92,9 @@ ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person,
                     if (const int title = titles.Find(field); title >= 0)
                         credits.Add(name, title, role);
                 }
-                if (!file.NextLine())
+                // A piece that continues an over-long line is no credit: its text at a
+                // title's place would share a title the record never credits.
+                if (!file.NextLineStart())
                     break;
                 line = LineView(file.GetLine(), file.GetLineLength());
                 pos = 0;

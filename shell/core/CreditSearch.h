@@ -26,8 +26,9 @@ unsigned CreditRolesOf(bool actorActress, bool director, bool otherCrew, bool pr
 // Reads every record of `file` (the list of `role`, its start found). A record of
 // `person` (ASCII case ignored, as the person's own search matches) is passed over; in
 // every other record each line's title (its first two-blank field, behind the name on
-// the first line) that equals one of `titles` credits the record's name in `role`. A read
-// error ends the walk with ReadError; what was found stays.
+// the first line; a line is its first piece) that equals one of `titles` credits the
+// record's name in `role`. A read error ends the walk with ReadError; what was found
+// stays.
 ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person, const CDocumentTitles& titles,
                              CCreditList& credits);
 

@@ -180,6 +180,28 @@ TEST_F(CreditedWithTest, FailingListsAreReportedAndTheSearchGoesOn)
     EXPECT_EQ(credits.GetCount(), 2);
 }
 
+// A piece that continues an over-long line is no line of its own: a title at its start is
+// not shared, and the line behind it is read as usual.
+TEST_F(CreditedWithTest, AnOverLongLineSharesOnlyItsOwnTitle)
+{
+    testsupport::WriteList(dir.Path(), kActors,
+                           testsupport::OverLongLine("Ng, Al\t\tZeta (1999)", "Alpha (1990)  [Al]") +
+                               "\t\t\tBeta (1991)\n\n" +
+                               testsupport::OverLongLine("Ox, Bo\t\tGamma (1992)  (voice)", "Beta (1991)") + "\n");
+    const unsigned acting = CreditRolesOf(true, false, false, false);
+    EXPECT_EQ(Search(acting, acting).names, (Names{"Ng, Al", "Ox, Bo"}));
+    const struct {
+        const char* name;
+        Names titles;
+    } cases[] = {{"Ng, Al", {"Beta (1991)"}}, {"Ox, Bo", {"Gamma (1992)"}}};
+    for (const auto& c : cases) {
+        Names shared;
+        for (const CreditTitleRow& row : CreditTitleRows(credits, titles, c.name))
+            shared.push_back(row.title);
+        EXPECT_EQ(shared, c.titles) << c.name;
+    }
+}
+
 TEST(CreditedWith, RoleWordsAndNamesNotListed)
 {
     EXPECT_EQ(RoleWords(0), "");
