@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 
 namespace shellcore {
 
@@ -76,10 +77,10 @@ ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person,
                              CCreditList& credits)
 {
     using namespace searchtext;
-    const CTitleStarts starts(titles);
-    // The record's name outlives the reads of its further lines.
-    std::string name;
     try {
+        const CTitleStarts starts(titles);
+        // The record's name outlives the reads of its further lines.
+        std::string name;
         while (file.NextRecord()) {
             std::string_view line = LineView(file.GetLine(), file.GetLineLength());
             std::size_t pos = 0;
@@ -100,7 +101,8 @@ ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person,
                 pos = 0;
             } while (true);
         }
-    } catch (const platform::FileException&) {
+    } catch (const std::exception&) {
+        // A read error or running out of memory: what was found stays.
         return ListReadStatus::ReadError;
     }
     return ListReadStatus::Ok;
@@ -114,15 +116,15 @@ std::vector<std::string> SearchCreditedWith(const ListOpener& open, unsigned rol
         if ((roles & (1u << role)) == 0)
             continue;
         CListFile file;
-        if (!open(file, FilmographyJobs[role].list)) {
-            failures.push_back(ListFailure(role, "Couldn't open file."));
-            continue;
-        }
+        // A list that cannot be opened is told as one that fails while it is read (the
+        // reader's buffers are made as it opens).
         ListReadStatus status = ListReadStatus::Ok;
         try {
-            if (!file.FindStart())
+            if (!open(file, FilmographyJobs[role].list))
+                status = ListReadStatus::ReadError;
+            else if (!file.FindStart())
                 status = ListReadStatus::NoBeginning;
-        } catch (const platform::FileException&) {
+        } catch (const std::exception&) {
             status = ListReadStatus::ReadError;
         }
         if (status == ListReadStatus::Ok)

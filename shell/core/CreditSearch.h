@@ -27,8 +27,8 @@ unsigned CreditRolesOf(bool actorActress, bool director, bool otherCrew, bool pr
 // `person` (ASCII case ignored, as the person's own search matches) is passed over; in
 // every other record each line's title (its first two-blank field, behind the name on
 // the first line; a line is its first piece) that equals one of `titles` credits the
-// record's name in `role`. A read error ends the walk with ReadError; what was found
-// stays.
+// record's name in `role`. A read error, or any other failure while the list is read
+// (memory running out), ends the walk with ReadError; what was found stays.
 ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person, const CDocumentTitles& titles,
                              CCreditList& credits);
 

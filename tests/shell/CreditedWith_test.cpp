@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <new>
 
 using namespace shellcore;
 
@@ -170,14 +171,59 @@ TEST_F(CreditedWithTest, FailingListsAreReportedAndTheSearchGoesOn)
     EXPECT_EQ(found.names, (Names{"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)", "Price, Pam"}));
     EXPECT_EQ(found.titles, (Names{"Alpha (1990)|Actor", "Beta (1991)|Actor", "Gamma (1992)|Actor", "Delta (1993)|Producer"}));
 
-    // A read error ends that list as one that cannot be opened; what was read stays.
-    CListFile file;
-    const std::string text = testsupport::ListFileText(kActors, kActorsList.substr(0, kActorsList.find("Case")));
-    ASSERT_TRUE(file.OpenSource(kActors, std::make_unique<testsupport::FailingSource>(text), "Actors"));
-    ASSERT_TRUE(file.FindStart());
-    credits.RemoveAll();
-    EXPECT_EQ(SearchCredits(file, 0, kPerson, titles, credits), ListReadStatus::ReadError);
-    EXPECT_EQ(credits.GetCount(), 2);
+    // A read error, or running out of memory while the list is read, ends that list as
+    // one that cannot be opened; what was read stays.
+    for (const bool outOfMemory : {false, true}) {
+        CListFile file;
+        const std::string text = testsupport::ListFileText(kActors, kActorsList.substr(0, kActorsList.find("Case")));
+        ASSERT_TRUE(
+            file.OpenSource(kActors, std::make_unique<testsupport::FailingSource>(text, outOfMemory), "Actors"));
+        ASSERT_TRUE(file.FindStart());
+        credits.RemoveAll();
+        EXPECT_EQ(SearchCredits(file, 0, kPerson, titles, credits), ListReadStatus::ReadError) << outOfMemory;
+        EXPECT_EQ(credits.GetCount(), 2) << outOfMemory;
+    }
+}
+
+// Whatever fails while a list is read, its role is told as a list that cannot be opened
+// and the people found before stay, in that list and the lists before it.
+TEST_F(CreditedWithTest, AnyFailureWhileAListIsReadReadsAsOneThatCannotBeOpened)
+{
+    CollectDocumentTitles(store, CreditRolesOf(true, true, false, false), titles);
+    const std::string directors = testsupport::ListFileText(kDirectors, "Dunn, Dee\t\tDelta (1993)\n\n");
+    // The people of the actors' list, the one the Directors list gives before it fails,
+    // the one the Producers list behind it gives.
+    const Names withDunn = {"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)", "Dunn, Dee", "Price, Pam"};
+    const Names withoutDunn = {"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)", "Price, Pam"};
+    const struct {
+        const char* what;
+        std::string directors; // the bytes the Directors list gives before it fails; none: it fails to open
+        bool outOfMemory;
+        const Names& names;
+    } cases[] = {
+        {"out of memory as it opens", "", true, withoutDunn},
+        {"read error in the records", directors, false, withDunn},
+        {"out of memory in the records", directors, true, withDunn},
+        {"out of memory before the start", "CRC: 0x12345678\n", true, withoutDunn},
+    };
+    for (const auto& c : cases) {
+        const ListOpener open = [&](CListFile& file, int list) {
+            if (list == kDirectors && c.directors.empty())
+                throw std::bad_alloc();
+            if (list == kDirectors)
+                return file.OpenSource(list, std::make_unique<testsupport::FailingSource>(c.directors, c.outOfMemory),
+                                       "Directors");
+            return file.OpenPath(list, dir.File(DefaultListFileName(list)));
+        };
+        credits.RemoveAll();
+        const std::vector<std::string> failures =
+            SearchCreditedWith(open, CreditRolesOf(true, true, false, true), kPerson, titles, credits);
+        EXPECT_EQ(failures, (Names{"Error in Listfile 'Director':\nCouldn't open file."})) << c.what;
+        Names names;
+        for (const CreditNameRow& row : CreditNameRows(credits, 1, 1, false))
+            names.push_back(row.listName);
+        EXPECT_EQ(names, c.names) << c.what;
+    }
 }
 
 // A piece that continues an over-long line is no line of its own: a title at its start is
