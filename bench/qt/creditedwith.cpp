@@ -135,7 +135,7 @@ void FillNames(const std::string& folder)
     document.SetPersonName("Someone, Sam");
     document.GetRecords().AddString(kActors, 1, title);
     document.SetDefaultFilmographyMode(1);
-    CCreditedWithDlg dialog(document, settings, {1, 1, 0, 0, 0, 1, 0, 0, 0});
+    CCreditedWithDlg dialog(document, settings, {});
     dialog.show();
     QApplication::processEvents();
     const double search = Best(5, [&] {

@@ -107,7 +107,7 @@ bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::stri
     // 11-12. Run-only values.
     LastCastCrewText.clear();
     LastMovieTVText.clear();
-    CreditedWithOptions = {1, 1, 0, 0, 0, 1, 0, 0, 0};
+    CreditedWithOptions = {};
     for (int i = 0; i < kListCount; ++i)
         ListChoices[i] = {Settings.Lists[i].UseMovieTV, Settings.Lists[i].UseCastCrew};
 

@@ -7,8 +7,9 @@
 #include "listdata/AppSettings.h"
 #include "listdata/ListCatalog.h"
 #include "listdata/ui/ListChoice.h"
-#include "platform/DocManager.h"
 #include "platform/CmdUI.h"
+#include "platform/DocManager.h"
+#include "shell/core/CreditedWithOptions.h"
 
 #include <QStringList>
 #include <array>
@@ -93,7 +94,7 @@ public:
 
     std::array<ListChoice, kListCount> ListChoices{};
     CAppSettings Settings;
-    std::array<int, 9> CreditedWithOptions{1, 1, 0, 0, 0, 1, 0, 0, 0};
+    shellcore::CreditedWithOptions CreditedWithOptions;
     std::string ProgramDir;
     std::string LastCastCrewText;
     std::string LastMovieTVText;

@@ -67,10 +67,10 @@ private:
 
 } // namespace
 
-unsigned CreditRolesOf(bool actorActress, bool director, bool otherCrew, bool producer)
+unsigned CreditRolesOf(const CreditRoleBoxes& boxes)
 {
-    return (actorActress ? kActorActressRoles : 0) | (director ? kDirectorRoles : 0) |
-           (otherCrew ? kOtherCrewRoles : 0) | (producer ? kProducerRoles : 0);
+    return (boxes.actorActress ? kActorActressRoles : 0) | (boxes.director ? kDirectorRoles : 0) |
+           (boxes.otherCrew ? kOtherCrewRoles : 0) | (boxes.producer ? kProducerRoles : 0);
 }
 
 ListReadStatus SearchCredits(CListFile& file, int role, std::string_view person, const CDocumentTitles& titles,

@@ -5,6 +5,7 @@
 // words name them. Plain C++, on the caller's thread.
 
 #include "shell/core/BrowserList.h"
+#include "shell/core/CreditedWithOptions.h"
 #include "shell/core/ListReadStatus.h"
 
 #include <cstdint>
@@ -19,9 +20,10 @@ namespace shellcore {
 class CCreditList;
 class CDocumentTitles;
 
-// The roles of the dialog's check-box groups: Actor/Actress the actors and actresses,
-// Director and Producer their one list each, Other Crew the seven other crew lists.
-unsigned CreditRolesOf(bool actorActress, bool director, bool otherCrew, bool producer);
+// The roles of a group of the dialog's check boxes: Actor/Actress the actors and
+// actresses, Director and Producer their one list each, Other Crew the seven other crew
+// lists.
+unsigned CreditRolesOf(const CreditRoleBoxes& boxes);
 
 // Reads every record of `file` (the list of `role`, its start found). A record of
 // `person` (ASCII case ignored, as the person's own search matches) is passed over; in

@@ -33,17 +33,21 @@ namespace {
 constexpr int kMinimumMovies = 1;
 constexpr int kMaximumMovies = 255;
 
-// The check boxes of one group, in the order of the options, with their ids and places.
+// The check boxes of one group, with the option each sets and their places.
 struct RoleBox {
     const char* text;
+    bool CreditRoleBoxes::*option;
     int x, y, width;
 };
 constexpr RoleBox kRoleBoxes[4] = {
-    {"Actor/Actress", 8, 12, 72},
-    {"Director", 104, 12, 72},
-    {"Other Crew", 8, 25, 72},
-    {"Producer", 104, 25, 72},
+    {"Actor/Actress", &CreditRoleBoxes::actorActress, 8, 12, 72},
+    {"Director", &CreditRoleBoxes::director, 104, 12, 72},
+    {"Other Crew", &CreditRoleBoxes::otherCrew, 8, 25, 72},
+    {"Producer", &CreditRoleBoxes::producer, 104, 25, 72},
 };
+// The two groups, each with the options its boxes set.
+constexpr CreditRoleBoxes CreditedWithOptions::*kGroupOptions[2] = {&CreditedWithOptions::use,
+                                                                    &CreditedWithOptions::search};
 constexpr int kUseIds[4] = {IDC_CW_USE_ACTOR, IDC_CW_USE_DIRECTOR, IDC_CW_USE_OTHERCREW, IDC_CW_USE_PRODUCER};
 constexpr int kSearchIds[4] = {IDC_CW_SEARCH_ACTOR, IDC_CW_SEARCH_DIRECTOR, IDC_CW_SEARCH_OTHERCREW,
                                IDC_CW_SEARCH_PRODUCER};
@@ -85,7 +89,7 @@ CCreditedWithDlg::CCreditedWithDlg(const CRVCDoc& document, const CAppSettings& 
     m_minimum->setObjectName(QString::number(IDC_CW_MINIMUM));
     m_minimum->setRange(kMinimumMovies, kMaximumMovies);
     m_minimum->setAlignment(Qt::AlignRight);
-    m_minimum->setValue(std::clamp(options[0], kMinimumMovies, kMaximumMovies));
+    m_minimum->setValue(std::clamp(options.minimum, kMinimumMovies, kMaximumMovies));
     minimumLabel->setBuddy(m_minimum);
     layout.Place(m_minimum, 102, 7, 36, 12);
     layout.Place(MakeLabel(this, "Beware! Searching may take some time."), 150, 9, 150, 8, true);
@@ -101,9 +105,9 @@ CCreditedWithDlg::CCreditedWithDlg(const CRVCDoc& document, const CAppSettings& 
             const RoleBox& place = kRoleBoxes[i];
             auto* box = new QCheckBox(QString::fromLatin1(place.text), this);
             box->setObjectName(QString::number(group == 0 ? kUseIds[i] : kSearchIds[i]));
-            box->setChecked(options[static_cast<std::size_t>(1 + group * 4 + i)] != 0);
+            box->setChecked(options.*kGroupOptions[group].*place.option);
             layout.Place(box, left + place.x, 24 + place.y, place.width, 10, true);
-            m_boxes[static_cast<std::size_t>(group * 4 + i)] = box;
+            m_boxes[static_cast<std::size_t>(group)][static_cast<std::size_t>(i)] = box;
         }
     }
 
@@ -135,10 +139,11 @@ CCreditedWithDlg::CCreditedWithDlg(const CRVCDoc& document, const CAppSettings& 
 
 CCreditedWithDlg::Options CCreditedWithDlg::GetOptions() const
 {
-    Options options{};
-    options[0] = m_minimum->value();
-    for (std::size_t i = 0; i < m_boxes.size(); ++i)
-        options[1 + i] = m_boxes[i]->isChecked() ? 1 : 0;
+    Options options;
+    options.minimum = m_minimum->value();
+    for (std::size_t group = 0; group < m_boxes.size(); ++group)
+        for (std::size_t i = 0; i < m_boxes[group].size(); ++i)
+            options.*kGroupOptions[group].*kRoleBoxes[i].option = m_boxes[group][i]->isChecked();
     return options;
 }
 
@@ -151,12 +156,10 @@ void CCreditedWithDlg::OnStartSearch()
     std::vector<std::string> failures;
     {
         const SyncListRead read(this);
-        CollectDocumentTitles(m_document.GetRecords(), CreditRolesOf(options[1], options[2], options[3], options[4]),
-                              m_titles);
+        CollectDocumentTitles(m_document.GetRecords(), CreditRolesOf(options.use), m_titles);
         m_credits.RemoveAll();
-        failures = SearchCreditedWith(OpenBySettings(m_settings),
-                                      CreditRolesOf(options[5], options[6], options[7], options[8]), m_person,
-                                      m_titles, m_credits);
+        failures = SearchCreditedWith(OpenBySettings(m_settings), CreditRolesOf(options.search), m_person, m_titles,
+                                      m_credits);
     }
     // Told once the wait cursor and the box have gone, in role order.
     for (const std::string& failure : failures)

@@ -7,6 +7,7 @@
 // document and its Get Information. OK, Escape and the close box all end it with OK.
 
 #include "shell/core/CreditList.h"
+#include "shell/core/CreditedWithOptions.h"
 #include "shell/core/DocumentTitles.h"
 
 #include <QDialog>
@@ -26,9 +27,7 @@ class CSortListCtrl;
 class CCreditedWithDlg : public QDialog {
     Q_OBJECT
 public:
-    // The nine options, in this order: minimum number of movies; Filmographies to Use:
-    // Actor/Actress, Director, Other Crew, Producer; Listfiles to Search: the same four.
-    using Options = std::array<int, 9>;
+    using Options = shellcore::CreditedWithOptions;
 
     // `document` (the active Cast/Crew document) gives the person and the titles; its
     // titles are copied at each search, so it is read only then.
@@ -75,9 +74,8 @@ private:
     const CRVCDoc& m_document;
     const CAppSettings& m_settings;
     QSpinBox* m_minimum;
-    // Filmographies to Use, then Listfiles to Search, each Actor/Actress, Director, Other
-    // Crew, Producer.
-    std::array<QCheckBox*, 8> m_boxes{};
+    // Filmographies to Use, then Listfiles to Search, each in the dialog's order of boxes.
+    std::array<std::array<QCheckBox*, 4>, 2> m_boxes{};
     platform::CSortListCtrl* m_nameList;
     platform::CSortListCtrl* m_titleList;
     QLabel* m_listedName;

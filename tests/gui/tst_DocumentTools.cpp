@@ -241,20 +241,33 @@ private slots:
         QVERIFY(searched);
     }
 
-    // Escape ends the dialog as OK does: the options are kept until the program ends.
+    // The dialog shows the options it was given, box by box; Escape ends it as OK does:
+    // the options are kept until the program ends.
     void escapeKeepsTheOptions()
     {
         Program& p = *m_program;
         CRVCDoc* actor = p.NewPerson(p.generator->FeaturedActor());
         actor->SetDefaultFilmographyMode(1);
         p.Frame().UpdateCommands();
+        p.app->CreditedWithOptions = {
+            2, {.director = true, .otherCrew = true}, {.actorActress = true, .producer = true}};
         WhenModal<CCreditedWithDlg>([](CCreditedWithDlg& dialog) {
+            auto box = [&dialog](int id) { return dialog.findChild<QCheckBox*>(QString::number(id))->isChecked(); };
+            QCOMPARE(dialog.findChild<QSpinBox*>(QString::number(IDC_CW_MINIMUM))->value(), 2);
+            const QList<bool> shown = {box(IDC_CW_USE_ACTOR),        box(IDC_CW_USE_DIRECTOR),
+                                       box(IDC_CW_USE_OTHERCREW),    box(IDC_CW_USE_PRODUCER),
+                                       box(IDC_CW_SEARCH_ACTOR),     box(IDC_CW_SEARCH_DIRECTOR),
+                                       box(IDC_CW_SEARCH_OTHERCREW), box(IDC_CW_SEARCH_PRODUCER)};
+            QCOMPARE(shown, (QList<bool>{false, true, true, false, true, false, false, true}));
             dialog.findChild<QSpinBox*>(QString::number(IDC_CW_MINIMUM))->setValue(3);
             dialog.findChild<QCheckBox*>(QString::number(IDC_CW_SEARCH_DIRECTOR))->click();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
         p.Action(ID_CASTCREW_CREDITEDWITH)->trigger();
-        QCOMPARE(p.app->CreditedWithOptions, (CCreditedWithDlg::Options{3, 1, 0, 0, 0, 1, 1, 0, 0}));
+        QCOMPARE(p.app->CreditedWithOptions,
+                 (CCreditedWithDlg::Options{3,
+                                            {.director = true, .otherCrew = true},
+                                            {.actorActress = true, .director = true, .producer = true}}));
         QCOMPARE(p.app->DocManager().GetDocuments().size(), std::size_t(1));
     }
 

@@ -55,7 +55,8 @@ private slots:
         QVERIFY(m_program->Action(ID_FILE_NEW_CASTCREW)->shortcuts().isEmpty());
         QCOMPARE(m_program->Action(ID_EDIT_COPY)->shortcuts().size(), 2);
         // Every run starts with the same Credited With choices and the settings' list uses.
-        QCOMPARE(m_program->app->CreditedWithOptions, (std::array<int, 9>{1, 1, 0, 0, 0, 1, 0, 0, 0}));
+        QCOMPARE(m_program->app->CreditedWithOptions,
+                 (shellcore::CreditedWithOptions{1, {.actorActress = true}, {.actorActress = true}}));
         QCOMPARE(m_program->app->ListChoices[kPlot].useMovieTV, 1);
         QCOMPARE(m_program->app->ListChoices[kPlot].useCastCrew, 0);
         QVERIFY(m_program->app->GetProgramDir().back() == '/');

@@ -93,7 +93,9 @@ using Names = std::vector<std::string>;
 // are different titles, and a person credited in two roles on one title has one row.
 TEST_F(CreditedWithTest, CoCreditsByRoleAndTitle)
 {
-    const unsigned acting = CreditRolesOf(true, false, false, false);
+    const unsigned acting = CreditRolesOf({.actorActress = true});
+    const unsigned directing = CreditRolesOf({.director = true});
+    const unsigned producing = CreditRolesOf({.producer = true});
     const struct {
         const char* what;
         unsigned filmography, searched;
@@ -102,12 +104,11 @@ TEST_F(CreditedWithTest, CoCreditsByRoleAndTitle)
         {"acting titles in the acting lists", acting, acting,
          {"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)"},
          {"Alpha (1990)|Actor", "Beta (1991)|Actor", "Gamma (1992)|Actor"}},
-        {"and in the directors' list", acting, CreditRolesOf(true, true, false, false),
+        {"and in the directors' list", acting, acting | directing,
          {"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)"},
          {"Alpha (1990)|Actor", "Beta (1991)|Actor", "Gamma (1992)|Actor, Director"}},
-        {"producers of the acting titles", acting, CreditRolesOf(false, false, false, true), {"Price, Pam"}, {}},
-        {"producers of the directed title", CreditRolesOf(false, true, false, false),
-         CreditRolesOf(false, false, false, true), {"Baker, Bob"}, {"Delta (1993)|Producer"}},
+        {"producers of the acting titles", acting, producing, {"Price, Pam"}, {}},
+        {"producers of the directed title", directing, producing, {"Baker, Bob"}, {"Delta (1993)|Producer"}},
     };
     for (const auto& c : cases) {
         const Found found = Search(c.filmography, c.searched);
@@ -129,7 +130,7 @@ TEST_F(CreditedWithTest, TitlesMatchWhole)
     testsupport::WriteList(dir.Path(), kActors,
                            "Ng, Al\t\tXi (1)\n\t\t\tXi (1) {Pilot}\n\t\t\tAlpha (1990) (TV)\n\n"
                            "Ox, Bo\t\tXi (10)\n\t\t\tXi (1)  [Bo]\n\t\t\tXi\n\n");
-    const unsigned acting = CreditRolesOf(true, false, false, false);
+    const unsigned acting = CreditRolesOf({.actorActress = true});
     EXPECT_EQ(Search(acting, acting).names, (Names{"Ng, Al", "Ox, Bo"}));
     for (const char* name : {"Ng, Al", "Ox, Bo"}) {
         const std::vector<CreditTitleRow> rows = CreditTitleRows(credits, titles, name);
@@ -140,7 +141,7 @@ TEST_F(CreditedWithTest, TitlesMatchWhole)
 
 TEST_F(CreditedWithTest, MinimumFiltersTheNames)
 {
-    const unsigned acting = CreditRolesOf(true, false, false, false);
+    const unsigned acting = CreditRolesOf({.actorActress = true});
     Search(acting, acting);
     const struct {
         int minimum;
@@ -162,10 +163,10 @@ TEST_F(CreditedWithTest, MinimumFiltersTheNames)
 // A list that fails is reported by its role's word, and the other lists are searched.
 TEST_F(CreditedWithTest, FailingListsAreReportedAndTheSearchGoesOn)
 {
-    const unsigned searched = CreditRolesOf(true, true, false, true);
+    const unsigned searched = CreditRolesOf({.actorActress = true, .director = true, .producer = true});
     std::filesystem::remove(dir.File(DefaultListFileName(kDirectors)));
     testsupport::WriteFile(dir.File(DefaultListFileName(kActresses)), "no header here\n");
-    const Found found = Search(CreditRolesOf(true, true, false, false), searched);
+    const Found found = Search(CreditRolesOf({.actorActress = true, .director = true}), searched);
     EXPECT_EQ(found.failures, (Names{"Error in Listfile 'Actress':\nCouldn't find begining of file.",
                                      "Error in Listfile 'Director':\nCouldn't open file."}));
     EXPECT_EQ(found.names, (Names{"Adams, Ann", "Baker, Bob", "Case, Carl", "Smith, John (II)", "Price, Pam"}));
@@ -189,7 +190,7 @@ TEST_F(CreditedWithTest, FailingListsAreReportedAndTheSearchGoesOn)
 // and the people found before stay, in that list and the lists before it.
 TEST_F(CreditedWithTest, AnyFailureWhileAListIsReadReadsAsOneThatCannotBeOpened)
 {
-    CollectDocumentTitles(store, CreditRolesOf(true, true, false, false), titles);
+    CollectDocumentTitles(store, CreditRolesOf({.actorActress = true, .director = true}), titles);
     const std::string directors = testsupport::ListFileText(kDirectors, "Dunn, Dee\t\tDelta (1993)\n\n");
     // The people of the actors' list, the one the Directors list gives before it fails,
     // the one the Producers list behind it gives.
@@ -216,8 +217,8 @@ TEST_F(CreditedWithTest, AnyFailureWhileAListIsReadReadsAsOneThatCannotBeOpened)
             return file.OpenPath(list, dir.File(DefaultListFileName(list)));
         };
         credits.RemoveAll();
-        const std::vector<std::string> failures =
-            SearchCreditedWith(open, CreditRolesOf(true, true, false, true), kPerson, titles, credits);
+        const std::vector<std::string> failures = SearchCreditedWith(
+            open, CreditRolesOf({.actorActress = true, .director = true, .producer = true}), kPerson, titles, credits);
         EXPECT_EQ(failures, (Names{"Error in Listfile 'Director':\nCouldn't open file."})) << c.what;
         Names names;
         for (const CreditNameRow& row : CreditNameRows(credits, 1, 1, false))
@@ -234,7 +235,7 @@ TEST_F(CreditedWithTest, AnOverLongLineSharesOnlyItsOwnTitle)
                            testsupport::OverLongLine("Ng, Al\t\tZeta (1999)", "Alpha (1990)  [Al]") +
                                "\t\t\tBeta (1991)\n\n" +
                                testsupport::OverLongLine("Ox, Bo\t\tGamma (1992)  (voice)", "Beta (1991)") + "\n");
-    const unsigned acting = CreditRolesOf(true, false, false, false);
+    const unsigned acting = CreditRolesOf({.actorActress = true});
     EXPECT_EQ(Search(acting, acting).names, (Names{"Ng, Al", "Ox, Bo"}));
     const struct {
         const char* name;
@@ -253,7 +254,7 @@ TEST(CreditedWith, RoleWordsAndNamesNotListed)
     EXPECT_EQ(RoleWords(0), "");
     EXPECT_EQ(RoleWords(0x7FF), "Actor, Actress, Director, Producer, Writer, Composer, Editor, Production Designer, "
                                 "Cinematographer, Costume Designer, Miscellaneous Crew");
-    EXPECT_EQ(CreditRolesOf(false, false, true, false), 0x7F0u);
+    EXPECT_EQ(CreditRolesOf({.otherCrew = true}), 0x7F0u);
     CCreditList credits;
     CDocumentTitles titles;
     EXPECT_EQ(credits.Add("Baker, Bob", titles.Add("Alpha (1990)"), 1), 1);
