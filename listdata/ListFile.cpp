@@ -278,16 +278,6 @@ bool CListFile::NextLine()
     }
 }
 
-bool CListFile::NextLineStart()
-{
-    // A continuation is never blank and never a line of dashes, so passing it changes
-    // nothing about where the record's lines end.
-    while (NextLine())
-        if (!continuation)
-            return true;
-    return false;
-}
-
 bool CListFile::NextLineUntilBlank()
 {
     return ReadPiece() && !IsBlank();

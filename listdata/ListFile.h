@@ -150,6 +150,17 @@ __attribute__((always_inline)) inline bool CListFile::ReadPiece()
     }
 }
 
+// Inline: the credit walks call it for every line of a list.
+inline bool CListFile::NextLineStart()
+{
+    // A continuation is never blank and never a line of dashes, so passing it changes
+    // nothing about where the record's lines end.
+    while (NextLine())
+        if (!continuation)
+            return true;
+    return false;
+}
+
 template <class Passes> void CListFile::PassRecordsWhile(unsigned char below, Passes&& passes)
 {
     if (!passingAllowed || listIndex < 0 || midLine || ListCatalog[listIndex].startKind != 1)
