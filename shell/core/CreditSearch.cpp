@@ -20,11 +20,6 @@ constexpr unsigned kDirectorRoles = 0x004;
 constexpr unsigned kProducerRoles = 0x008;
 constexpr unsigned kOtherCrewRoles = 0x7F0; // Writers .. Miscellaneous
 
-std::string ListFailure(int role, const char* what)
-{
-    return "Error in Listfile '" + std::string(FilmographyJobs[role].jobWord) + "':\n" + what;
-}
-
 // A quick test whether the field at a place of a line may be one of the titles: the first
 // bytes of every title (as many as the shortest title has, at most eight) hashed into a
 // bit table. A field equal to a title begins with that title's first bytes, so a miss
@@ -116,23 +111,11 @@ std::vector<std::string> SearchCreditedWith(const ListOpener& open, unsigned rol
         if ((roles & (1u << role)) == 0)
             continue;
         CListFile file;
-        // A list that cannot be opened is told as one that fails while it is read (the
-        // reader's buffers are made as it opens).
-        ListReadStatus status = ListReadStatus::Ok;
-        try {
-            if (!open(file, FilmographyJobs[role].list))
-                status = ListReadStatus::ReadError;
-            else if (!file.FindStart())
-                status = ListReadStatus::NoBeginning;
-        } catch (const std::exception&) {
-            status = ListReadStatus::ReadError;
-        }
+        ListReadStatus status = OpenAtStart(open, file, FilmographyJobs[role].list);
         if (status == ListReadStatus::Ok)
             status = SearchCredits(file, role, person, titles, credits);
-        if (status == ListReadStatus::NoBeginning)
-            failures.push_back(ListFailure(role, "Couldn't find begining of file."));
-        else if (status != ListReadStatus::Ok)
-            failures.push_back(ListFailure(role, "Couldn't open file."));
+        if (status != ListReadStatus::Ok)
+            failures.push_back(ListFailureText(FilmographyJobs[role].jobWord, status));
     }
     return failures;
 }

@@ -8,11 +8,12 @@ namespace shellcore {
 
 ListReadStatus OpenAtStart(const ListOpener& open, CListFile& file, int listIndex)
 {
-    if (!open(file, listIndex))
-        return ListReadStatus::CannotOpen;
     try {
+        if (!open(file, listIndex))
+            return ListReadStatus::CannotOpen;
         return file.FindStart() ? ListReadStatus::Ok : ListReadStatus::NoBeginning;
     } catch (const std::exception&) {
+        // A read error, or memory running out as the reader makes its buffers or reads.
         return ListReadStatus::ReadError;
     }
 }

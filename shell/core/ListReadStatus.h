@@ -12,7 +12,8 @@ namespace shellcore {
 enum class ListReadStatus { Ok, CannotOpen, NoBeginning, ReadError };
 
 // Opens list `listIndex` into `file` with `open` and moves it to the list's first record:
-// Ok, CannotOpen, NoBeginning, or ReadError when reading failed on the way.
+// Ok, CannotOpen, NoBeginning, or ReadError when reading, or anything else (memory
+// running out), failed on the way.
 ListReadStatus OpenAtStart(const ListOpener& open, CListFile& file, int listIndex);
 
 // The text of the message box the Specials show for a read of list `listName` that ended
