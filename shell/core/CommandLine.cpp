@@ -21,8 +21,6 @@ void AppendSwitch(std::string& line, bool on, const char* name)
 void AppendLogfile(std::string& line, bool on, const std::string& path)
 {
     if (on) {
-        // An empty path leaves "-logfile " at the end, which the tool reports as a usage
-        // error, as the settings would have it.
         line += " -logfile ";
         line += QuoteArgument(path);
     }
@@ -32,7 +30,7 @@ void AppendLogfile(std::string& line, bool on, const std::string& path)
 
 std::string QuoteArgument(std::string_view argument)
 {
-    bool needsQuotes = false;
+    bool needsQuotes = argument.empty();
     for (const char c : argument)
         if (IsBlank(c) || c == '"')
             needsQuotes = true;

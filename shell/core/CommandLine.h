@@ -1,7 +1,7 @@
 #pragma once
 // Command lines of the diff tools: built from the settings for the preview and the run,
 // and split again into a program and its arguments when the console starts it. No
-// shell ever sees them. Texts are Windows-1252 (or UTF-8: only ASCII bytes matter here).
+// shell ever sees them. Paths are UTF-8; only ASCII bytes matter here.
 
 #include <string>
 #include <string_view>
@@ -9,9 +9,9 @@
 
 namespace shellcore {
 
-// `argument` as it stands when it holds no blank, tab or double quote (an empty text
-// stays empty); otherwise enclosed in double quotes, with '"' and '\' inside written as
-// \" and \\. SplitCommandLine reads it back as one argument.
+// `argument` as it stands when it holds no blank, tab or double quote; otherwise, and
+// when it is empty, enclosed in double quotes, with '"' and '\' inside written as \" and
+// \\. SplitCommandLine reads it back as one argument, so an empty path keeps its place.
 std::string QuoteArgument(std::string_view argument);
 
 // The arguments of `commandLine`: blanks and tabs separate them; a double-quoted part

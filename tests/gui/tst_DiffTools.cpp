@@ -125,6 +125,9 @@ private slots:
                  Click(dialog, IDC_DELTAMEND_PROGRAMBROWSE);
              },
              "/usr/bin/dm /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet -logfile /z/new.log", true},
+            // An empty path stays an argument, so nothing takes its place.
+            {"log file path emptied", [&] { Edit(dialog, IDC_DIFF_LOGFILEPATH)->clear(); },
+             "/usr/bin/dm /z/lists/ \"/z/new diffs/\" -sumwatch -force -nostats -quiet -logfile \"\"", true},
         };
         for (const auto& step : steps) {
             step.act();

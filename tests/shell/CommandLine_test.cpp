@@ -16,6 +16,11 @@ TEST(CommandLine, DeltamendSwitchesInTheirOrder)
                             "/z/log.txt"};
     EXPECT_EQ(BuildDeltamendCommandLine(some), "/opt/rv/deltamend /z/lists/ /z/diffs/ -force -quiet");
     EXPECT_EQ(BuildDeltamendCommandLine({"P", "L", "D", false, false, false, false, false, false, "G"}), "P L D");
+    // An empty path is an argument of its own: the switches keep their places.
+    const DeltamendArguments empty{"P", "L", "", true, false, false, false, false, true, ""};
+    EXPECT_EQ(BuildDeltamendCommandLine(empty), "P L \"\" -sumwatch -logfile \"\"");
+    EXPECT_EQ(SplitCommandLine(BuildDeltamendCommandLine(empty)),
+              (std::vector<std::string>{"P", "L", "", "-sumwatch", "-logfile", ""}));
 }
 
 TEST(CommandLine, SumwatchSwitchesInTheirOrder)
@@ -27,9 +32,10 @@ TEST(CommandLine, SumwatchSwitchesInTheirOrder)
         {{"P", "L", false, false, false, "G"}, "P L"},
         {{"P", "L", true, true, true, "G"}, "P L -nostats -quiet -logfile G"},
         {{"P", "L", false, false, true, "G"}, "P L -logfile G"},
-        // An unchecked log file leaves its path out; an empty one leaves "-logfile " alone.
+        // An unchecked log file leaves its path out; an empty one is written as "".
         {{"P", "L", true, false, false, "G"}, "P L -nostats"},
-        {{"P", "L", false, false, true, ""}, "P L -logfile "},
+        {{"P", "L", false, false, true, ""}, "P L -logfile \"\""},
+        {{"", "", true, false, false, ""}, "\"\" \"\" -nostats"},
         // Paths with blanks stay one argument; other paths stand as typed.
         {{"/a b/sumwatch", "/My Lists/", false, false, true, "/x/log \"1\".txt"},
          "\"/a b/sumwatch\" \"/My Lists/\" -logfile \"/x/log \\\"1\\\".txt\""},
@@ -60,8 +66,8 @@ TEST(CommandLine, SplitReadsQuotesAndBlanks)
         EXPECT_EQ(SplitCommandLine(row.line), row.arguments) << row.line;
 }
 
-// Whatever the arguments hold, quoting and joining them with blanks, then splitting, gives
-// them back.
+// Whatever the arguments hold, empty ones included, quoting and joining them with blanks,
+// then splitting, gives them back.
 TEST(CommandLine, QuoteThenSplitGivesTheArgumentsBack)
 {
     const std::string alphabet = std::string("ab/. \t\"\\-") + '\xe9' + '\x81';
@@ -70,7 +76,7 @@ TEST(CommandLine, QuoteThenSplitGivesTheArgumentsBack)
         std::vector<std::string> arguments(1 + random() % 5);
         std::string line;
         for (auto& argument : arguments) {
-            const std::size_t length = 1 + random() % 8;
+            const std::size_t length = random() % 8;
             for (std::size_t i = 0; i < length; ++i)
                 argument += alphabet[random() % alphabet.size()];
             line += (line.empty() ? "" : " ") + QuoteArgument(argument);
