@@ -148,9 +148,7 @@ void CAppSettings::Load(platform::IProfile& p)
     Font.lfClipPrecision = LowByte(p.GetProfileInt(s, "Font ClipPrecision", 0));
     Font.lfQuality = LowByte(p.GetProfileInt(s, "Font Quality", 0));
     Font.lfPitchAndFamily = LowByte(p.GetProfileInt(s, "Font PitchAndFamily", 1));
-    const std::string face = p.GetProfileString(s, "Font FaceName", "Fixedsys");
-    std::memset(Font.lfFaceName, 0, sizeof Font.lfFaceName);
-    std::memcpy(Font.lfFaceName, face.data(), std::min<std::size_t>(face.size(), platform::kFaceNameSize - 1));
+    platform::SetFaceName(Font.lfFaceName, p.GetProfileString(s, "Font FaceName", "Fixedsys"));
 
     FontColor = static_cast<platform::ColorRef>(p.GetProfileInt(s, "Font Color", 8));
     LinkColor = static_cast<platform::ColorRef>(p.GetProfileInt(s, "Link Color", 0));

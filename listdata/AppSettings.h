@@ -1,6 +1,7 @@
 #pragma once
 // Every persistent choice of the program, loaded once at start-up from the user's
-// profile and saved whole after each dialog that changes it.
+// profile and saved whole after each dialog that changes it. Paths, file names and the
+// font face name are UTF-8, as the file system and the profile take them.
 
 #include "listdata/ListCatalog.h"
 #include "platform/LogFont.h"

@@ -1,7 +1,6 @@
 #include "listdata/ListFile.h"
 
 #include "listdata/ByteScan.h"
-#include "platform/CodePage.h"
 #include "platform/Paths.h"
 
 #include <cstring>
@@ -20,8 +19,7 @@ bool CListFile::Open(int index, const CAppSettings& settings)
         listIndex = -1;
         return false;
     }
-    // Settings hold Windows-1252 text; the file system takes UTF-8.
-    return OpenPath(index, platform::ResolveCaseInsensitive(platform::Cp1252ToUtf8(settings.ListFilePath(index))));
+    return OpenPath(index, platform::ResolveCaseInsensitive(settings.ListFilePath(index)));
 }
 
 void CListFile::ResetReadState()

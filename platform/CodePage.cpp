@@ -107,4 +107,42 @@ std::string Utf8ToCp1252(std::string_view text)
     return out;
 }
 
+bool IsUtf8(std::string_view text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t extra;
+        char32_t cp;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            cp = lead & 0x1F;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            cp = lead & 0x07;
+        } else {
+            return false;
+        }
+        if (text.size() - i <= extra)
+            return false;
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto b = static_cast<unsigned char>(text[i + k]);
+            if ((b & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+        if (cp < kSmallest[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += extra + 1;
+    }
+    return true;
+}
+
 } // namespace platform

@@ -17,4 +17,8 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Malformed UTF-8 sequences and unmappable characters become '?'.
 std::string Utf8ToCp1252(std::string_view text);
 
+// True when `text` is well-formed UTF-8 (no stray continuation byte, no truncated or
+// overlong sequence, nothing beyond U+10FFFF, no surrogate).
+bool IsUtf8(std::string_view text);
+
 } // namespace platform

@@ -1,6 +1,5 @@
 #include "platform/DocManager.h"
 
-#include "platform/CodePage.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/Prompt.h"
@@ -55,8 +54,7 @@ CDocument* CDocManager::OpenDocumentFile(const std::string& path)
         return open;
     }
     if (!best) {
-        AppMessageBox("Cannot open \"" + Utf8ToCp1252(path) + "\".\nUnexpected file format.",
-                      MB_OK | MB_ICONEXCLAMATION);
+        AppMessageBox("Cannot open \"" + path + "\".\nUnexpected file format.", MB_OK | MB_ICONEXCLAMATION);
         return nullptr;
     }
     return best->OpenDocumentFile(path);

@@ -1,6 +1,5 @@
 #include "platform/DocTemplate.h"
 
-#include "platform/CodePage.h"
 #include "platform/Document.h"
 #include "platform/Prompt.h"
 
@@ -75,7 +74,7 @@ CDocument* CDocTemplate::OpenDocumentFile(const std::string& path)
         if (!doc->OnOpenDocument(path)) {
             const std::string reason = doc->LastError();
             CloseDocument(doc);
-            AppMessageBox("Cannot open \"" + Utf8ToCp1252(path) + "\".\n" + reason, MB_OK | MB_ICONEXCLAMATION);
+            AppMessageBox("Cannot open \"" + path + "\".\n" + reason, MB_OK | MB_ICONEXCLAMATION);
             return nullptr;
         }
         doc->SetPathName(path);

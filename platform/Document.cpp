@@ -145,7 +145,7 @@ bool CDocument::SaveModified()
     if (!IsModified())
         return true;
     const std::string name = m_pathName.empty() ? m_title : FileNameOf(m_pathName);
-    switch (AppMessageBox("Save changes to " + Utf8ToCp1252(name) + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
+    switch (AppMessageBox("Save changes to " + name + "?", MB_YESNOCANCEL | MB_ICONEXCLAMATION)) {
     case IDYES:
         return DoFileSave();
     case IDNO:
@@ -204,7 +204,7 @@ bool CDocument::PromptForSaveName(std::string& name) const
         // asked here, in its words; No goes back to the dialog.
         if (!FileExists(name) || IsSameFile(name, m_pathName))
             return true;
-        const std::string question = Utf8ToCp1252(FileNameOf(name)) + " already exists.\nDo you want to replace it?";
+        const std::string question = FileNameOf(name) + " already exists.\nDo you want to replace it?";
         if (Prompt().MessageBox(question, "Save As", MB_YESNO | MB_ICONEXCLAMATION | MB_DEFBUTTON2) == IDYES)
             return true;
         name = typed;
@@ -213,7 +213,7 @@ bool CDocument::PromptForSaveName(std::string& name) const
 
 void CDocument::ReportSaveError(const std::string& path)
 {
-    AppMessageBox("Cannot save \"" + Utf8ToCp1252(path) + "\".\n" + m_lastError, MB_OK | MB_ICONEXCLAMATION);
+    AppMessageBox("Cannot save \"" + path + "\".\n" + m_lastError, MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace platform

@@ -2,6 +2,8 @@
 // Font description as stored in the profile (the fields of a Windows LOGFONT).
 
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 
 namespace platform {
 
@@ -15,7 +17,10 @@ constexpr int RedOf(ColorRef c) { return static_cast<int>(c & 0xFF); }
 constexpr int GreenOf(ColorRef c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int BlueOf(ColorRef c) { return static_cast<int>((c >> 16) & 0xFF); }
 
-constexpr int kFaceNameSize = 32; // 31 characters and a NUL
+// A face name holds up to 31 characters, as the framework's does; it is UTF-8 here, so
+// the buffer has room for 31 characters of up to 4 bytes and a NUL.
+constexpr int kFaceNameChars = 31;
+constexpr int kFaceNameSize = kFaceNameChars * 4 + 1;
 
 struct LogFont {
     std::int32_t lfHeight = 0;
@@ -33,5 +38,24 @@ struct LogFont {
     std::uint8_t lfPitchAndFamily = 0;
     char lfFaceName[kFaceNameSize] = {};
 };
+
+// Puts the UTF-8 `face` into `faceName`, NUL-filled, cut after kFaceNameChars characters
+// and never inside one.
+inline void SetFaceName(char (&faceName)[kFaceNameSize], std::string_view face)
+{
+    std::size_t end = 0;
+    int characters = 0;
+    for (std::size_t i = 0; i <= face.size(); ++i) {
+        const bool characterStarts = i == face.size() || (static_cast<unsigned char>(face[i]) & 0xC0) != 0x80;
+        if (!characterStarts)
+            continue;
+        if (i >= kFaceNameSize || characters > kFaceNameChars)
+            break;
+        end = i;
+        ++characters;
+    }
+    std::memset(faceName, 0, kFaceNameSize);
+    std::memcpy(faceName, face.data(), end);
+}
 
 } // namespace platform

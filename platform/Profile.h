@@ -1,6 +1,7 @@
 #pragma once
 // The user's persistent profile: integers and strings by section and value name.
-// A missing value, or one of the other type, reads as the default given.
+// A missing value, or one of the other type, reads as the default given. Strings are
+// UTF-8: the profile holds paths and font face names, never list text.
 
 #include <map>
 #include <string>

@@ -30,7 +30,8 @@ class CDocTemplate;
 class IPrompt {
 public:
     virtual ~IPrompt() = default;
-    // Shows `text` with `caption` and the buttons of `type`; returns the answer.
+    // Shows `text` with `caption` (both UTF-8: a message may name a file) and the buttons
+    // of `type`; returns the answer.
     virtual int MessageBox(const std::string& text, const std::string& caption, unsigned type) = 0;
     // Asks for a file name to save (`save` true) or open. `fileName` holds the proposal
     // and receives the choice as the dialog gave it; false when the user cancelled.
@@ -49,7 +50,7 @@ void SetPrompt(IPrompt* prompt);
 const std::string& AppName();
 void SetAppName(const std::string& name);
 
-// A message captioned with the application's name.
+// A message (UTF-8) captioned with the application's name.
 int AppMessageBox(const std::string& text, unsigned type = MB_OK);
 
 } // namespace platform

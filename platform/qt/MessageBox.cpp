@@ -51,7 +51,11 @@ QWidget* BoxParent(QWidget* parent)
 
 int MessageBox::Show(QWidget* parent, const std::string& text, const std::string& caption, int type)
 {
-    const QString message = ToQString(text);
+    return ShowText(parent, ToQString(text), ToQString(caption), type);
+}
+
+int MessageBox::ShowText(QWidget* parent, const QString& message, const QString& caption, int type)
+{
     ShownTexts().append(message);
     parent = BoxParent(parent);
     LastParentWidget() = parent;
@@ -62,7 +66,7 @@ int MessageBox::Show(QWidget* parent, const std::string& text, const std::string
     }
 
     QMessageBox box(parent);
-    box.setWindowTitle(caption.empty() ? QApplication::applicationName() : ToQString(caption));
+    box.setWindowTitle(caption.isEmpty() ? QApplication::applicationName() : caption);
     box.setText(message);
     switch (type & 0xF0) {
     case IconError:

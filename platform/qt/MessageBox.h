@@ -33,6 +33,8 @@ public:
     // its list before it shows) has no place to centre on: the box stands over the window
     // that owns it instead, the main window in the end.
     static int Show(QWidget* parent, const std::string& text, const std::string& caption = {}, int type = Ok);
+    // The same for a text that is already Unicode (one that names a file, say).
+    static int ShowText(QWidget* parent, const QString& text, const QString& caption, int type);
 
     // Test hooks.
     static void SetNextAnswer(int answer);

@@ -20,7 +20,7 @@ std::string_view FaceOf(const char* faceName)
 
 QString FontFamilyFor(const char* faceName)
 {
-    const QString face = ToQString(FaceOf(faceName));
+    const QString face = PathToQString(FaceOf(faceName));
     if (!face.isEmpty() && QFontDatabase::hasFamily(face))
         return face;
     return QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
@@ -55,9 +55,7 @@ LogFont LogFontFromQFont(const QFont& chosen, const LogFont& stored, int dotsPer
 {
     LogFont result = stored;
     if (chosen.family() != FontFamilyFor(stored.lfFaceName)) {
-        const std::string face = FromQString(chosen.family());
-        std::memset(result.lfFaceName, 0, sizeof result.lfFaceName);
-        std::memcpy(result.lfFaceName, face.data(), std::min<std::size_t>(face.size(), kFaceNameSize - 1));
+        SetFaceName(result.lfFaceName, PathFromQString(chosen.family()));
     }
     const int points = chosen.pointSize();
     if (points > 0 && points != PointSizeOfLogFont(stored, dotsPerInch))

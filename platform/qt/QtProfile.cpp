@@ -40,7 +40,7 @@ std::string QtProfile::GetProfileString(const std::string& section, const std::s
     const QVariant value = m_settings->value(KeyOf(section, entry));
     if (!value.isValid())
         return defaultValue;
-    return FromQString(value.toString());
+    return PathFromQString(value.toString());
 }
 
 bool QtProfile::WriteProfileInt(const std::string& section, const std::string& entry, int value)
@@ -51,7 +51,7 @@ bool QtProfile::WriteProfileInt(const std::string& section, const std::string& e
 
 bool QtProfile::WriteProfileString(const std::string& section, const std::string& entry, const std::string& value)
 {
-    m_settings->setValue(KeyOf(section, entry), ToQString(value));
+    m_settings->setValue(KeyOf(section, entry), PathToQString(value));
     return m_settings->status() == QSettings::NoError;
 }
 

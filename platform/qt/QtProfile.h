@@ -1,7 +1,8 @@
 #pragma once
 // The user's profile on QSettings: organisation "Tolvik-Software", application
 // "Reelvoyager"; sections are QSettings groups ("Settings", "Settings/Actors").
-// Strings are stored as Unicode and handed to the core as Windows-1252.
+// Strings are stored as Unicode and handed to the core as UTF-8: every string value is a
+// path or a font face name, which must survive in any script.
 
 #include "platform/Profile.h"
 

@@ -13,7 +13,8 @@ namespace platform {
 
 int QtPrompt::MessageBox(const std::string& text, const std::string& caption, unsigned type)
 {
-    return platform::MessageBox::Show(m_parent, text, caption, static_cast<int>(type));
+    return platform::MessageBox::ShowText(m_parent, PathToQString(text), PathToQString(caption),
+                                          static_cast<int>(type));
 }
 
 bool QtPrompt::PromptForFileName(std::string& fileName, bool save, const CDocTemplate* docTemplate)

@@ -27,4 +27,9 @@ QString PathToQString(std::string_view utf8Path)
     return QString::fromUtf8(utf8Path.data(), static_cast<qsizetype>(utf8Path.size()));
 }
 
+std::string PathFromQString(const QString& path)
+{
+    return path.toStdString();
+}
+
 } // namespace platform

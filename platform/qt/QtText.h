@@ -9,7 +9,9 @@ namespace platform {
 
 QString ToQString(std::string_view cp1252);
 std::string FromQString(const QString& text);
-// File paths, and the document titles made from them, are UTF-8 as the OS takes them.
+// File paths, the document titles made from them and font face names are UTF-8, as the
+// file system and the font database take them; they never pass the Windows-1252 table.
 QString PathToQString(std::string_view utf8Path);
+std::string PathFromQString(const QString& path);
 
 } // namespace platform

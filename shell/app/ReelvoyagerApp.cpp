@@ -6,7 +6,6 @@
 #include "documents/RVMDoc.h"
 #include "documents/ui/RVCView.h"
 #include "documents/ui/RVMView.h"
-#include "platform/CodePage.h"
 #include "platform/DocTemplate.h"
 #include "platform/Document.h"
 #include "platform/Prompt.h"
@@ -100,8 +99,7 @@ bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::stri
 
     // 10. Settings; after 9, since the tool paths default into the program directory.
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    // The settings hold paths in Windows-1252, as every core text and the profile do.
-    Settings.SetEnvironment(platform::FromQString(documents), platform::Utf8ToCp1252(ProgramDir));
+    Settings.SetEnvironment(platform::PathFromQString(documents), ProgramDir);
     Settings.Load(m_profile);
 
     // 11-12. Run-only values.
@@ -113,7 +111,7 @@ bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::stri
 
     // 13. The default open/save directory becomes the current directory.
     if (!Settings.DefaultDirectoryPath.empty())
-        QDir::setCurrent(platform::ToQString(Settings.DefaultDirectoryPath));
+        QDir::setCurrent(platform::PathToQString(Settings.DefaultDirectoryPath));
 
     // 14. A plain start opens nothing; a path opens that document.
     m_mainFrame->UpdateCommands();

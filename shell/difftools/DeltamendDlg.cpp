@@ -76,9 +76,9 @@ std::string CDeltamendDlg::MakeCommandLine() const
 
 void CDeltamendDlg::OnBrowseDiffiles()
 {
-    const QString folder = platform::FileDialog::GetExistingDirectory(
-        this, QStringLiteral("Choose Diffile Directory:"), platform::ToQString(DiffilesPath));
+    const QString folder = platform::FileDialog::GetExistingDirectory(this, QStringLiteral("Choose Diffile Directory:"),
+                                                                      platform::PathToQString(DiffilesPath));
     if (!folder.isEmpty())
-        DiffilesPath = platform::WithTrailingSeparator(platform::FromQString(folder));
+        DiffilesPath = platform::WithTrailingSeparator(platform::PathFromQString(folder));
     Refresh();
 }

@@ -7,7 +7,7 @@
 class CDeltamendDlg : public CDiffToolDlg {
     Q_OBJECT
 public:
-    // `listsPath`: the lists folder (Windows-1252) the diffs are applied to.
+    // `listsPath`: the lists folder (UTF-8) the diffs are applied to.
     explicit CDeltamendDlg(std::string listsPath, QWidget* parent = nullptr);
 
     int Sumwatch = 0;

@@ -131,10 +131,10 @@ void CDiffToolDlg::UpdateData(bool saveAndValidate)
     }
     for (auto& [edit, member] : m_edits) {
         if (saveAndValidate) {
-            *member = platform::FromQString(edit->text());
+            *member = platform::PathFromQString(edit->text());
         } else {
             const QSignalBlocker blocker(edit);
-            edit->setText(platform::ToQString(*member));
+            edit->setText(platform::PathToQString(*member));
         }
     }
 }
@@ -142,7 +142,7 @@ void CDiffToolDlg::UpdateData(bool saveAndValidate)
 void CDiffToolDlg::BuildCommandLine()
 {
     UpdateData(true);
-    m_commandLine->setText(platform::ToQString(MakeCommandLine()));
+    m_commandLine->setText(platform::PathToQString(MakeCommandLine()));
     // Shown from its start, the program first.
     m_commandLine->setCursorPosition(0);
 }
@@ -161,21 +161,21 @@ void CDiffToolDlg::EnableLogfile()
 
 void CDiffToolDlg::OnBrowseLogfile()
 {
-    const QString path =
-        platform::FileDialog::GetAnyFileName(this, QStringLiteral("Enter Path/Filename of the Logfile:"),
-                                             platform::ToQString(LogfilePath), QString::fromLatin1(kAllFilesFilter));
+    const QString path = platform::FileDialog::GetAnyFileName(
+        this, QStringLiteral("Enter Path/Filename of the Logfile:"), platform::PathToQString(LogfilePath),
+        QString::fromLatin1(kAllFilesFilter));
     if (!path.isEmpty())
-        LogfilePath = platform::FromQString(path);
+        LogfilePath = platform::PathFromQString(path);
     Refresh();
 }
 
 void CDiffToolDlg::OnBrowseProgram()
 {
-    const QString path = platform::FileDialog::GetOpenFileName(
-        this, QString::fromLatin1(m_texts.programBrowseTitle), platform::ToQString(ProgramPath),
-        QString::fromLatin1(kAllFilesFilter));
+    const QString path = platform::FileDialog::GetOpenFileName(this, QString::fromLatin1(m_texts.programBrowseTitle),
+                                                               platform::PathToQString(ProgramPath),
+                                                               QString::fromLatin1(kAllFilesFilter));
     if (!path.isEmpty())
-        ProgramPath = platform::FromQString(path);
+        ProgramPath = platform::PathFromQString(path);
     Refresh();
 }
 

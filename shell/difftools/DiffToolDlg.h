@@ -3,7 +3,7 @@
 // paths, a read-only preview of the command line kept up to date on every change, a log
 // file that can be switched on, the program's path, and Run, which runs the previewed
 // command line in the Console dialog. Neither has a Cancel button: Escape and the close
-// box cancel. The members are the settings' values (Windows-1252); the application
+// box cancel. The members are the settings' values (UTF-8 paths); the application
 // copies them in before and out after OK.
 
 #include "platform/qt/DialogTemplate.h"
@@ -53,10 +53,10 @@ public:
     };
 
 protected:
-    // `listsPath` is the application's lists path (Windows-1252), part of every command line.
+    // `listsPath` is the application's lists path (UTF-8), part of every command line.
     CDiffToolDlg(const Texts& texts, std::string listsPath, QWidget* parent);
 
-    // The command line for the members as they stand (Windows-1252).
+    // The command line for the members as they stand (UTF-8).
     virtual std::string MakeCommandLine() const = 0;
 
     // Controls exchanged with a member; every change rebuilds the command line.

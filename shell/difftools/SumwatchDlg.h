@@ -6,7 +6,7 @@
 class CSumwatchDlg : public CDiffToolDlg {
     Q_OBJECT
 public:
-    // `listsPath`: the lists folder (Windows-1252) that Sumwatch checks.
+    // `listsPath`: the lists folder (UTF-8) that Sumwatch checks.
     explicit CSumwatchDlg(std::string listsPath, QWidget* parent = nullptr);
 
 protected:

@@ -90,14 +90,14 @@ CPathFilenamesDlg::CPathFilenamesDlg(QWidget* parent) : QDialog(parent)
     m_defaultDirectory->installEventFilter(this);
     connect(m_lists, &QListWidget::currentRowChanged, this, &CPathFilenamesDlg::OnSelectList);
     connect(m_fileName, &QLineEdit::textChanged, this, [this](const QString& text) {
-        FileName = platform::FromQString(text);
+        FileName = platform::PathFromQString(text);
         if (SelectedList >= 0 && SelectedList < kListCount)
             FileNames[SelectedList] = FileName;
     });
     connect(m_listsPath, &QLineEdit::textChanged, this,
-            [this](const QString& text) { ListsPath = platform::FromQString(text); });
+            [this](const QString& text) { ListsPath = platform::PathFromQString(text); });
     connect(m_defaultDirectory, &QLineEdit::textChanged, this,
-            [this](const QString& text) { DefaultDirectory = platform::FromQString(text); });
+            [this](const QString& text) { DefaultDirectory = platform::PathFromQString(text); });
     connect(browseLists, &QPushButton::clicked, this,
             [this] { OnBrowseFolder(ListsPath, "Choose path to ListFiles:"); });
     connect(browseDefault, &QPushButton::clicked, this,
@@ -118,16 +118,16 @@ std::string CPathFilenamesDlg::WithSeparator(std::string path)
 void CPathFilenamesDlg::UpdateData(bool saveAndValidate)
 {
     if (saveAndValidate) {
-        FileName = platform::FromQString(m_fileName->text());
-        ListsPath = platform::FromQString(m_listsPath->text());
-        DefaultDirectory = platform::FromQString(m_defaultDirectory->text());
+        FileName = platform::PathFromQString(m_fileName->text());
+        ListsPath = platform::PathFromQString(m_listsPath->text());
+        DefaultDirectory = platform::PathFromQString(m_defaultDirectory->text());
         return;
     }
     // Filling the fields is no edit of the user's.
     const QSignalBlocker fileBlocker(m_fileName), pathBlocker(m_listsPath), directoryBlocker(m_defaultDirectory);
-    m_fileName->setText(platform::ToQString(FileName));
-    m_listsPath->setText(platform::ToQString(ListsPath));
-    m_defaultDirectory->setText(platform::ToQString(DefaultDirectory));
+    m_fileName->setText(platform::PathToQString(FileName));
+    m_listsPath->setText(platform::PathToQString(ListsPath));
+    m_defaultDirectory->setText(platform::PathToQString(DefaultDirectory));
 }
 
 void CPathFilenamesDlg::showEvent(QShowEvent* event)
@@ -172,11 +172,11 @@ bool CPathFilenamesDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CPathFilenamesDlg::OnBrowseFolder(std::string& path, const char* title)
 {
-    const QString chosen = platform::FileDialog::GetExistingDirectory(this, QString::fromLatin1(title),
-                                                                      platform::ToQString(path));
+    const QString chosen =
+        platform::FileDialog::GetExistingDirectory(this, QString::fromLatin1(title), platform::PathToQString(path));
     if (chosen.isEmpty())
         return;
-    path = platform::FromQString(chosen);
+    path = platform::PathFromQString(chosen);
     if (!path.empty() && path.back() != '/')
         path += '/';
     UpdateData(false);
@@ -187,11 +187,11 @@ void CPathFilenamesDlg::OnBrowseFile()
     const int list = SelectedList >= 0 && SelectedList < kListCount ? SelectedList : 0;
     const QString caption = QStringLiteral("Choose Filename to list '%1'.").arg(QString::fromLatin1(ListCatalog[list].name));
     const QString chosen = platform::FileDialog::GetOpenFileName(
-        this, caption, platform::ToQString(ListsPath), QString::fromLatin1(kListFilter),
-        platform::ToQString(FileNames[list]), QStringLiteral("list"));
+        this, caption, platform::PathToQString(ListsPath), QString::fromLatin1(kListFilter),
+        platform::PathToQString(FileNames[list]), QStringLiteral("list"));
     // Only the name is taken: the lists path stays what it is.
     if (!chosen.isEmpty())
-        FileNames[list] = platform::FromQString(QFileInfo(chosen).fileName());
+        FileNames[list] = platform::PathFromQString(QFileInfo(chosen).fileName());
     FileName = FileNames[list];
     UpdateData(false);
 }

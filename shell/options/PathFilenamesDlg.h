@@ -1,7 +1,7 @@
 #pragma once
 // Path/Filenames: the folder of the list files, each list's file name and the default
 // open/save directory. The caller fills the members, runs the dialog and takes them back
-// on OK; the dialog never touches the settings itself. Texts are Windows-1252, as the
+// on OK; the dialog never touches the settings itself. Paths and names are UTF-8, as the
 // settings hold them.
 
 #include "listdata/ListCatalog.h"

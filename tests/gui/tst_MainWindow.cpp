@@ -309,6 +309,37 @@ private slots:
         QCOMPARE(platform::MessageBox::Shown().value(0), QStringLiteral("Save changes to No\u00EBl & Co.rvmtv?"));
     }
 
+    // Beyond Latin-1 too: the window's title, the recent-file entry as shown and as kept,
+    // and the message about a file that cannot be opened name the file as it is.
+    void pathsInAnyScriptShowAsTheyAre()
+    {
+        QVERIFY(m_program->Start());
+        const QString folder = QString::fromStdString(m_program->dir.Path()) + QStringLiteral("Фильмы/");
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + QStringLiteral("Łódź.rvmtv");
+        QVERIFY(m_program->NewMovie(m_program->generator->FeaturedFilm())->DoSave(path.toStdString()));
+        m_program->app->DocManager().CloseAllDocuments();
+
+        platform::FileDialog::SetNextFileName(path);
+        m_program->Action(ID_FILE_OPEN)->trigger();
+        QCOMPARE(m_program->app->DocManager().GetDocuments().size(), std::size_t(1));
+        QCOMPARE(Program::FrameOf(m_program->app->DocManager().GetDocuments().front())->windowTitle(),
+                 QStringLiteral("Łódź.rvmtv"));
+        m_program->Frame().UpdateCommands();
+        QCOMPARE(m_program->Action(ID_FILE_MRU_FILE1)->text(), QStringLiteral("&1 ") + path);
+        m_program->profile->Settings().sync();
+        QCOMPARE(m_program->profile->Settings().value("Recent File List/File1").toString(), path);
+
+        const QString broken = folder + QStringLiteral("Łódź 2.rvmtv");
+        testsupport::WriteFile(broken.toStdString(), "no document");
+        platform::MessageBox::ClearShown();
+        platform::MessageBox::SetNextAnswer(platform::MessageBox::IdOk);
+        platform::FileDialog::SetNextFileName(broken);
+        m_program->Action(ID_FILE_OPEN)->trigger();
+        QVERIFY2(platform::MessageBox::Shown().value(0).startsWith("Cannot open \"" + broken + "\".\n"),
+                 qPrintable(platform::MessageBox::Shown().value(0)));
+    }
+
     void documentSavedUnderANewNameIsRecentAfterARestart()
     {
         QVERIFY(m_program->Start());

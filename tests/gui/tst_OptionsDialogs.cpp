@@ -11,13 +11,18 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/OptionsIds.h"
+#include "resources/ShellDialogIds.h"
+#include "shell/browsers/BrowserDlg.h"
+#include "shell/browsers/TitleListView.h"
 #include "shell/options/ColorComboBox.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QFontComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -409,16 +414,75 @@ private slots:
                                     "'list-name.list'.\nThe 'Path to Listfiles' will not be changed."));
     }
 
+    void foldersNamedInAnyScriptAreKeptAndRead_data()
+    {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("cyrillic") << QStringLiteral("Фильмы");
+        QTest::newRow("polish") << QStringLiteral("Łódź");
+    }
+
+    // Folders set in Path/Filenames are kept through OK, saved to the profile and read
+    // back unchanged; a browser finds its list there.
+    void foldersNamedInAnyScriptAreKeptAndRead()
+    {
+        QFETCH(QString, folder);
+        const QString lists = QString::fromStdString(m_program->dir.Path()) + folder + "/";
+        const QString documents = lists + folder;
+        std::filesystem::rename(m_program->Lists(), lists.toStdString());
+        QVERIFY(QDir().mkpath(documents));
+        QVERIFY(m_program->Start());
+        Run(ID_OPTIONS_PATHFILENAMES, [&](QDialog& dialog) {
+            // The lists folder is chosen with Browse, the default directory typed as an
+            // input method types: key events carrying their text.
+            platform::FileDialog::SetNextFileName(lists.chopped(1));
+            Click(dialog, IDC_PATH_BROWSELISTS);
+            QCOMPARE(ControlOf<QLineEdit>(dialog, IDC_PATH_LISTSPATH)->text(), lists);
+            auto* edit = ControlOf<QLineEdit>(dialog, IDC_PATH_DEFAULTDIR);
+            edit->clear();
+            for (const QChar c : documents) {
+                QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+                QCoreApplication::sendEvent(edit, &press);
+            }
+            QCOMPARE(edit->text(), documents);
+            Ok(dialog);
+        });
+        const CAppSettings& settings = m_program->app->Settings;
+        QCOMPARE(QString::fromStdString(settings.ListsPath), lists);
+        QCOMPARE(QString::fromStdString(settings.DefaultDirectoryPath), documents + "/");
+
+        QVERIFY(ProfileBytes().contains(lists.toUtf8()));
+        CAppSettings reloaded;
+        reloaded.Load(*m_program->profile);
+        QCOMPARE(QString::fromStdString(reloaded.ListsPath), lists);
+        QCOMPARE(QString::fromStdString(reloaded.DefaultDirectoryPath), documents + "/");
+
+        const std::string film = m_program->generator->FeaturedFilm();
+        bool listed = false;
+        WhenModal<CBrowserDlg>([&](CBrowserDlg& browser) {
+            browser.OnLetter(IDC_BROWSER_OTHER + film.front() - '@');
+            for (int row = 0; row < browser.TitleList()->GetCount(); ++row)
+                listed = listed || browser.TitleList()->GetText(row) == film;
+            browser.reject();
+        });
+        platform::MessageBox::ClearShown();
+        m_program->Action(ID_BROWSERS_TRIVIA)->trigger();
+        QVERIFY(listed);
+        QCOMPARE(platform::MessageBox::Shown(), QStringList());
+    }
+
     void changeFontKeepsTheRecordsOtherFields_data()
     {
         QTest::addColumn<bool>("change");
-        QTest::newRow("untouched") << false;
-        QTest::newRow("12 points, bold, green") << true;
+        QTest::addColumn<QString>("face");
+        QTest::newRow("untouched") << false << "Fixedsys";
+        QTest::newRow("untouched, a face named in Cyrillic") << false << QStringLiteral("Ёлка Моно");
+        QTest::newRow("12 points, bold, green") << true << "Fixedsys";
     }
 
     void changeFontKeepsTheRecordsOtherFields()
     {
         QFETCH(bool, change);
+        QFETCH(QString, face);
         // A record the dialog cannot show in full: a face this system lacks, a character
         // set, quality and pitch of their own, and a height that points round off.
         const std::pair<const char*, int> stored[] = {
@@ -429,7 +493,7 @@ private slots:
         };
         for (const auto& [key, value] : stored)
             m_program->profile->WriteProfileInt("Settings", key, value);
-        m_program->profile->WriteProfileString("Settings", "Font FaceName", "Fixedsys");
+        m_program->profile->Settings().setValue("Settings/Font FaceName", face);
         QVERIFY(m_program->Start());
         QString family;
         const int dpi = m_program->Frame().logicalDpiY();
@@ -468,8 +532,7 @@ private slots:
                 expected = 700;
             QCOMPARE(ProfileInt(key), expected);
         }
-        QCOMPARE(QString::fromStdString(m_program->profile->GetProfileString("Settings", "Font FaceName", "")),
-                 change ? family : QStringLiteral("Fixedsys"));
+        QCOMPARE(m_program->profile->Settings().value("Settings/Font FaceName").toString(), change ? family : face);
         QCOMPARE(ProfileInt("Font Color"), change ? 0x008000 : 8);
     }
 

@@ -227,18 +227,37 @@ TEST(AppSettings, OutOfRangeValuesLoadAsTheirDefaults)
 
 TEST(AppSettings, FontBytesTakeTheLowByteAndTheFaceNameIsCut)
 {
-    MemoryProfile profile;
-    profile.WriteProfileInt("Settings", "Font Italic", 257);
-    profile.WriteProfileInt("Settings", "Font CharSet", 0x1FF);
-    profile.WriteProfileString("Settings", "Font FaceName", std::string(40, 'F'));
-    const CAppSettings s = Loaded(profile);
-    EXPECT_EQ(s.Font.lfItalic, 1);
-    EXPECT_EQ(s.Font.lfCharSet, 0xFF);
-    EXPECT_EQ(std::strlen(s.Font.lfFaceName), 31u);
-    MemoryProfile saved;
-    s.Save(saved);
-    EXPECT_EQ(saved.GetProfileInt("Settings", "Font Italic", -1), 1);
-    EXPECT_EQ(saved.GetProfileString("Settings", "Font FaceName", ""), std::string(31, 'F'));
+    const auto repeated = [](const std::string& text, int times) {
+        std::string out;
+        for (int i = 0; i < times; ++i)
+            out += text;
+        return out;
+    };
+    const std::string zhe = "\xD0\x96"; // a Cyrillic letter, two bytes in UTF-8
+    // A face name is 31 characters at most, whatever their length in UTF-8.
+    const struct {
+        std::string stored;
+        std::string loaded;
+    } faces[] = {
+        {std::string(40, 'F'), std::string(31, 'F')},
+        {repeated(zhe, 40), repeated(zhe, 31)},
+        {"\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0 Mono", "\xD0\x81\xD0\xBB\xD0\xBA\xD0\xB0 Mono"}, // "Ёлка Mono"
+        {std::string(30, 'F') + "\xE4\xB8\xAD\xE6\x96\x87", std::string(30, 'F') + "\xE4\xB8\xAD"},
+    };
+    for (const auto& face : faces) {
+        MemoryProfile profile;
+        profile.WriteProfileInt("Settings", "Font Italic", 257);
+        profile.WriteProfileInt("Settings", "Font CharSet", 0x1FF);
+        profile.WriteProfileString("Settings", "Font FaceName", face.stored);
+        const CAppSettings s = Loaded(profile);
+        EXPECT_EQ(s.Font.lfItalic, 1);
+        EXPECT_EQ(s.Font.lfCharSet, 0xFF);
+        EXPECT_EQ(std::string(s.Font.lfFaceName), face.loaded);
+        MemoryProfile saved;
+        s.Save(saved);
+        EXPECT_EQ(saved.GetProfileInt("Settings", "Font Italic", -1), 1);
+        EXPECT_EQ(saved.GetProfileString("Settings", "Font FaceName", ""), face.loaded);
+    }
 }
 
 TEST(AppSettings, EveryValueRoundTripsThroughTheProfile)

@@ -324,21 +324,24 @@ TEST_F(ListFileTest, OpenUsesTheSettingsPathAndFallsBackToAnotherLetterCase)
     EXPECT_FALSE(reader.Open(kMovies, settings));
 }
 
-TEST_F(ListFileTest, SettingsPathsInWindows1252ReachAFolderWithAccentedLetters)
+TEST_F(ListFileTest, SettingsPathsInUtf8ReachAFolderInAnyScript)
 {
-    // The profile hands paths over in Windows-1252 ("Films \xE9t\xE9" is "Films été");
-    // the folder on disk is named in UTF-8.
-    const std::string folder = dir.Path() + "Films \xC3\xA9t\xC3\xA9/";
-    std::filesystem::create_directory(folder);
-    testsupport::WriteFile(folder + "Genres.list", ListText(kGenres, "A\tDrama\n"));
-    CAppSettings settings;
-    platform::MemoryProfile profile;
-    profile.WriteProfileString("Settings", "Lists Path", dir.Path() + "Films \xE9t\xE9/");
-    settings.Load(profile);
-    ASSERT_TRUE(reader.Open(kGenres, settings));
-    ASSERT_TRUE(reader.FindStart());
-    ASSERT_TRUE(reader.NextRecord());
-    EXPECT_EQ(Line(), "A\tDrama\n");
+    // The profile hands paths over in UTF-8, as the folders on disk are named.
+    for (const char* name : {"Films \xC3\xA9t\xC3\xA9", "\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC\xD1\x8B", // "Фильмы"
+                             "\xC5\x81\xC3\xB3\x64\xC5\xBA"}) {                                             // "Łódź"
+        const std::string folder = dir.Path() + name + "/";
+        std::filesystem::create_directory(folder);
+        testsupport::WriteFile(folder + "Genres.list", ListText(kGenres, "A\tDrama\n"));
+        CAppSettings settings;
+        platform::MemoryProfile profile;
+        profile.WriteProfileString("Settings", "Lists Path", folder);
+        settings.Load(profile);
+        ASSERT_TRUE(reader.Open(kGenres, settings)) << folder;
+        ASSERT_TRUE(reader.FindStart());
+        ASSERT_TRUE(reader.NextRecord());
+        EXPECT_EQ(Line(), "A\tDrama\n");
+        reader.Close();
+    }
 }
 
 TEST_F(ListFileTest, AReadErrorRaisesAFileException)

@@ -124,6 +124,11 @@ TEST(DocumentBase, FailedSaveIsReportedAndKeepsTheDocumentModified)
     EXPECT_EQ(doc.GetPathName(), "");
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_NE(prompt.messages[0].text.find("x.note"), std::string::npos);
+    // A path in any script is named as it is: messages are UTF-8.
+    const std::string cyrillic = dir.File("\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC\xD1\x8B/x.note");
+    EXPECT_FALSE(doc.DoSave(cyrillic));
+    ASSERT_EQ(prompt.messages.size(), 2u);
+    EXPECT_EQ(prompt.messages[1].text.rfind("Cannot save \"" + cyrillic + "\".\n", 0), 0u) << prompt.messages[1].text;
 }
 
 TEST(DocumentBase, FailedOpenLeavesNoDocumentAndIsReported)
@@ -200,6 +205,38 @@ TEST(DocumentBase, RecentFileListKeepsFourNewestFirst)
     EXPECT_EQ(read.GetAt(2), "/d");
 }
 
+// Older profiles kept each byte of a recent file's path as one character; such an entry
+// reads as the path it was written from, and every other entry as it stands.
+TEST(DocumentBase, RecentFilesOfAnOlderProfileReadAsTheirPaths)
+{
+    testsupport::TempDir dir;
+    // A file whose name really is the two characters an older profile made of "ë".
+    testsupport::WriteFile(dir.File("zo\xC3\x83\xC2\xAB.rvmtv"), "");
+    const struct {
+        std::string stored; // UTF-8, as the profile hands it over
+        std::string path;
+    } rows[] = {
+        {"/home/zo\xC3\x83\xC2\xAB/a.rvmtv", "/home/zo\xC3\xAB/a.rvmtv"}, // "ë" as two characters
+        {"/home/zo\xC3\xAB/a.rvmtv", "/home/zo\xC3\xAB/a.rvmtv"},         // written as UTF-8
+        // "Фильмы" byte by byte; its bytes 0x8C and 0x8B stood for letters of the code page
+        {"/x/\xC3\x90\xC2\xA4\xC3\x90\xC2\xB8\xC3\x90\xC2\xBB\xC3\x91\xC5\x92\xC3\x90\xC2\xBC\xC3\x91\xE2\x80\xB9/"
+         "a.rvmtv",
+         "/x/\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC\xD1\x8B/a.rvmtv"},
+        {"/x/\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC\xD1\x8B/a.rvmtv",
+         "/x/\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC\xD1\x8B/a.rvmtv"},
+        {"/plain/a?.rvmtv", "/plain/a?.rvmtv"},
+        {"/x/\xC3\x83 \xC3\xA9.rvmtv", "/x/\xC3\x83 \xC3\xA9.rvmtv"}, // its bytes are no UTF-8
+        {dir.File("zo\xC3\x83\xC2\xAB.rvmtv"), dir.File("zo\xC3\x83\xC2\xAB.rvmtv")},
+    };
+    for (const auto& row : rows) {
+        platform::MemoryProfile profile;
+        profile.WriteProfileString("Recent File List", "File1", row.stored);
+        platform::CRecentFileList list(4);
+        list.ReadList(profile);
+        EXPECT_EQ(list.GetAt(0), row.path) << row.stored;
+    }
+}
+
 TEST(DocumentBase, RecentFileThatFailsToOpenLeavesTheList)
 {
     testsupport::ScriptedPrompt prompt;
@@ -258,4 +295,13 @@ TEST(DocumentBase, SaveAsAsksBeforeReplacingTheFileTheExtensionNames)
     prompt.fileNames = {dir.Path() + "./leon"};
     EXPECT_TRUE(doc->DoSave(""));
     EXPECT_EQ(prompt.messages.size(), 2u);
+
+    // A name beyond Latin-1 is named as it is.
+    const std::string film = "\xD0\xA4\xD0\xB8\xD0\xBB\xD1\x8C\xD0\xBC"; // "Фильм"
+    testsupport::WriteFile(dir.File(film + ".note"), "another note");
+    prompt.fileNames = {dir.File(film)};
+    prompt.answers = {platform::IDNO};
+    EXPECT_FALSE(doc->DoSave("")) << "No, then a cancelled dialog";
+    ASSERT_EQ(prompt.messages.size(), 3u);
+    EXPECT_EQ(prompt.messages[2].text, film + ".note already exists.\nDo you want to replace it?");
 }
