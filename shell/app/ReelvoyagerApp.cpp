@@ -109,15 +109,20 @@ bool CReelvoyagerApp::InitInstance(const QStringList& arguments, const std::stri
     for (int i = 0; i < kListCount; ++i)
         ListChoices[i] = {Settings.Lists[i].UseMovieTV, Settings.Lists[i].UseCastCrew};
 
-    // 13. The default open/save directory becomes the current directory.
-    if (!Settings.DefaultDirectoryPath.empty())
-        QDir::setCurrent(platform::PathToQString(Settings.DefaultDirectoryPath));
+    // 13.
+    MakeDefaultDirectoryCurrent();
 
     // 14. A plain start opens nothing; a path opens that document.
     m_mainFrame->UpdateCommands();
     if (!paths.isEmpty() && !OpenDocumentFile(paths.first().toStdString()))
         return false;
     return true;
+}
+
+void CReelvoyagerApp::MakeDefaultDirectoryCurrent() const
+{
+    if (!Settings.DefaultDirectoryPath.empty())
+        QDir::setCurrent(platform::PathToQString(Settings.DefaultDirectoryPath));
 }
 
 bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)

@@ -123,6 +123,8 @@ private:
     void OnFilePrintSetup();
     void OnNoLinks();
     bool CreateFrameFor(platform::CDocument& document);
+    // The default open/save directory becomes the current one, where Open and Save As start.
+    void MakeDefaultDirectoryCurrent() const;
     // Carries out what the view's popup commands ask of the program.
     void ConnectLinkCommands(CRichDocumentView& view);
 

@@ -31,6 +31,7 @@ void CReelvoyagerApp::OnPathFilenames()
     for (int i = 0; i < kListCount; ++i)
         Settings.Lists[i].FileName = dialog.FileNames[i];
     SaveSettings();
+    MakeDefaultDirectoryCurrent();
 }
 
 namespace {

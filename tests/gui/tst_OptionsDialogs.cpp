@@ -421,8 +421,9 @@ private slots:
         QTest::newRow("polish") << QStringLiteral("Łódź");
     }
 
-    // Folders set in Path/Filenames are kept through OK, saved to the profile and read
-    // back unchanged; a browser finds its list there.
+    // Folders typed into Path/Filenames are kept through OK, saved to the profile and read
+    // back unchanged; a browser finds its list there, and the default directory is the
+    // current one at once.
     void foldersNamedInAnyScriptAreKeptAndRead()
     {
         QFETCH(QString, folder);
@@ -449,6 +450,7 @@ private slots:
         const CAppSettings& settings = m_program->app->Settings;
         QCOMPARE(QString::fromStdString(settings.ListsPath), lists);
         QCOMPARE(QString::fromStdString(settings.DefaultDirectoryPath), documents + "/");
+        QCOMPARE(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(documents).canonicalFilePath());
 
         QVERIFY(ProfileBytes().contains(lists.toUtf8()));
         CAppSettings reloaded;
