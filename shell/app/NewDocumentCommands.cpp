@@ -1,7 +1,8 @@
-// The application's File > New commands for the two document kinds. Kept apart from the
-// rest of the application object: they only run the New-document dialogs, which make
-// the documents themselves.
+// The application's ways to a new document: the File > New commands for the two kinds,
+// which run the New-document dialogs, and a document made for a title or name chosen in a
+// browser, a Special or Credited With, with Get Information run on it.
 
+#include "documents/NewDocument.h"
 #include "listdata/ui/NewCastCrewDlg.h"
 #include "listdata/ui/NewMovieTVDlg.h"
 #include "shell/app/MainFrame.h"
@@ -73,4 +74,16 @@ void CReelvoyagerApp::NewCastCrewDocument(std::string text)
     Settings.CastCrewSearchDirectors = dialog.SearchDirectors;
     Settings.CastCrewSearchOtherCrew = dialog.SearchOtherCrew;
     SaveSettings();
+}
+
+void CReelvoyagerApp::GetMovieTVInformationFor(const std::string& title)
+{
+    if (CreateMovieTVDocument(m_docManager, title, title) && MainFrame())
+        MainFrame()->OnMovieTVGetInformation();
+}
+
+void CReelvoyagerApp::GetCastCrewInformationFor(const std::string& name)
+{
+    if (CreateCastCrewDocument(m_docManager, name, name) && MainFrame())
+        MainFrame()->OnCastCrewGetInformation();
 }

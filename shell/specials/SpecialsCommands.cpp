@@ -2,7 +2,6 @@
 // its dialog; a row chosen from the dialog's popup menu becomes a new document, and Get
 // Information runs for it. The Specials save nothing.
 
-#include "documents/NewDocument.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
 #include "shell/specials/DateSearchDlg.h"
@@ -41,16 +40,4 @@ void CReelvoyagerApp::OnBirthdays()
 void CReelvoyagerApp::OnDeaths()
 {
     RunSpecial<CDeathsDlg>(*this, &CReelvoyagerApp::GetCastCrewInformationFor);
-}
-
-void CReelvoyagerApp::GetMovieTVInformationFor(const std::string& title)
-{
-    if (CreateMovieTVDocument(m_docManager, title, title) && MainFrame())
-        MainFrame()->OnMovieTVGetInformation();
-}
-
-void CReelvoyagerApp::GetCastCrewInformationFor(const std::string& name)
-{
-    if (CreateCastCrewDocument(m_docManager, name, name) && MainFrame())
-        MainFrame()->OnCastCrewGetInformation();
 }
