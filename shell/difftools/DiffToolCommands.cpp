@@ -4,19 +4,11 @@
 
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
+#include "shell/app/SettingsExchange.h"
 #include "shell/difftools/DeltamendDlg.h"
 #include "shell/difftools/SumwatchDlg.h"
 
 namespace {
-
-// One list of setting and dialog member pairs serves both directions.
-template <typename T> void Exchange(T& setting, T& member, bool toSettings)
-{
-    if (toSettings)
-        setting = member;
-    else
-        member = setting;
-}
 
 void ExchangeDeltamend(CAppSettings& s, CDeltamendDlg& d, bool toSettings)
 {

@@ -6,6 +6,7 @@
 #include "shell/app/AboutDlg.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
+#include "shell/app/SettingsExchange.h"
 #include "shell/options/CastCrewOptionsDlg.h"
 #include "shell/options/FontColorDlg.h"
 #include "shell/options/MovieTVOptionsDlg.h"
@@ -14,22 +15,39 @@
 
 #include <algorithm>
 
+namespace {
+
+void ExchangePathFilenames(CAppSettings& s, CPathFilenamesDlg& d, bool toSettings)
+{
+    Exchange(s.ListsPath, d.ListsPath, toSettings);
+    Exchange(s.DefaultDirectoryPath, d.DefaultDirectory, toSettings);
+    Exchange(s.SelectedList, d.SelectedList, toSettings);
+    for (int i = 0; i < kListCount; ++i)
+        Exchange(s.Lists[i].FileName, d.FileNames[i], toSettings);
+}
+
+void ExchangeOutputOptions(CAppSettings& s, COutputOptionsDlg& d, bool toSettings)
+{
+    Exchange(s.NameOutput, d.NameOutput, toSettings);
+    Exchange(s.RemoveNameNumber, d.RemoveNameNumber, toSettings);
+    Exchange(s.UnderlineLinks, d.UnderlineLinks, toSettings);
+    Exchange(s.DisableLinkColor, d.DisableLinkColor, toSettings);
+    Exchange(s.LinkColor, d.LinkColor, toSettings);
+    Exchange(s.AlwaysShowHeaders, d.AlwaysShowHeaders, toSettings);
+    Exchange(s.OpenMaximized, d.OpenMaximized, toSettings);
+    Exchange(s.NoLinks, d.NoLinks, toSettings);
+}
+
+} // namespace
+
 void CReelvoyagerApp::OnPathFilenames()
 {
     CPathFilenamesDlg dialog(MainFrame());
-    dialog.ListsPath = Settings.ListsPath;
-    dialog.DefaultDirectory = Settings.DefaultDirectoryPath;
-    dialog.SelectedList = Settings.SelectedList;
-    for (int i = 0; i < kListCount; ++i)
-        dialog.FileNames[i] = Settings.Lists[i].FileName;
+    ExchangePathFilenames(Settings, dialog, false);
     dialog.FileName = Settings.Lists[std::clamp(Settings.SelectedList, 0, kListCount - 1)].FileName;
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Settings.ListsPath = dialog.ListsPath;
-    Settings.DefaultDirectoryPath = dialog.DefaultDirectory;
-    Settings.SelectedList = dialog.SelectedList;
-    for (int i = 0; i < kListCount; ++i)
-        Settings.Lists[i].FileName = dialog.FileNames[i];
+    ExchangePathFilenames(Settings, dialog, true);
     SaveSettings();
     MakeDefaultDirectoryCurrent();
 }
@@ -76,24 +94,10 @@ void CReelvoyagerApp::OnCastCrewOptions()
 void CReelvoyagerApp::OnOutputOptions()
 {
     COutputOptionsDlg dialog(MainFrame());
-    dialog.NameOutput = Settings.NameOutput;
-    dialog.RemoveNameNumber = Settings.RemoveNameNumber;
-    dialog.UnderlineLinks = Settings.UnderlineLinks;
-    dialog.DisableLinkColor = Settings.DisableLinkColor;
-    dialog.LinkColor = Settings.LinkColor;
-    dialog.AlwaysShowHeaders = Settings.AlwaysShowHeaders;
-    dialog.OpenMaximized = Settings.OpenMaximized;
-    dialog.NoLinks = Settings.NoLinks;
+    ExchangeOutputOptions(Settings, dialog, false);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    Settings.NameOutput = dialog.NameOutput;
-    Settings.RemoveNameNumber = dialog.RemoveNameNumber;
-    Settings.UnderlineLinks = dialog.UnderlineLinks;
-    Settings.DisableLinkColor = dialog.DisableLinkColor;
-    Settings.LinkColor = dialog.LinkColor;
-    Settings.AlwaysShowHeaders = dialog.AlwaysShowHeaders;
-    Settings.OpenMaximized = dialog.OpenMaximized;
-    Settings.NoLinks = dialog.NoLinks;
+    ExchangeOutputOptions(Settings, dialog, true);
     SaveSettings();
     UpdateAllDocuments();
 }
