@@ -88,9 +88,12 @@ void CMovieTVText::WriteNameLines(int type, const std::vector<int>& names, int c
             if (record.key == 2) {
                 writer.WriteText(afterName ? "\t" : " ", 0, false);
                 writer.WriteText(RecordText(record), 0, true);
-            } else if (record.key == countKey && record.GetInt(count)) {
+            } else if (record.key == countKey) {
+                // A count record that holds no count (a document file's) shows its text.
                 writer.WriteText(afterName ? "\t" : " ", 0, false);
-                writer.WriteText(EpisodeCount(count), kRtfStyleItalic, true);
+                writer.WriteText(RecordEpisodeCount(record, count) ? EpisodeCount(count)
+                                                                   : std::string(RecordText(record)),
+                                 kRtfStyleItalic, true);
             }
             afterName = false;
         });
@@ -239,9 +242,9 @@ bool CMovieTVText::AddCast()
                     member.role = index;
                 } else if (record.key == 2 && member.text < 0) {
                     member.text = index;
-                } else if (record.key == 5 && member.lines < 0 && record.GetInt(number)) {
+                } else if (record.key == 5 && member.lines < 0 && RecordEpisodeCount(record, number)) {
                     member.lines = number;
-                } else if (record.key == 6 && member.roleCount < 0 && record.GetInt(number)) {
+                } else if (record.key == 6 && member.roleCount < 0 && RecordEpisodeCount(record, number)) {
                     member.roleCount = number;
                 }
             });

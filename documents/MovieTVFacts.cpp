@@ -51,12 +51,8 @@ std::string RatingText(std::int32_t tenths)
 
 void CMovieTVText::WriteEpisodeCount(const InfoRecord& record)
 {
-    // An older file stored the count as text, and a text of three characters and its NUL
-    // is a 4-byte record too: read as a number its third character alone makes it 2^21 or
-    // more (and a fourth one without NUL can make it negative), far beyond any count.
-    constexpr std::int32_t kCountLimit = 1 << 21;
     std::int32_t count = 0;
-    if (!record.GetInt(count) || count < 0 || count >= kCountLimit) {
+    if (!RecordEpisodeCount(record, count)) {
         Writer().WriteText(RecordText(record), kRtfStyleItalic, true);
         return;
     }
@@ -261,8 +257,8 @@ bool CMovieTVText::AddMovieLinks()
             // heading writes its first link alone on the line.
             previous = record.key;
             if (const char* relation = MovieLinkCodeName(record.key)) {
-                const int column = (indent - 1) * writer.GetCharWidth() +
-                                   PixelsToTwips(ShownWidth(std::string(relation) + " "));
+                const int column =
+                    (indent - 1) * writer.GetCharWidth() + PixelsToTwips(ShownWidth(std::string(relation) + " "));
                 writer.Paragraph(-1, indent, true);
                 AddTabStop(column);
                 writer.WriteText(relation, 0, false);

@@ -20,3 +20,13 @@ inline std::int32_t RecordInt(const InfoRecord& record, std::int32_t fallback)
     std::int32_t value = fallback;
     return record.GetInt(value) ? value : fallback;
 }
+
+// The episode count a 4-byte record holds: from 0 to 2^21 - 1. Older files stored some
+// counts as text, and a text of three characters and its NUL is a 4-byte record too: read
+// as a number its third character alone makes it 2^21 or more (and a fourth one without a
+// NUL can make it negative), far beyond any count. False for anything that is no count.
+inline bool RecordEpisodeCount(const InfoRecord& record, std::int32_t& count)
+{
+    constexpr std::int32_t kCountLimit = 1 << 21;
+    return record.GetInt(count) && count >= 0 && count < kCountLimit;
+}

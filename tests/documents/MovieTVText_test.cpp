@@ -58,6 +58,11 @@ TEST_F(MovieTVTextTest, CrewBlocks)
               Int(kDirectors, 3, 2)},
              heading + "{-1,2|8}[Jo Doe|1|Doe, Jo]→(note) /(5 episodes)/ (second unit) /(1 episode)/\n"
                        "[Al|1]→/(2 episodes)/\n"},
+            // A 3-character text and its NUL fill 4 bytes as a count does: it is still a text.
+            {"counts a document file holds out of range show their text",
+             {Text(kDirectors, 0, "Al"), Int(kDirectors, 3, (1 << 21) - 1), Text(kDirectors, 3, "(v)"),
+              Text(kDirectors, 3, "(tv)")},
+             heading + "{-1,2|4}[Al|1]→/(2097151 episodes)/ /(v)/ /(tv)/\n"},
         },
         [](CMovieTVText& t) { return t.AddCrew(kDirectors); });
     Check(
@@ -102,6 +107,9 @@ TEST_F(MovieTVTextTest, WritingCredits)
              {Text(kWriters, 0, "Doe, Bo"), Int(kWriters, 5, 3), Text(kWriters, 2, "(story)"), Int(kWriters, 5, 1),
               Text(kWriters, 0, "A"), Order(1, 1, 1)},
              heading + "[A|1]\n\n{-1,2|8}[Bo Doe|1|Doe, Bo]→/(3 episodes)/ (story) /(1 episode)/\n"},
+            {"an episode writer's count out of range shows its text",
+             {Text(kWriters, 0, "Bo"), Text(kWriters, 5, "(v)")},
+             "{-1,1}*Writing Credits:*\n{-1,2|4}[Bo|1]→/(v)/\n"},
         },
         [](CMovieTVText& t) { return t.AddWritingCredits(); });
 }
@@ -127,6 +135,10 @@ TEST_F(MovieTVTextTest, CastColumnsCountsAndCoverage)
              heading + " complete, awaiting verification.\n{-1,2|3,10}5→[Al Doe|1|Doe, Al (II)]→...Nurse "
                        "(uncredited)/ (3 episodes / 2 character names)/\n"
                        "{-1,2|3,3,10}→→[Bea|1]→/ (4 episodes)/\n"},
+            {"counts out of range are no counts",
+             {Text(kActors, 0, "Al"), Text(kActors, 5, "(v)"), Int(kActors, 6, 1 << 21), Text(kActors, 0, "Bo"),
+              Text(kActors, 5, "(v)"), Int(kActors, 6, 2)},
+             heading + "\n{-1,2|255tw,255tw,615tw}→→[Al|1]→\n→→[Bo|1]→/ (2 character names)/\n"},
         },
         [](CMovieTVText& t) { return t.AddCast(); });
 }
