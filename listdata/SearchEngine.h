@@ -35,8 +35,8 @@ public:
 
     // The whole run on the calling thread, after QueueDocuments: searches the selected
     // documents in order until g_bCancelSearch is set, puts the ones still queued after
-    // a cancel back to 0 and ends with SearchDone or SearchStopped. Never throws a
-    // list-file read error.
+    // a cancel back to 0 and ends with SearchDone or SearchStopped. A list that fails in
+    // any way, thrown or not, is that list's failure.
     void Run(const SearchRequest& request);
 
     // One document each; false only when the search was cancelled.
@@ -46,14 +46,14 @@ public:
 private:
     enum class ListOutcome {
         read,      // "OK - %s (%.2fs)"
-        notOpened, // "Couldn't Open - %s": no such file, a folder, or its reads fail
+        notOpened, // "Couldn't Open - %s": no such file, a folder, its reads fail or its buffer cannot be made
         noStart,   // "Wrong Format - %s"
         storeFull, // "Error! Couldn't store more information"
     };
 
     bool SearchDocument(ISearchDocument& document, const SearchSettings& settings, int kind);
     // Opens list `listIndex`, finds its start and runs its routine for `key`; `seconds`
-    // receives the routine's time.
+    // receives the routine's time. Any failure of the list, thrown or not, is its outcome.
     ListOutcome ReadList(ISearchDocument& document, const std::string& key, int listIndex, int kind,
                          const SearchSettings& settings, double& seconds);
 

@@ -5,11 +5,13 @@
 #include "listdata/SearchSink.h"
 #include "platform/Paths.h"
 #include "support/ByteSources.h"
+#include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <thread>
@@ -117,6 +119,25 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<std::string> m_events;
+};
+
+// Hands out its text, then throws something that is no standard exception.
+class ThrowingSource : public platform::ByteSource {
+public:
+    explicit ThrowingSource(std::string text) : m_text(std::move(text)) {}
+    long Read(char* buffer, std::size_t count, int*) override
+    {
+        if (m_pos == m_text.size())
+            throw 42;
+        const std::size_t n = std::min(count, m_text.size() - m_pos);
+        std::memcpy(buffer, m_text.data() + m_pos, n);
+        m_pos += n;
+        return static_cast<long>(n);
+    }
+
+private:
+    std::string m_text;
+    std::size_t m_pos = 0;
 };
 
 const std::string kFilm = "Film (2001)";
@@ -450,6 +471,20 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
          [&] { return std::make_unique<testsupport::FailingSource>(actors); }, true, "Couldn't Open - Actors", nurse},
         {"read error in the middle, nothing from before", kActors,
          [&] { return std::make_unique<testsupport::FailingSource>(actors); }, false, "Couldn't Open - Actors", cook},
+        // Memory running out, or a read failing, as the list opens or its start is looked
+        // for: the reader's buffer is made as it opens.
+        {"out of memory as it opens", kActors,
+         []() -> std::unique_ptr<platform::ByteSource> { testsupport::ThrowAsOpeningFails(true); }, true,
+         "Couldn't Open - Actors", nurse},
+        {"read error as it opens", kActors,
+         []() -> std::unique_ptr<platform::ByteSource> { testsupport::ThrowAsOpeningFails(false); }, true,
+         "Couldn't Open - Actors", nurse},
+        {"out of memory in the header block", kActors,
+         [&] { return std::make_unique<testsupport::FailingSource>(actors.substr(0, 40), true); }, true,
+         "Couldn't Open - Actors", nurse},
+        // Something that is no standard exception, thrown while the routine reads.
+        {"anything thrown in the middle", kActors, [&] { return std::make_unique<ThrowingSource>(actors); }, true,
+         "Couldn't Open - Actors", nurse},
         {"NUL bytes only", kGenres, [] { return std::make_unique<testsupport::FlatSource>("", '\0', 96u << 20); }, true,
          "Wrong Format - Genres", drama},
         {"CR line ends only", kGenres,
@@ -477,6 +512,7 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
         // Actors is read first, Genres second.
         EXPECT_EQ(sink.Events(c.list == kActors ? "line 0" : "line 1").back().substr(7), c.line);
         EXPECT_EQ(sink.Events("lower").back(), "lower 1 Error(s) occured !");
+        EXPECT_EQ(sink.Events().back(), "done");
         EXPECT_EQ(doc.ListRecords(c.list), c.records);
     }
 }
