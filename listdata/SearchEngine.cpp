@@ -77,6 +77,41 @@ void CSearchEngine::QueueDocuments(const SearchRequest& request)
 
 void CSearchEngine::Run(const SearchRequest& request)
 {
+    try {
+        RunDocuments(request);
+        return;
+    } catch (...) {
+        // Nothing may leave the search thread. What escaped a document's search (a
+        // document or a sink that failed) ends the run as a cancel does.
+    }
+    EndFailedRun(request);
+}
+
+void CSearchEngine::EndFailedRun(const SearchRequest& request)
+{
+    // Each call on its own: one that fails again must not keep the others from the
+    // documents and the frame.
+    const auto attempt = [](auto&& call) {
+        try {
+            call();
+        } catch (...) {
+        }
+    };
+    for (const SearchDocEntry& entry : request.documents) {
+        if (!entry.selected || !KnownKind(entry.kind))
+            continue;
+        attempt([&] {
+            if (entry.document->GetSearchState() != 0) {
+                entry.document->SetSearchState(0);
+                m_sink.DocumentChanged(entry.document);
+            }
+        });
+    }
+    attempt([&] { m_sink.SearchStopped(); });
+}
+
+void CSearchEngine::RunDocuments(const SearchRequest& request)
+{
     // The run works on its own copy of the entries.
     const std::vector<SearchDocEntry> entries = request.documents;
     std::vector<bool> searched(entries.size(), false);

@@ -14,6 +14,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 using namespace searchtest;
@@ -514,5 +515,39 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
         EXPECT_EQ(sink.Events("lower").back(), "lower 1 Error(s) occured !");
         EXPECT_EQ(sink.Events().back(), "done");
         EXPECT_EQ(doc.ListRecords(c.list), c.records);
+    }
+}
+
+// Whatever fails outside a list's read, here the sink or a document, the run ends as a
+// cancel would: every document back to idle, the frame told the run stopped.
+TEST_F(SearchEngineTest, NothingThrownInARunLeavesIt)
+{
+    WriteStandardLists();
+    const struct {
+        const char* what;
+        std::string event; // the sink throws after it
+    } cases[] = {
+        {"the sink fails on a status line", "line 0"},
+        {"the sink fails as the document changes", "changed A 2"},
+        {"the sink fails as the document ends", "changed A 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingSink failing;
+        failing.hook = [&](const std::string& event) {
+            if (event.rfind(c.event, 0) == 0)
+                throw std::runtime_error("gone");
+        };
+        CSearchEngine engine(failing);
+        FakeDocument a("A", kFilm);
+        FakeDocument b("B", kOther);
+        const SearchRequest request = Request({&a, &b}, {kGenres});
+        engine.QueueDocuments(request);
+        engine.Run(request);
+        EXPECT_EQ(a.GetSearchState(), 0);
+        EXPECT_EQ(b.GetSearchState(), 0);
+        const std::vector<std::string> events = failing.Events();
+        EXPECT_EQ(events.back(), "stopped");
+        EXPECT_EQ(std::count(events.begin(), events.end(), "changed B 0"), 1);
     }
 }
