@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -123,22 +122,12 @@ private:
 };
 
 // Hands out its text, then throws something that is no standard exception.
-class ThrowingSource : public platform::ByteSource {
+class ThrowingSource : public testsupport::FailingSource {
 public:
-    explicit ThrowingSource(std::string text) : m_text(std::move(text)) {}
-    long Read(char* buffer, std::size_t count, int*) override
-    {
-        if (m_pos == m_text.size())
-            throw 42;
-        const std::size_t n = std::min(count, m_text.size() - m_pos);
-        std::memcpy(buffer, m_text.data() + m_pos, n);
-        m_pos += n;
-        return static_cast<long>(n);
-    }
+    using FailingSource::FailingSource;
 
-private:
-    std::string m_text;
-    std::size_t m_pos = 0;
+protected:
+    long Fail(int*) override { throw 42; }
 };
 
 const std::string kFilm = "Film (2001)";
