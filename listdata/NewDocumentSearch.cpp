@@ -1,6 +1,7 @@
 #include "listdata/NewDocumentSearch.h"
 
 #include "listdata/ListFile.h"
+#include "listdata/ListOpen.h"
 
 #include <algorithm>
 #include <cstring>
@@ -119,26 +120,19 @@ void CNewDocumentSearch::ShowChangedResults()
 
 bool CNewDocumentSearch::OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName)
 {
-    if (!OpenListFile(file, listIndex, settings)) {
-        ReportReadError(listName);
-        return false;
-    }
-    bool started = false;
-    const bool failed = ReadList(listName, [&] {
-        started = file.FindStart();
-        return false;
-    });
-    if (failed) {
-        file.Close();
-        return false;
-    }
-    if (!started) {
-        file.Close();
+    switch (OpenAtStart(file, [&](CListFile& opening) { return OpenListFile(opening, listIndex, settings); })) {
+    case ListReadStatus::Ok:
+        return true;
+    case ListReadStatus::NoBeginning:
         if (m_host)
             m_host->ShowError(std::string("Error in Listfile '") + listName + "':\nCouldn't find begining of file.");
         return false;
+    case ListReadStatus::CannotOpen:
+    case ListReadStatus::ReadError:
+        break;
     }
-    return true;
+    ReportReadError(listName);
+    return false;
 }
 
 bool CNewDocumentSearch::OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings)

@@ -93,7 +93,9 @@ protected:
     bool AppendToResult(int index, const std::string& text, const char* overflowMessage);
 
     // Opens list `listIndex` and finds its start, showing "Error in Listfile ..." boxes
-    // named `listName`. False (box shown, file closed) when the list cannot be used.
+    // named `listName`. False (box shown, file closed) when the list cannot be used; any
+    // failure while it opens (a read error, memory) shows the box of a file that cannot
+    // be opened.
     bool OpenList(CListFile& file, int listIndex, const CAppSettings& settings, const char* listName);
     // The box for a list whose file fails to read: the box of a file that cannot be opened.
     void ReportReadError(const char* listName);

@@ -1,6 +1,7 @@
 #include "listdata/SearchEngine.h"
 
 #include "listdata/ListFile.h"
+#include "listdata/ListOpen.h"
 #include "listdata/RecordTarget.h"
 #include "listdata/SearchDocument.h"
 #include "listdata/SearchSink.h"
@@ -75,6 +76,41 @@ void CSearchEngine::QueueDocuments(const SearchRequest& request)
 }
 
 void CSearchEngine::Run(const SearchRequest& request)
+{
+    try {
+        RunDocuments(request);
+        return;
+    } catch (...) {
+        // Nothing may leave the search thread. What escaped a document's search (a
+        // document or a sink that failed) ends the run as a cancel does.
+    }
+    EndFailedRun(request);
+}
+
+void CSearchEngine::EndFailedRun(const SearchRequest& request)
+{
+    // Each call on its own: one that fails again must not keep the others from the
+    // documents and the frame.
+    const auto attempt = [](auto&& call) {
+        try {
+            call();
+        } catch (...) {
+        }
+    };
+    for (const SearchDocEntry& entry : request.documents) {
+        if (!entry.selected || !KnownKind(entry.kind))
+            continue;
+        attempt([&] {
+            if (entry.document->GetSearchState() != 0) {
+                entry.document->SetSearchState(0);
+                m_sink.DocumentChanged(entry.document);
+            }
+        });
+    }
+    attempt([&] { m_sink.SearchStopped(); });
+}
+
+void CSearchEngine::RunDocuments(const SearchRequest& request)
 {
     // The run works on its own copy of the entries.
     const std::vector<SearchDocEntry> entries = request.documents;
@@ -198,16 +234,16 @@ CSearchEngine::ListOutcome CSearchEngine::ReadList(ISearchDocument& document, co
                                                    int kind, const SearchSettings& settings, double& seconds)
 {
     CListFile file;
-    if (!m_openList(file, listIndex, settings.lists))
-        return ListOutcome::notOpened;
-    try {
-        if (!file.FindStart())
-            return ListOutcome::noStart;
-    } catch (const platform::FileException&) {
-        // A file whose reads fail cannot be opened where these lists were first read.
-        return ListOutcome::notOpened;
-    } catch (const std::exception&) {
+    switch (OpenAtStart(file, [&](CListFile& opening) { return m_openList(opening, listIndex, settings.lists); })) {
+    case ListReadStatus::Ok:
+        break;
+    case ListReadStatus::NoBeginning:
         return ListOutcome::noStart;
+    case ListReadStatus::CannotOpen:
+    case ListReadStatus::ReadError:
+        // A file whose reads fail, or whose buffer cannot be made, cannot be opened
+        // where these lists were first read.
+        return ListOutcome::notOpened;
     }
 
     m_sink.SetLowerStatus("Searching for Information");
@@ -225,6 +261,8 @@ CSearchEngine::ListOutcome CSearchEngine::ReadList(ISearchDocument& document, co
         outcome = ListOutcome::storeFull;
     } catch (const std::exception&) {
         outcome = ListOutcome::noStart;
+    } catch (...) {
+        outcome = ListOutcome::notOpened;
     }
     seconds = static_cast<double>(m_ticks() - listStart) / 1000.0;
     // A read cut short keeps the list's earlier records; a document that had none keeps

@@ -35,8 +35,9 @@ public:
 
     // The whole run on the calling thread, after QueueDocuments: searches the selected
     // documents in order until g_bCancelSearch is set, puts the ones still queued after
-    // a cancel back to 0 and ends with SearchDone or SearchStopped. Never throws a
-    // list-file read error.
+    // a cancel back to 0 and ends with SearchDone or SearchStopped. Never throws: a list
+    // that fails in any way is that list's failure, and anything else that fails (the
+    // sink, a document) ends the run as a cancel does, every document back to 0.
     void Run(const SearchRequest& request);
 
     // One document each; false only when the search was cancelled.
@@ -46,14 +47,18 @@ public:
 private:
     enum class ListOutcome {
         read,      // "OK - %s (%.2fs)"
-        notOpened, // "Couldn't Open - %s": no such file, a folder, or its reads fail
+        notOpened, // "Couldn't Open - %s": no such file, a folder, its reads fail or its buffer cannot be made
         noStart,   // "Wrong Format - %s"
         storeFull, // "Error! Couldn't store more information"
     };
 
+    void RunDocuments(const SearchRequest& request);
+    // After something escaped RunDocuments: every selected document not idle back to 0
+    // and told, then SearchStopped; throws nothing.
+    void EndFailedRun(const SearchRequest& request);
     bool SearchDocument(ISearchDocument& document, const SearchSettings& settings, int kind);
     // Opens list `listIndex`, finds its start and runs its routine for `key`; `seconds`
-    // receives the routine's time.
+    // receives the routine's time. Any failure of the list, thrown or not, is its outcome.
     ListOutcome ReadList(ISearchDocument& document, const std::string& key, int listIndex, int kind,
                          const SearchSettings& settings, double& seconds);
 

@@ -4,6 +4,7 @@
 #include "listdata/ListCatalog.h"
 #include "listdata/ListFile.h"
 #include "listdata/TextChars.h"
+#include "shell/core/ListReadStatus.h"
 #include "shell/core/TitleArena.h"
 
 #include <cstring>
@@ -84,47 +85,39 @@ std::string LoadBrowserTitles(const BrowserList& browser, const ListOpener& open
 {
     titles.Clear();
     CListFile file;
-    if (!open(file, browser.listIndex))
-        return BrowserBoxOpenFailure(browser.boxListName);
-    std::string message;
-    try {
-        if (!file.FindStart()) {
-            message = BrowserBoxStartFailure(browser.boxListName);
-        } else {
+    ListReadStatus status = OpenAtStart(open, file, browser.listIndex);
+    if (status == ListReadStatus::Ok) {
+        try {
             while (file.NextRecord())
                 titles.Add(BrowserTitle(file.GetLine(), browser.titlePrefix));
+        } catch (const std::exception&) {
+            // What was read stays listed.
+            status = ListReadStatus::ReadError;
         }
-    } catch (const std::exception&) {
-        // What was read stays listed.
-        message = BrowserBoxOpenFailure(browser.boxListName);
     }
     titles.FinishAdding();
     file.Close();
-    return message;
+    return BrowserBoxFailure(browser.boxListName, status);
 }
 
 std::string ShowBrowserEntry(const BrowserList& browser, const ListOpener& open, std::string_view title)
 {
     CListFile file;
-    if (!open(file, browser.listIndex))
-        return BrowserEntryOpenFailure(browser.entryListName);
-    std::string entry;
+    const ListReadStatus status = OpenAtStart(open, file, browser.listIndex);
+    if (status != ListReadStatus::Ok)
+        return BrowserEntryFailure(browser.entryListName, status);
+    std::string entry = kBrowserTitleNotFound;
     try {
-        if (!file.FindStart()) {
-            entry = BrowserEntryStartFailure(browser.entryListName);
-        } else {
-            entry = kBrowserTitleNotFound;
-            for (;;) {
-                // Only a record whose first line holds the title can be the one.
-                file.PassRecordStartsWithout(title);
-                if (!file.NextRecord())
-                    break;
-                if (BrowserTitle(file.GetLine(), browser.titlePrefix) == title) {
-                    entry = ComposeBrowserEntry(browser.layout, title, [&file]() -> const char* {
-                        return file.NextLine() ? file.GetLine() : nullptr;
-                    });
-                    break;
-                }
+        for (;;) {
+            // Only a record whose first line holds the title can be the one.
+            file.PassRecordStartsWithout(title);
+            if (!file.NextRecord())
+                break;
+            if (BrowserTitle(file.GetLine(), browser.titlePrefix) == title) {
+                entry = ComposeBrowserEntry(browser.layout, title, [&file]() -> const char* {
+                    return file.NextLine() ? file.GetLine() : nullptr;
+                });
+                break;
             }
         }
     } catch (const std::exception&) {

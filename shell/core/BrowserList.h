@@ -66,11 +66,13 @@ ListOpener OpenBySettings(const CAppSettings& settings);
 
 // Fills `titles` with the title of every record, in file order. Returns the text of the
 // message box to show, empty when none. A read error, or any failure while the list is
-// read, is reported as a list that cannot be opened; the titles read until then stay.
+// opened or read, is reported as a list that cannot be opened; the titles read until
+// then stay.
 std::string LoadBrowserTitles(const BrowserList& browser, const ListOpener& open, CTitleArena& titles);
 
 // The entry of the first record whose title equals `title` byte for byte, or the failure
-// text. A read error reads as a list that cannot be opened.
+// text. A read error, or any failure while the list is opened or read, reads as a list
+// that cannot be opened.
 std::string ShowBrowserEntry(const BrowserList& browser, const ListOpener& open, std::string_view title);
 
 } // namespace shellcore

@@ -2,20 +2,11 @@
 
 #include "listdata/ListFile.h"
 
-#include <exception>
-
 namespace shellcore {
 
 ListReadStatus OpenAtStart(const ListOpener& open, CListFile& file, int listIndex)
 {
-    try {
-        if (!open(file, listIndex))
-            return ListReadStatus::CannotOpen;
-        return file.FindStart() ? ListReadStatus::Ok : ListReadStatus::NoBeginning;
-    } catch (const std::exception&) {
-        // A read error, or memory running out as the reader makes its buffers or reads.
-        return ListReadStatus::ReadError;
-    }
+    return ::OpenAtStart(file, [&](CListFile& opening) { return open(opening, listIndex); });
 }
 
 std::string ListFailureText(std::string_view listName, ListReadStatus status)
@@ -25,6 +16,21 @@ std::string ListFailureText(std::string_view listName, ListReadStatus status)
     const char* reason =
         status == ListReadStatus::NoBeginning ? "Couldn't find begining of file." : "Couldn't open file.";
     return "Error in Listfile '" + std::string(listName) + "':\n" + reason;
+}
+
+std::string BrowserBoxFailure(const char* listName, ListReadStatus status)
+{
+    if (status == ListReadStatus::Ok)
+        return {};
+    return status == ListReadStatus::NoBeginning ? BrowserBoxStartFailure(listName) : BrowserBoxOpenFailure(listName);
+}
+
+std::string BrowserEntryFailure(const char* listName, ListReadStatus status)
+{
+    if (status == ListReadStatus::Ok)
+        return {};
+    return status == ListReadStatus::NoBeginning ? BrowserEntryStartFailure(listName)
+                                                 : BrowserEntryOpenFailure(listName);
 }
 
 } // namespace shellcore

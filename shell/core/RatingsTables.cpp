@@ -253,7 +253,7 @@ std::string ComposeRatingsEntry(const RatingsLine& line, int rank)
 ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector<RankedTitle>& rows)
 {
     try {
-        if (!file.FindStart() || (table == RatingsTable::Bottom && !file.FindNextRatingsTable()))
+        if (table == RatingsTable::Bottom && !file.FindNextRatingsTable())
             return ListReadStatus::NoBeginning;
         int ranked = 0;
         while (file.NextRecord()) {
@@ -275,8 +275,9 @@ std::string LoadRankedTitles(const ListOpener& open, RatingsTable table, std::ve
 {
     rows.clear();
     CListFile file;
-    const ListReadStatus status =
-        open(file, kRatings) ? ReadRankedTitles(file, table, rows) : ListReadStatus::CannotOpen;
+    ListReadStatus status = OpenAtStart(open, file, kRatings);
+    if (status == ListReadStatus::Ok)
+        status = ReadRankedTitles(file, table, rows);
     return ListFailureText(kRatingsListName, status);
 }
 
@@ -287,10 +288,10 @@ std::vector<std::string> RankedTitleCells(RankedTitle row)
 
 namespace {
 
-// Moves an opened Ratings reader to the first line of its third table.
+// Moves a Ratings reader from its first table to the first line of its third.
 bool FindAllTitlesTable(CListFile& file)
 {
-    return file.FindStart() && file.FindNextRatingsTable() && file.FindNextRatingsTable();
+    return file.FindNextRatingsTable() && file.FindNextRatingsTable();
 }
 
 } // namespace
@@ -299,24 +300,24 @@ std::string LoadRatingsTitles(const ListOpener& open, CTitleArena& titles)
 {
     titles.Clear();
     CListFile file;
-    if (!open(file, kRatings))
-        return BrowserBoxOpenFailure(kRatingsListName);
-    std::string message;
-    try {
-        if (!FindAllTitlesTable(file)) {
-            message = BrowserBoxStartFailure(kRatingsListName);
-        } else {
-            while (file.NextRecord()) {
-                const std::string_view title = ParseRatingsLine(CurrentLine(file)).title;
-                if (!title.empty())
-                    titles.Add(title);
+    ListReadStatus status = OpenAtStart(open, file, kRatings);
+    if (status == ListReadStatus::Ok) {
+        try {
+            if (!FindAllTitlesTable(file)) {
+                status = ListReadStatus::NoBeginning;
+            } else {
+                while (file.NextRecord()) {
+                    const std::string_view title = ParseRatingsLine(CurrentLine(file)).title;
+                    if (!title.empty())
+                        titles.Add(title);
+                }
             }
+        } catch (const std::exception&) {
+            status = ListReadStatus::ReadError;
         }
-    } catch (const std::exception&) {
-        message = BrowserBoxOpenFailure(kRatingsListName);
     }
     titles.FinishAdding();
-    return message;
+    return BrowserBoxFailure(kRatingsListName, status);
 }
 
 std::string ShowRatingsEntry(const ListOpener& open, std::string_view title)
@@ -326,10 +327,9 @@ std::string ShowRatingsEntry(const ListOpener& open, std::string_view title)
         int rank = 0;
         {
             CListFile file;
-            if (!open(file, kRatings))
-                return BrowserEntryOpenFailure(kRatingsListName);
-            if (!file.FindStart())
-                return BrowserEntryStartFailure(kRatingsListName);
+            const ListReadStatus status = OpenAtStart(open, file, kRatings);
+            if (status != ListReadStatus::Ok)
+                return BrowserEntryFailure(kRatingsListName, status);
             for (int count = 1; file.NextRecord(); ++count) {
                 if (ParseRatingsLine(CurrentLine(file)).title == title) {
                     rank = count;
@@ -340,8 +340,9 @@ std::string ShowRatingsEntry(const ListOpener& open, std::string_view title)
         // The third table is read by a reader of its own, as the titles were loaded: blank
         // lines directly after its column line are passed over, not taken as its end.
         CListFile file;
-        if (!open(file, kRatings))
-            return BrowserEntryOpenFailure(kRatingsListName);
+        const ListReadStatus status = OpenAtStart(open, file, kRatings);
+        if (status != ListReadStatus::Ok)
+            return BrowserEntryFailure(kRatingsListName, status);
         if (!FindAllTitlesTable(file))
             return BrowserEntryStartFailure(kRatingsListName);
         while (file.NextRecord()) {

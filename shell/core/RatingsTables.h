@@ -56,10 +56,10 @@ struct RankedTitle {
 
 enum class RatingsTable { Top, Bottom };
 
-// Reads the first (Top) or second (Bottom) table of the Ratings list `file` has just
-// opened. Top ranks count up from 1, Bottom ranks down from 10, never below 1; a line
-// whose first three fields were found takes a rank, and gets a row only when it has a
-// title. Rows are appended to `rows` as they are read.
+// Reads the first (Top) or second (Bottom) table of the Ratings list that `file` stands at
+// the start of (OpenAtStart). Top ranks count up from 1, Bottom ranks down from 10, never
+// below 1; a line whose first three fields were found takes a rank, and gets a row only
+// when it has a title. Rows are appended to `rows` as they are read.
 ListReadStatus ReadRankedTitles(CListFile& file, RatingsTable table, std::vector<RankedTitle>& rows);
 
 // The rows of the Top 250 (Bottom 10) dialog: `rows` is emptied, the Ratings list opened by

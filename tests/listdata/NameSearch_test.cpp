@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <gtest/gtest.h>
 
 using testsupport::TempDir;
@@ -167,16 +168,48 @@ TEST_F(NameSearchTest, NoListCheckedReadsNothing)
     EXPECT_TRUE(host.errors.empty());
 }
 
+// Opens the Directors list by `open`, the others as the search does.
+class DirectorsNameSearch : public CNameSearch {
+public:
+    DirectorsNameSearch(IHost* host, std::function<bool(CListFile&, int)> open)
+        : CNameSearch(host), m_open(std::move(open))
+    {
+    }
+
+protected:
+    bool OpenListFile(CListFile& file, int listIndex, const CAppSettings& settings) override
+    {
+        return listIndex == kDirectors ? m_open(file, listIndex) : CNameSearch::OpenListFile(file, listIndex, settings);
+    }
+
+private:
+    std::function<bool(CListFile&, int)> m_open;
+};
+
+// A Directors list that is missing, or fails in any way while it opens, ends the search
+// with the box of a file that cannot be opened; the lines from Actors stay.
 TEST_F(NameSearchTest, AnErrorInDirectorsEndsTheSearchAndKeepsEarlierLines)
 {
-    std::remove(settings.ListFilePath(kDirectors).c_str());
-    CNameSearch search(&host);
-    search.SetSearchType(2);
-    EXPECT_TRUE(search.Run(settings, "smith", true, All()));
-    EXPECT_EQ(search.Results(), (std::vector<std::string>{"Smith, John (I)  - [Actor]", "Smithson, Al  - [Actor]"}));
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_EQ(host.errors[0], "Error in Listfile 'Directors':\nCouldn't open file.");
-    EXPECT_EQ(host.statuses.back(), "Searching - Directors");
+    const std::string directors = settings.ListFilePath(kDirectors);
+    const struct {
+        const char* what;
+        std::function<bool(CListFile&, int)> open;
+    } cases[] = {
+        {"missing", [&](CListFile& file, int listIndex) { return file.OpenPath(listIndex, directors + ".gone"); }},
+        {"out of memory as it opens", testsupport::OpenThrowing(true)},
+        {"read error as it opens", testsupport::OpenThrowing(false)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        host = NameHost();
+        DirectorsNameSearch search(&host, c.open);
+        search.SetSearchType(2);
+        EXPECT_TRUE(search.Run(settings, "smith", true, All()));
+        EXPECT_EQ(search.Results(),
+                  (std::vector<std::string>{"Smith, John (I)  - [Actor]", "Smithson, Al  - [Actor]"}));
+        EXPECT_EQ(host.errors, std::vector<std::string>{"Error in Listfile 'Directors':\nCouldn't open file."});
+        EXPECT_EQ(host.statuses.back(), "Searching - Directors");
+    }
 }
 
 TEST_F(NameSearchTest, OverflowStopsBeforeTheNextList)

@@ -5,6 +5,7 @@
 #include "listdata/SearchSink.h"
 #include "platform/Paths.h"
 #include "support/ByteSources.h"
+#include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <atomic>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <thread>
 
 using namespace searchtest;
@@ -117,6 +119,15 @@ private:
 
     mutable std::mutex m_mutex;
     std::vector<std::string> m_events;
+};
+
+// Hands out its text, then throws something that is no standard exception.
+class ThrowingSource : public testsupport::FailingSource {
+public:
+    using FailingSource::FailingSource;
+
+protected:
+    long Fail(int*) override { throw 42; }
 };
 
 const std::string kFilm = "Film (2001)";
@@ -450,6 +461,20 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
          [&] { return std::make_unique<testsupport::FailingSource>(actors); }, true, "Couldn't Open - Actors", nurse},
         {"read error in the middle, nothing from before", kActors,
          [&] { return std::make_unique<testsupport::FailingSource>(actors); }, false, "Couldn't Open - Actors", cook},
+        // Memory running out, or a read failing, as the list opens or its start is looked
+        // for: the reader's buffer is made as it opens.
+        {"out of memory as it opens", kActors,
+         []() -> std::unique_ptr<platform::ByteSource> { testsupport::ThrowAsOpeningFails(true); }, true,
+         "Couldn't Open - Actors", nurse},
+        {"read error as it opens", kActors,
+         []() -> std::unique_ptr<platform::ByteSource> { testsupport::ThrowAsOpeningFails(false); }, true,
+         "Couldn't Open - Actors", nurse},
+        {"out of memory in the header block", kActors,
+         [&] { return std::make_unique<testsupport::FailingSource>(actors.substr(0, 40), true); }, true,
+         "Couldn't Open - Actors", nurse},
+        // Something that is no standard exception, thrown while the routine reads.
+        {"anything thrown in the middle", kActors, [&] { return std::make_unique<ThrowingSource>(actors); }, true,
+         "Couldn't Open - Actors", nurse},
         {"NUL bytes only", kGenres, [] { return std::make_unique<testsupport::FlatSource>("", '\0', 96u << 20); }, true,
          "Wrong Format - Genres", drama},
         {"CR line ends only", kGenres,
@@ -477,6 +502,41 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
         // Actors is read first, Genres second.
         EXPECT_EQ(sink.Events(c.list == kActors ? "line 0" : "line 1").back().substr(7), c.line);
         EXPECT_EQ(sink.Events("lower").back(), "lower 1 Error(s) occured !");
+        EXPECT_EQ(sink.Events().back(), "done");
         EXPECT_EQ(doc.ListRecords(c.list), c.records);
+    }
+}
+
+// Whatever fails outside a list's read, here the sink or a document, the run ends as a
+// cancel would: every document back to idle, the frame told the run stopped.
+TEST_F(SearchEngineTest, NothingThrownInARunLeavesIt)
+{
+    WriteStandardLists();
+    const struct {
+        const char* what;
+        std::string event; // the sink throws after it
+    } cases[] = {
+        {"the sink fails on a status line", "line 0"},
+        {"the sink fails as the document changes", "changed A 2"},
+        {"the sink fails as the document ends", "changed A 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RecordingSink failing;
+        failing.hook = [&](const std::string& event) {
+            if (event.rfind(c.event, 0) == 0)
+                throw std::runtime_error("gone");
+        };
+        CSearchEngine engine(failing);
+        FakeDocument a("A", kFilm);
+        FakeDocument b("B", kOther);
+        const SearchRequest request = Request({&a, &b}, {kGenres});
+        engine.QueueDocuments(request);
+        engine.Run(request);
+        EXPECT_EQ(a.GetSearchState(), 0);
+        EXPECT_EQ(b.GetSearchState(), 0);
+        const std::vector<std::string> events = failing.Events();
+        EXPECT_EQ(events.back(), "stopped");
+        EXPECT_EQ(std::count(events.begin(), events.end(), "changed B 0"), 1);
     }
 }

@@ -172,7 +172,7 @@ TEST_F(RatingsTablesTest, TopAndBottomRanksAndTheirRows)
     };
     for (const auto& c : cases) {
         CListFile file;
-        ASSERT_TRUE(file.Open(kRatings, settings));
+        ASSERT_TRUE(file.Open(kRatings, settings) && file.FindStart());
         std::vector<RankedTitle> rows;
         EXPECT_EQ(ReadRankedTitles(file, c.table, rows), ListReadStatus::Ok);
         std::vector<int> ranks;

@@ -20,16 +20,22 @@ public:
     }
     long Read(char* buffer, std::size_t count, int* error) override
     {
-        if (m_pos == m_text.size()) {
-            if (m_outOfMemory)
-                throw std::bad_alloc();
-            *error = 5; // EIO
-            return -1;
-        }
+        if (m_pos == m_text.size())
+            return Fail(error);
         const std::size_t n = std::min(count, m_text.size() - m_pos);
         std::memcpy(buffer, m_text.data() + m_pos, n);
         m_pos += n;
         return static_cast<long>(n);
+    }
+
+protected:
+    // The read after the text: an error, or the throw.
+    virtual long Fail(int* error)
+    {
+        if (m_outOfMemory)
+            throw std::bad_alloc();
+        *error = 5; // EIO
+        return -1;
     }
 
 private:

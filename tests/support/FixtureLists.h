@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <new>
 #include <string>
 
 namespace testsupport {
@@ -64,6 +65,21 @@ inline std::function<bool(CListFile&, int)> OpenFailingAfter(std::string text)
     return [text = std::move(text)](CListFile& file, int listIndex) {
         return file.OpenSource(listIndex, std::make_unique<FailingSource>(text), "failing");
     };
+}
+
+// Throws as opening a list fails: the reader's buffer cannot be made (`outOfMemory`) or
+// the file's first read fails.
+[[noreturn]] inline void ThrowAsOpeningFails(bool outOfMemory)
+{
+    if (outOfMemory)
+        throw std::bad_alloc();
+    throw platform::FileException(platform::FileException::generic, 5, "failing");
+}
+
+// Opens no list: throws as above.
+inline std::function<bool(CListFile&, int)> OpenThrowing(bool outOfMemory)
+{
+    return [outOfMemory](CListFile&, int) -> bool { ThrowAsOpeningFails(outOfMemory); };
 }
 
 // Settings whose lists path is `directory` and whose list files have their default names.
