@@ -255,13 +255,12 @@ CSearchEngine::ListOutcome CSearchEngine::ReadList(ISearchDocument& document, co
         earlier = document.SetListRecordsAside(listIndex);
         if (routine != nullptr && !routine(listIndex, file, key, document.Records()))
             outcome = ListOutcome::storeFull;
-    } catch (const platform::FileException&) {
-        outcome = ListOutcome::notOpened;
     } catch (const std::bad_alloc&) {
+        // The store could not grow.
         outcome = ListOutcome::storeFull;
-    } catch (const std::exception&) {
-        outcome = ListOutcome::noStart;
     } catch (...) {
+        // A read that failed, or anything else that ended the read: the list could not be
+        // read, as one that cannot be opened.
         outcome = ListOutcome::notOpened;
     }
     seconds = static_cast<double>(m_ticks() - listStart) / 1000.0;

@@ -122,12 +122,22 @@ private:
 };
 
 // Hands out its text, then throws something that is no standard exception.
+// Throws, after its text, neither a read error nor memory running out: a standard
+// exception of another kind (`standard`), or something that is no standard exception.
 class ThrowingSource : public testsupport::FailingSource {
 public:
-    using FailingSource::FailingSource;
+    ThrowingSource(std::string text, bool standard) : FailingSource(std::move(text)), m_standard(standard) {}
 
 protected:
-    long Fail(int*) override { throw 42; }
+    long Fail(int*) override
+    {
+        if (m_standard)
+            throw std::length_error("line");
+        throw 42;
+    }
+
+private:
+    bool m_standard;
 };
 
 const std::string kFilm = "Film (2001)";
@@ -473,8 +483,10 @@ TEST_F(SearchEngineTest, AListThatFailsToReadIsNamedTruthfullyAndKeepsTheDocumen
          [&] { return std::make_unique<testsupport::FailingSource>(actors.substr(0, 40), true); }, true,
          "Couldn't Open - Actors", nurse},
         // Something that is no standard exception, thrown while the routine reads.
-        {"anything thrown in the middle", kActors, [&] { return std::make_unique<ThrowingSource>(actors); }, true,
-         "Couldn't Open - Actors", nurse},
+        {"anything thrown in the middle", kActors, [&] { return std::make_unique<ThrowingSource>(actors, false); },
+         true, "Couldn't Open - Actors", nurse},
+        {"another standard exception in the middle", kActors,
+         [&] { return std::make_unique<ThrowingSource>(actors, true); }, true, "Couldn't Open - Actors", nurse},
         {"NUL bytes only", kGenres, [] { return std::make_unique<testsupport::FlatSource>("", '\0', 96u << 20); }, true,
          "Wrong Format - Genres", drama},
         {"CR line ends only", kGenres,
