@@ -35,6 +35,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <set>
 
 using namespace resources;
@@ -279,6 +280,37 @@ void CMainFrame::QueueCaptionUpdate()
     QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
 }
 
+void CMainFrame::CascadeChildFrames()
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!window->isHidden() && !window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    for (QMdiSubWindow* window : windows)
+        if (window->isMaximized())
+            window->showNormal();
+    // Each window as large as the area less the steps, stepped down and right by a title
+    // bar, so that every title stays in sight and every text readable (the area's own
+    // cascade sizes each window to its contents' hint, a few lines at most). Past the
+    // steps that still leave a window two thirds of the area, the row starts again at
+    // the top left.
+    const QRect area = m_mdiArea->viewport()->rect();
+    const QStyle* style = windows.first()->style();
+    const int step = std::max(1, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first()) +
+                                     style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.first()));
+    const int maxSteps = std::min(area.width(), area.height()) / 3 / step;
+    const int steps = std::min(static_cast<int>(windows.size()) - 1, maxSteps);
+    const QSize size(area.width() - steps * step, area.height() - steps * step);
+    // Bottom of the stack first, so that the window on top stays on top, at the last step.
+    for (int i = 0; i < windows.size(); ++i) {
+        const int offset = (i % (steps + 1)) * step;
+        windows[i]->setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
+        windows[i]->raise();
+    }
+}
+
 void CMainFrame::RouteCommand(int id)
 {
     CChildFrame* child = MDIGetActive();
@@ -353,7 +385,7 @@ bool CMainFrame::OnCommand(int id)
         statusBar()->setVisible(!statusBar()->isVisible());
         return true;
     case ID_WINDOW_CASCADE:
-        m_mdiArea->cascadeSubWindows();
+        CascadeChildFrames();
         return true;
     case ID_WINDOW_TILE_HORZ:
         m_mdiArea->tileSubWindows();

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -661,6 +662,46 @@ private slots:
                                     .arg(area.width())
                                     .arg(area.height())));
         }
+    }
+
+    // Window > Cascade as the desktop does it: every window restored and large, stepped
+    // down and right in stacking order with the active one on top; icons stay put.
+    void cascadeLeavesEveryWindowLargeAndStepped()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().resize(900, 700);
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
+        m_program->app->Settings.OpenMaximized = 0;
+        CChildFrame* icon = Program::FrameOf(m_program->NewMovie("Minimized"));
+        icon->showMinimized();
+        const QRect iconPlace = icon->geometry();
+        QList<CChildFrame*> frames;
+        for (const char* title : {"First", "Second", "Third"})
+            frames.append(Program::FrameOf(m_program->NewMovie(title)));
+        frames.last()->showMaximized();
+        m_program->Action(ID_WINDOW_CASCADE)->trigger();
+
+        const QRect area = m_program->Frame().MdiArea()->viewport()->rect();
+        QCOMPARE(m_program->Frame().MDIGetActive(), frames.last());
+        QCOMPARE(m_program->Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames.last());
+        QPoint previous(-1, -1);
+        for (CChildFrame* frame : frames) {
+            const QRect place = frame->geometry();
+            QVERIFY2(!frame->isMaximized() && area.contains(place) && place.width() >= area.width() / 2 &&
+                         place.height() >= area.height() / 2 && place.x() > previous.x() && place.y() > previous.y(),
+                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
+                                    .arg(frame->windowTitle())
+                                    .arg(place.x())
+                                    .arg(place.y())
+                                    .arg(place.width())
+                                    .arg(place.height())
+                                    .arg(area.width())
+                                    .arg(area.height())));
+            previous = place.topLeft();
+        }
+        QVERIFY(icon->isMinimized());
+        QCOMPARE(icon->geometry(), iconPlace);
     }
 
     void openingAnOpenMinimizedDocumentBringsItBack()
