@@ -56,23 +56,31 @@ void CChildFrame::DestroyForDocument()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
-    if (m_destroying || !document) {
-        event->accept();
+    if (!MayClose()) {
+        event->ignore();
         return;
     }
+    // The base tells the area now, while the frame still counts as maximized, rather than
+    // when it is deleted: the area then activates the next window maximized, as a switch
+    // between maximized windows does, where it would restore it otherwise.
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::MayClose()
+{
+    platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    if (m_destroying || !document)
+        return true;
     if (document->GetViews().size() > 1) {
         // Another window still shows the document.
         m_view->DetachFromDocument();
-        event->accept();
-        return;
+        return true;
     }
     // The last window of the document: the document's closing rule decides.
     m_destroying = true;
     if (!CDocumentCommands::CloseDocument(*document)) {
         m_destroying = false;
-        event->ignore();
-        return;
+        return false;
     }
-    event->accept();
+    return true;
 }

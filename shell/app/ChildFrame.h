@@ -24,6 +24,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The document's closing rule for this frame; false keeps it open.
+    bool MayClose();
+
     CRichDocumentView* m_view;
     bool m_destroying = false;
 };

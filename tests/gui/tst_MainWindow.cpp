@@ -704,6 +704,37 @@ private slots:
         QCOMPARE(icon->geometry(), iconPlace);
     }
 
+    // Closing the active document while it is maximized leaves the one activated next
+    // maximized, the main window's caption with it; closing a restored one restores nothing.
+    void closingAMaximizedDocumentLeavesTheNextMaximized_data()
+    {
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QString>("title"); // %1: the document left
+        QTest::newRow("maximized") << true << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("restored") << false << "Reelvoyager 3.5 - %1";
+    }
+
+    void closingAMaximizedDocumentLeavesTheNextMaximized()
+    {
+        QFETCH(bool, maximized);
+        QFETCH(QString, title);
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
+        m_program->app->Settings.OpenMaximized = 0;
+        CRVMDoc* left = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRVCDoc* closed = m_program->NewPerson(m_program->generator->FeaturedActor());
+        if (maximized)
+            Program::FrameOf(closed)->showMaximized();
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        const QString expected = title.arg(platform::PathToQString(left->GetTitle()));
+        QTRY_COMPARE(m_program->Frame().windowTitle(), expected);
+        QTest::qWait(50);
+        QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(left));
+        QCOMPARE(Program::FrameOf(left)->isMaximized(), maximized);
+        QCOMPARE(m_program->Frame().windowTitle(), expected);
+    }
+
     void openingAnOpenMinimizedDocumentBringsItBack()
     {
         QVERIFY(m_program->Start());
