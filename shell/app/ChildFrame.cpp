@@ -2,6 +2,7 @@
 
 #include "documents/ui/RichDocumentView.h"
 #include "platform/Document.h"
+#include "platform/qt/QtText.h"
 #include "shell/app/DocumentCommands.h"
 #include "shell/app/ReelvoyagerApp.h"
 
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <algorithm>
 
 CChildFrame::CChildFrame(CRichDocumentView* view, QWidget* parent) : QMdiSubWindow(parent), m_view(view)
 {
@@ -31,6 +33,20 @@ CChildFrame::CChildFrame(CRichDocumentView* view, QWidget* parent) : QMdiSubWind
 }
 
 CChildFrame::~CChildFrame() = default;
+
+QString CChildFrame::FrameTitle() const
+{
+    const platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    if (!document)
+        return QString();
+    const QString title = platform::PathToQString(document->GetTitle());
+    const std::vector<platform::IView*>& views = document->GetViews();
+    if (views.size() < 2)
+        return title;
+    // Numbered in the order the windows were opened; a window closed renumbers the rest.
+    const auto place = std::find(views.begin(), views.end(), static_cast<platform::IView*>(m_view));
+    return QStringLiteral("%1:%2").arg(title).arg(place - views.begin() + 1);
+}
 
 void CChildFrame::ActivateFrame(int nCmdShow)
 {

@@ -240,6 +240,8 @@ void CMainFrame::AddChildFrame(CChildFrame* frame)
     m_mdiArea->addSubWindow(frame);
     // Maximized or not changes the caption, whether or not the area writes one meanwhile.
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::QueueCaptionUpdate);
+    // The windows left of its document are numbered anew, whichever window was active.
+    connect(frame, &QObject::destroyed, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
     frame->ActivateFrame(-1);
     UpdateCommands();
 }
@@ -248,10 +250,9 @@ QString CMainFrame::Caption() const
 {
     QString caption = QString::fromLatin1(kMainFrameTitle);
     CChildFrame* child = MDIGetActive();
-    const platform::CDocument* document = child && child->View() ? child->View()->GetDocument() : nullptr;
-    if (!document)
+    const QString title = child ? child->FrameTitle() : QString();
+    if (title.isEmpty())
         return caption;
-    const QString title = platform::PathToQString(document->GetTitle());
     // A maximized window's caption bar is hidden: its name stands in brackets instead.
     return caption + (child->isMaximized() ? QStringLiteral(" - [%1]").arg(title) : QStringLiteral(" - ") + title);
 }
@@ -334,12 +335,13 @@ void CMainFrame::UpdateCommands()
     CRichDocumentView* view = child ? child->View() : nullptr;
     platform::CDocument* document = view ? view->GetDocument() : nullptr;
 
-    // Frame captions follow the documents' titles (Save As renames); the main window
-    // adds the active document's.
+    // Frame captions follow the documents' titles (Save As renames) and their number of
+    // windows; the main window adds the active document's.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
-        if (frame && frame->View() && frame->View()->GetDocument())
-            frame->setWindowTitle(platform::PathToQString(frame->View()->GetDocument()->GetTitle()));
+        const QString title = frame ? frame->FrameTitle() : QString();
+        if (!title.isEmpty())
+            frame->setWindowTitle(title);
     }
     UpdateCaption();
 

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -262,6 +264,41 @@ private slots:
         QCOMPARE(shownFiles, listed);
     }
 
+    // Window > New Window: the windows of one document are told apart by ":n" in their
+    // captions, the Window menu and the main window's caption, numbered in the order
+    // they were opened, through Save As and as windows close; one left bears the name.
+    void windowsOfOneDocumentAreNumbered()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActor());
+        const std::string path = m_program->dir.File("leon.rvcc");
+        QVERIFY(person->DoSave(path));
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString film = QString::fromStdString(movie->GetTitle());
+        Program::FrameOf(person)->ActivateFrame(0);
+        m_program->Action(ID_WINDOW_NEW)->trigger();
+        m_program->Action(ID_WINDOW_NEW)->trigger();
+        QCOMPARE(WindowEntries(),
+                 (QStringList{"&1 leon.rvcc:1", "&2 " + film, "&3 leon.rvcc:2", "&4 leon.rvcc:3 (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - leon.rvcc:3"));
+
+        platform::FileDialog::SetNextFileName(QString::fromStdString(m_program->dir.File("renamed.rvcc")));
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(WindowEntries(),
+                 (QStringList{"&1 renamed.rvcc:1", "&2 " + film, "&3 renamed.rvcc:2", "&4 renamed.rvcc:3 (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - renamed.rvcc:3"));
+
+        // The first window closed: the others move up.
+        Program::FrameOf(person)->close();
+        QTRY_COMPARE(Captions(), (QStringList{film, "renamed.rvcc:1", "renamed.rvcc:2"}));
+        QCOMPARE(WindowEntries().value(1), QStringLiteral("&2 renamed.rvcc:1"));
+        Program::FrameOf(person)->close();
+        QTRY_COMPARE(Captions(), (QStringList{film, "renamed.rvcc"}));
+        QCOMPARE(WindowEntries(), (QStringList{"&1 " + film, "&2 renamed.rvcc (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - renamed.rvcc"));
+    }
+
     void printHonoursTheDialogsRangeAndKeepsPrintSetupsMargins_data()
     {
         QTest::addColumn<QString>("range");
@@ -385,6 +422,14 @@ private:
             if (action->objectName().toInt() == CWindowMenu::AFX_IDM_FIRST_MDICHILD + index)
                 return action;
         return nullptr;
+    }
+    // The captions of the document windows, in the order they were opened.
+    QStringList Captions()
+    {
+        QStringList captions;
+        for (QMdiSubWindow* window : m_program->Frame().MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            captions << window->windowTitle();
+        return captions;
     }
     // The file types a file dialog offers, and the files its list shows under each type
     // (waiting up to the `expected` ones, since the folder is read in the background).
