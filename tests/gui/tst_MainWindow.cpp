@@ -26,6 +26,28 @@
 using namespace guitest;
 using namespace resources;
 
+namespace {
+
+// A document window inside the client area and at least half its width and height.
+bool LargeInside(const QRect& window, const QRect& area)
+{
+    return area.contains(window) && window.width() >= area.width() / 2 && window.height() >= area.height() / 2;
+}
+
+QString Placement(const QString& window, const QRect& place, const QRect& area)
+{
+    return QStringLiteral("window %1 at %2,%3 %4x%5 in %6x%7")
+        .arg(window)
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
+} // namespace
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -652,15 +674,7 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             CRVMDoc* movie = m_program->NewMovie("Window " + std::to_string(i));
             const QRect frame = Program::FrameOf(movie)->geometry();
-            QVERIFY2(area.contains(frame) && frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
-                     qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5 in %6x%7")
-                                    .arg(i)
-                                    .arg(frame.x())
-                                    .arg(frame.y())
-                                    .arg(frame.width())
-                                    .arg(frame.height())
-                                    .arg(area.width())
-                                    .arg(area.height())));
+            QVERIFY2(LargeInside(frame, area), qPrintable(Placement(QString::number(i), frame, area)));
         }
     }
 
@@ -688,16 +702,9 @@ private slots:
         QPoint previous(-1, -1);
         for (CChildFrame* frame : frames) {
             const QRect place = frame->geometry();
-            QVERIFY2(!frame->isMaximized() && area.contains(place) && place.width() >= area.width() / 2 &&
-                         place.height() >= area.height() / 2 && place.x() > previous.x() && place.y() > previous.y(),
-                     qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 in %6x%7")
-                                    .arg(frame->windowTitle())
-                                    .arg(place.x())
-                                    .arg(place.y())
-                                    .arg(place.width())
-                                    .arg(place.height())
-                                    .arg(area.width())
-                                    .arg(area.height())));
+            QVERIFY2(!frame->isMaximized() && LargeInside(place, area) && place.x() > previous.x() &&
+                         place.y() > previous.y(),
+                     qPrintable(Placement(frame->windowTitle(), place, area)));
             previous = place.topLeft();
         }
         QVERIFY(icon->isMinimized());
