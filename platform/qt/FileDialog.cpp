@@ -26,6 +26,9 @@ bool TakeNext(QString* path)
     return true;
 }
 
+// Every file dialog hides the patterns that ToQtFilter adds for Qt.
+constexpr QFileDialog::Options kFilterOptions = QFileDialog::HideNameFilterDetails;
+
 } // namespace
 
 QString FileDialog::ToQtFilter(const QString& filter)
@@ -40,8 +43,12 @@ QString FileDialog::ToQtFilter(const QString& filter)
         for (QString& pattern : patterns)
             if (pattern == QStringLiteral("*.*"))
                 pattern = QStringLiteral("*");
-        // The display name often repeats the patterns; Qt reads the last parentheses.
-        filters.append(parts[i] + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')'));
+        // Qt takes the patterns from the last parentheses, and the dialogs hide those
+        // (kFilterOptions), so the list shows the name as given: a name that already
+        // names its patterns shows them once. A name without any gets them shown.
+        const QString qtPatterns = QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        const QString shown = parts[i].trimmed().endsWith(QLatin1Char(')')) ? parts[i] : parts[i] + qtPatterns;
+        filters.append(shown + qtPatterns);
     }
     return filters.join(QStringLiteral(";;"));
 }
@@ -52,7 +59,7 @@ QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, con
     QString path;
     if (TakeNext(&path))
         return path;
-    return QFileDialog::getOpenFileName(parent, caption, directory, ToQtFilter(filter));
+    return QFileDialog::getOpenFileName(parent, caption, directory, ToQtFilter(filter), nullptr, kFilterOptions);
 }
 
 QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, const QString& directory,
@@ -62,6 +69,7 @@ QString FileDialog::GetOpenFileName(QWidget* parent, const QString& caption, con
     if (TakeNext(&path))
         return path;
     QFileDialog dialog(parent, caption, directory, ToQtFilter(filter));
+    dialog.setOptions(kFilterOptions);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
     if (!selectedFile.isEmpty())
@@ -77,7 +85,7 @@ QString FileDialog::GetSaveFileName(QWidget* parent, const QString& caption, con
     QString path;
     if (TakeNext(&path))
         return path;
-    return QFileDialog::getSaveFileName(parent, caption, proposedPath, ToQtFilter(filter));
+    return QFileDialog::getSaveFileName(parent, caption, proposedPath, ToQtFilter(filter), nullptr, kFilterOptions);
 }
 
 QString FileDialog::GetExistingDirectory(QWidget* parent, const QString& caption, const QString& directory)
@@ -96,8 +104,8 @@ QString FileDialog::GetAnyFileName(QWidget* parent, const QString& caption, cons
         return path;
     const QFileInfo proposed(proposedPath);
     QFileDialog dialog(parent, caption, proposed.absolutePath(), ToQtFilter(filter));
+    dialog.setOptions(kFilterOptions | QFileDialog::DontConfirmOverwrite);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!proposedPath.isEmpty())
         dialog.selectFile(proposed.fileName());
     // A name typed into a folder that does not exist is refused, and the dialog comes back.

@@ -27,7 +27,10 @@ public:
     static QString GetAnyFileName(QWidget* parent, const QString& caption, const QString& proposedPath,
                                   const QString& filter);
 
-    // "Name|*.a;*.b|..." to Qt's "Name (*.a *.b);;..."; the pattern "*.*" becomes "*".
+    // "Name|*.a;*.b|..." to Qt's "Name (*.a *.b) (*.a *.b);;...", whose last parentheses
+    // the dialogs hide: the list shows "Name" with its patterns once, and a name that
+    // already ends in parentheses ("Files (*.a, *.b)") as it is. The pattern "*.*"
+    // becomes "*", which takes names without a dot too.
     static QString ToQtFilter(const QString& filter);
 
     // Test hooks: every dialog above takes the next queued name instead of showing itself.

@@ -2,6 +2,7 @@
 
 #include "documents/ui/RichDocumentView.h"
 #include "platform/Document.h"
+#include "platform/qt/QtText.h"
 #include "shell/app/DocumentCommands.h"
 #include "shell/app/ReelvoyagerApp.h"
 
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QMenu>
+#include <algorithm>
 
 CChildFrame::CChildFrame(CRichDocumentView* view, QWidget* parent) : QMdiSubWindow(parent), m_view(view)
 {
@@ -31,6 +33,20 @@ CChildFrame::CChildFrame(CRichDocumentView* view, QWidget* parent) : QMdiSubWind
 }
 
 CChildFrame::~CChildFrame() = default;
+
+QString CChildFrame::FrameTitle() const
+{
+    const platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    if (!document)
+        return QString();
+    const QString title = platform::PathToQString(document->GetTitle());
+    const std::vector<platform::IView*>& views = document->GetViews();
+    if (views.size() < 2)
+        return title;
+    // Numbered in the order the windows were opened; a window closed renumbers the rest.
+    const auto place = std::find(views.begin(), views.end(), static_cast<platform::IView*>(m_view));
+    return QStringLiteral("%1:%2").arg(title).arg(place - views.begin() + 1);
+}
 
 void CChildFrame::ActivateFrame(int nCmdShow)
 {
@@ -56,23 +72,31 @@ void CChildFrame::DestroyForDocument()
 
 void CChildFrame::closeEvent(QCloseEvent* event)
 {
-    platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
-    if (m_destroying || !document) {
-        event->accept();
+    if (!MayClose()) {
+        event->ignore();
         return;
     }
+    // The base tells the area now, while the frame still counts as maximized, rather than
+    // when it is deleted: the area then activates the next window maximized, as a switch
+    // between maximized windows does, where it would restore it otherwise.
+    QMdiSubWindow::closeEvent(event);
+}
+
+bool CChildFrame::MayClose()
+{
+    platform::CDocument* document = m_view ? m_view->GetDocument() : nullptr;
+    if (m_destroying || !document)
+        return true;
     if (document->GetViews().size() > 1) {
         // Another window still shows the document.
         m_view->DetachFromDocument();
-        event->accept();
-        return;
+        return true;
     }
     // The last window of the document: the document's closing rule decides.
     m_destroying = true;
     if (!CDocumentCommands::CloseDocument(*document)) {
         m_destroying = false;
-        event->ignore();
-        return;
+        return false;
     }
-    event->accept();
+    return true;
 }

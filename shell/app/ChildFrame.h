@@ -14,6 +14,9 @@ public:
     ~CChildFrame() override;
 
     CRichDocumentView* View() const { return m_view; }
+    // The document's title; while the document has several windows, each adds ":n", its
+    // place among them ("leon.rvcc:2"). Empty once the view has left its document.
+    QString FrameTitle() const;
     // Shows the frame; -1 is the first showing of a new frame, which opens maximized
     // when "Open Document Maximized" is set.
     void ActivateFrame(int nCmdShow);
@@ -24,6 +27,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The document's closing rule for this frame; false keeps it open.
+    bool MayClose();
+
     CRichDocumentView* m_view;
     bool m_destroying = false;
 };

@@ -35,6 +35,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QUrl>
+#include <algorithm>
 #include <set>
 
 using namespace resources;
@@ -239,6 +240,8 @@ void CMainFrame::AddChildFrame(CChildFrame* frame)
     m_mdiArea->addSubWindow(frame);
     // Maximized or not changes the caption, whether or not the area writes one meanwhile.
     connect(frame, &QMdiSubWindow::windowStateChanged, this, &CMainFrame::QueueCaptionUpdate);
+    // The windows left of its document are numbered anew, whichever window was active.
+    connect(frame, &QObject::destroyed, this, &CMainFrame::UpdateCommands, Qt::QueuedConnection);
     frame->ActivateFrame(-1);
     UpdateCommands();
 }
@@ -247,10 +250,9 @@ QString CMainFrame::Caption() const
 {
     QString caption = QString::fromLatin1(kMainFrameTitle);
     CChildFrame* child = MDIGetActive();
-    const platform::CDocument* document = child && child->View() ? child->View()->GetDocument() : nullptr;
-    if (!document)
+    const QString title = child ? child->FrameTitle() : QString();
+    if (title.isEmpty())
         return caption;
-    const QString title = platform::PathToQString(document->GetTitle());
     // A maximized window's caption bar is hidden: its name stands in brackets instead.
     return caption + (child->isMaximized() ? QStringLiteral(" - [%1]").arg(title) : QStringLiteral(" - ") + title);
 }
@@ -279,6 +281,37 @@ void CMainFrame::QueueCaptionUpdate()
     QMetaObject::invokeMethod(this, &CMainFrame::UpdateCaption, Qt::QueuedConnection);
 }
 
+void CMainFrame::CascadeChildFrames()
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::StackingOrder))
+        if (!window->isHidden() && !window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    for (QMdiSubWindow* window : windows)
+        if (window->isMaximized())
+            window->showNormal();
+    // Each window as large as the area less the steps, stepped down and right by a title
+    // bar, so that every title stays in sight and every text readable (the area's own
+    // cascade sizes each window to its contents' hint, a few lines at most). Past the
+    // steps that still leave a window two thirds of the area, the row starts again at
+    // the top left.
+    const QRect area = m_mdiArea->viewport()->rect();
+    const QStyle* style = windows.first()->style();
+    const int step = std::max(1, style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, windows.first()) +
+                                     style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, windows.first()));
+    const int maxSteps = std::min(area.width(), area.height()) / 3 / step;
+    const int steps = std::min(static_cast<int>(windows.size()) - 1, maxSteps);
+    const QSize size(area.width() - steps * step, area.height() - steps * step);
+    // Bottom of the stack first, so that the window on top stays on top, at the last step.
+    for (int i = 0; i < windows.size(); ++i) {
+        const int offset = (i % (steps + 1)) * step;
+        windows[i]->setGeometry(QRect(area.topLeft() + QPoint(offset, offset), size));
+        windows[i]->raise();
+    }
+}
+
 void CMainFrame::RouteCommand(int id)
 {
     CChildFrame* child = MDIGetActive();
@@ -302,12 +335,13 @@ void CMainFrame::UpdateCommands()
     CRichDocumentView* view = child ? child->View() : nullptr;
     platform::CDocument* document = view ? view->GetDocument() : nullptr;
 
-    // Frame captions follow the documents' titles (Save As renames); the main window
-    // adds the active document's.
+    // Frame captions follow the documents' titles (Save As renames) and their number of
+    // windows; the main window adds the active document's.
     for (QMdiSubWindow* window : m_mdiArea->subWindowList()) {
         auto* frame = qobject_cast<CChildFrame*>(window);
-        if (frame && frame->View() && frame->View()->GetDocument())
-            frame->setWindowTitle(platform::PathToQString(frame->View()->GetDocument()->GetTitle()));
+        const QString title = frame ? frame->FrameTitle() : QString();
+        if (!title.isEmpty())
+            frame->setWindowTitle(title);
     }
     UpdateCaption();
 
@@ -353,7 +387,7 @@ bool CMainFrame::OnCommand(int id)
         statusBar()->setVisible(!statusBar()->isVisible());
         return true;
     case ID_WINDOW_CASCADE:
-        m_mdiArea->cascadeSubWindows();
+        CascadeChildFrames();
         return true;
     case ID_WINDOW_TILE_HORZ:
         m_mdiArea->tileSubWindows();

@@ -78,6 +78,8 @@ private:
     QString Caption() const;
     void UpdateCaption();
     void QueueCaptionUpdate();
+    // Window > Cascade: restored first, minimized windows left where they are.
+    void CascadeChildFrames();
 
     void OnSearchEnded();
     void OnSearchDone();

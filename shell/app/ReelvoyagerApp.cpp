@@ -141,8 +141,8 @@ bool CReelvoyagerApp::CreateFrameFor(platform::CDocument& document)
     QObject::connect(view, &CRichDocumentView::CommandStateChanged, m_mainFrame.get(), &CMainFrame::UpdateCommands);
     ConnectLinkCommands(*view);
     auto* frame = new CChildFrame(view);
-    frame->setWindowTitle(platform::PathToQString(document.GetTitle()));
     document.AddView(view);
+    frame->setWindowTitle(frame->FrameTitle());
     view->OnInitialUpdate();
     m_mainFrame->AddChildFrame(frame);
     return true;

@@ -5,10 +5,14 @@
 #include "resources/CommandIds.h"
 #include "shell/app/WindowMenu.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -19,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSpinBox>
 #include <QTextDocument>
+#include <filesystem>
 
 using namespace guitest;
 using namespace resources;
@@ -206,7 +211,92 @@ private slots:
     {
         QCOMPARE(platform::FileDialog::ToQtFilter("Reelvoyager Movie/TV Files (*.rvmtv)|*.rvmtv|All Files (*.*)|*.*||"),
                  QStringLiteral("Reelvoyager Movie/TV Files (*.rvmtv) (*.rvmtv);;All Files (*.*) (*)"));
-        QCOMPARE(platform::FileDialog::ToQtFilter("Lists|*.list;*.*|"), QStringLiteral("Lists (*.list *)"));
+        QCOMPARE(platform::FileDialog::ToQtFilter("Lists|*.list;*.*|"), QStringLiteral("Lists (*.list *) (*.list *)"));
+    }
+
+    // The file-type list as the user sees it: each name once, as given; and the files
+    // each type lists, a name without a dot under "All Files" too.
+    void fileDialogsNameEachFileTypeOnce_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("kind"); // -1 none, 0 Movie/TV, 1 Cast/Crew
+        QTest::addColumn<QStringList>("types");
+        QTest::addColumn<QStringList>("listed"); // per type: the files its list shows
+        QTest::newRow("Open") << int(ID_FILE_OPEN) << -1
+                              << QStringList{"Reelvoyager Files (*.rvmtv, *.rvcc, *.rvm, *.rvc)",
+                                             "Reelvoyager Movie/TV Files (*.rvmtv, *.rvm)",
+                                             "Reelvoyager Cast/Crew Files (*.rvcc, *.rvc)", "All Files (*.*)"}
+                              << QStringList{"a.rvc a.rvcc a.rvm a.rvmtv", "a.rvm a.rvmtv", "a.rvc a.rvcc",
+                                             "README a.rvc a.rvcc a.rvm a.rvmtv a.txt"};
+        QTest::newRow("Save As Movie/TV")
+            << int(ID_FILE_SAVE_AS) << 0 << QStringList{"Reelvoyager Movie/TV Files (*.rvmtv)", "All Files (*.*)"}
+            << QStringList{"a.rvmtv", "README a.rvc a.rvcc a.rvm a.rvmtv a.txt"};
+        QTest::newRow("Save As Cast/Crew")
+            << int(ID_FILE_SAVE_AS) << 1 << QStringList{"Reelvoyager Cast/Crew Files (*.rvcc)", "All Files (*.*)"}
+            << QStringList{"a.rvcc", "README a.rvc a.rvcc a.rvm a.rvmtv a.txt"};
+    }
+
+    void fileDialogsNameEachFileTypeOnce()
+    {
+        QFETCH(int, command);
+        QFETCH(int, kind);
+        QFETCH(QStringList, types);
+        QFETCH(QStringList, listed);
+        const std::string folder = m_program->dir.Path() + "types/";
+        std::filesystem::create_directories(folder);
+        for (const char* name : {"a.rvmtv", "a.rvcc", "a.rvm", "a.rvc", "a.txt", "README"})
+            testsupport::WriteFile(folder + name, "x");
+        m_program->profile->WriteProfileString("Settings", "Default Open/Save Directory", folder);
+        QVERIFY(m_program->Start());
+        if (kind == 0)
+            m_program->NewMovie(m_program->generator->FeaturedFilm());
+        else if (kind == 1)
+            m_program->NewPerson(m_program->generator->FeaturedActor());
+
+        QStringList shownTypes;
+        QStringList shownFiles;
+        WhenModal<QFileDialog>([&](QFileDialog& dialog) {
+            ReadFileDialog(dialog, listed, shownTypes, shownFiles);
+            dialog.reject();
+        });
+        m_program->Action(command)->trigger();
+        QCOMPARE(shownTypes, types);
+        QCOMPARE(shownFiles, listed);
+    }
+
+    // Window > New Window: the windows of one document are told apart by ":n" in their
+    // captions, the Window menu and the main window's caption, numbered in the order
+    // they were opened, through Save As and as windows close; one left bears the name.
+    void windowsOfOneDocumentAreNumbered()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        CRVCDoc* person = m_program->NewPerson(m_program->generator->FeaturedActor());
+        const std::string path = m_program->dir.File("leon.rvcc");
+        QVERIFY(person->DoSave(path));
+        CRVMDoc* movie = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        const QString film = QString::fromStdString(movie->GetTitle());
+        Program::FrameOf(person)->ActivateFrame(0);
+        m_program->Action(ID_WINDOW_NEW)->trigger();
+        m_program->Action(ID_WINDOW_NEW)->trigger();
+        QCOMPARE(WindowEntries(),
+                 (QStringList{"&1 leon.rvcc:1", "&2 " + film, "&3 leon.rvcc:2", "&4 leon.rvcc:3 (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - leon.rvcc:3"));
+
+        platform::FileDialog::SetNextFileName(QString::fromStdString(m_program->dir.File("renamed.rvcc")));
+        m_program->Action(ID_FILE_SAVE_AS)->trigger();
+        QCOMPARE(WindowEntries(),
+                 (QStringList{"&1 renamed.rvcc:1", "&2 " + film, "&3 renamed.rvcc:2", "&4 renamed.rvcc:3 (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - renamed.rvcc:3"));
+
+        // The first window closed: the others move up.
+        Program::FrameOf(person)->close();
+        QTRY_COMPARE(Captions(), (QStringList{film, "renamed.rvcc:1", "renamed.rvcc:2"}));
+        QCOMPARE(WindowEntries().value(1), QStringLiteral("&2 renamed.rvcc:1"));
+        Program::FrameOf(person)->close();
+        QTRY_COMPARE(Captions(), (QStringList{film, "renamed.rvcc"}));
+        QCOMPARE(WindowEntries(), (QStringList{"&1 " + film, "&2 renamed.rvcc (active)"}));
+        QCOMPARE(m_program->Frame().windowTitle(), QStringLiteral("Reelvoyager 3.5 - renamed.rvcc"));
     }
 
     void printHonoursTheDialogsRangeAndKeepsPrintSetupsMargins_data()
@@ -332,6 +422,38 @@ private:
             if (action->objectName().toInt() == CWindowMenu::AFX_IDM_FIRST_MDICHILD + index)
                 return action;
         return nullptr;
+    }
+    // The captions of the document windows, in the order they were opened.
+    QStringList Captions()
+    {
+        QStringList captions;
+        for (QMdiSubWindow* window : m_program->Frame().MdiArea()->subWindowList(QMdiArea::CreationOrder))
+            captions << window->windowTitle();
+        return captions;
+    }
+    // The file types a file dialog offers, and the files its list shows under each type
+    // (waiting up to the `expected` ones, since the folder is read in the background).
+    static void ReadFileDialog(QFileDialog& dialog, const QStringList& expected, QStringList& types, QStringList& files)
+    {
+        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* list = dialog.findChild<QListView*>(QStringLiteral("listView"));
+        QVERIFY(combo && list);
+        for (int i = 0; i < combo->count(); ++i)
+            types << combo->itemText(i);
+        const QStringList filters = dialog.nameFilters();
+        for (int i = 0; i < filters.size(); ++i) {
+            dialog.selectNameFilter(filters[i]);
+            auto listed = [list] {
+                QStringList names;
+                const QAbstractItemModel* model = list->model();
+                for (int row = 0; row < model->rowCount(list->rootIndex()); ++row)
+                    names << model->index(row, 0, list->rootIndex()).data().toString();
+                names.sort();
+                return names.join(QLatin1Char(' '));
+            };
+            QTRY_COMPARE_WITH_TIMEOUT(listed(), expected.value(i), 5000);
+            files << listed();
+        }
     }
     // The window entries, the checked one marked "(active)".
     QStringList WindowEntries()

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -24,6 +25,28 @@
 
 using namespace guitest;
 using namespace resources;
+
+namespace {
+
+// A document window inside the client area and at least half its width and height.
+bool LargeInside(const QRect& window, const QRect& area)
+{
+    return area.contains(window) && window.width() >= area.width() / 2 && window.height() >= area.height() / 2;
+}
+
+QString Placement(const QString& window, const QRect& place, const QRect& area)
+{
+    return QStringLiteral("window %1 at %2,%3 %4x%5 in %6x%7")
+        .arg(window)
+        .arg(place.x())
+        .arg(place.y())
+        .arg(place.width())
+        .arg(place.height())
+        .arg(area.width())
+        .arg(area.height());
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -651,16 +674,72 @@ private slots:
         for (int i = 0; i < 5; ++i) {
             CRVMDoc* movie = m_program->NewMovie("Window " + std::to_string(i));
             const QRect frame = Program::FrameOf(movie)->geometry();
-            QVERIFY2(area.contains(frame) && frame.width() >= area.width() / 2 && frame.height() >= area.height() / 2,
-                     qPrintable(QStringLiteral("window %1 at %2,%3 %4x%5 in %6x%7")
-                                    .arg(i)
-                                    .arg(frame.x())
-                                    .arg(frame.y())
-                                    .arg(frame.width())
-                                    .arg(frame.height())
-                                    .arg(area.width())
-                                    .arg(area.height())));
+            QVERIFY2(LargeInside(frame, area), qPrintable(Placement(QString::number(i), frame, area)));
         }
+    }
+
+    // Window > Cascade as the desktop does it: every window restored and large, stepped
+    // down and right in stacking order with the active one on top; icons stay put.
+    void cascadeLeavesEveryWindowLargeAndStepped()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().resize(900, 700);
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
+        m_program->app->Settings.OpenMaximized = 0;
+        CChildFrame* icon = Program::FrameOf(m_program->NewMovie("Minimized"));
+        icon->showMinimized();
+        const QRect iconPlace = icon->geometry();
+        QList<CChildFrame*> frames;
+        for (const char* title : {"First", "Second", "Third"})
+            frames.append(Program::FrameOf(m_program->NewMovie(title)));
+        frames.last()->showMaximized();
+        m_program->Action(ID_WINDOW_CASCADE)->trigger();
+
+        const QRect area = m_program->Frame().MdiArea()->viewport()->rect();
+        QCOMPARE(m_program->Frame().MDIGetActive(), frames.last());
+        QCOMPARE(m_program->Frame().MdiArea()->subWindowList(QMdiArea::StackingOrder).last(), frames.last());
+        QPoint previous(-1, -1);
+        for (CChildFrame* frame : frames) {
+            const QRect place = frame->geometry();
+            QVERIFY2(!frame->isMaximized() && LargeInside(place, area) && place.x() > previous.x() &&
+                         place.y() > previous.y(),
+                     qPrintable(Placement(frame->windowTitle(), place, area)));
+            previous = place.topLeft();
+        }
+        QVERIFY(icon->isMinimized());
+        QCOMPARE(icon->geometry(), iconPlace);
+    }
+
+    // Closing the active document while it is maximized leaves the one activated next
+    // maximized, the main window's caption with it; closing a restored one restores nothing.
+    void closingAMaximizedDocumentLeavesTheNextMaximized_data()
+    {
+        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QString>("title"); // %1: the document left
+        QTest::newRow("maximized") << true << "Reelvoyager 3.5 - [%1]";
+        QTest::newRow("restored") << false << "Reelvoyager 3.5 - %1";
+    }
+
+    void closingAMaximizedDocumentLeavesTheNextMaximized()
+    {
+        QFETCH(bool, maximized);
+        QFETCH(QString, title);
+        QVERIFY(m_program->Start());
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
+        m_program->app->Settings.OpenMaximized = 0;
+        CRVMDoc* left = m_program->NewMovie(m_program->generator->FeaturedFilm());
+        CRVCDoc* closed = m_program->NewPerson(m_program->generator->FeaturedActor());
+        if (maximized)
+            Program::FrameOf(closed)->showMaximized();
+        m_program->Action(ID_FILE_CLOSE)->trigger();
+        const QString expected = title.arg(platform::PathToQString(left->GetTitle()));
+        QTRY_COMPARE(m_program->Frame().windowTitle(), expected);
+        QTest::qWait(50);
+        QCOMPARE(m_program->Frame().MDIGetActive(), Program::FrameOf(left));
+        QCOMPARE(Program::FrameOf(left)->isMaximized(), maximized);
+        QCOMPARE(m_program->Frame().windowTitle(), expected);
     }
 
     void openingAnOpenMinimizedDocumentBringsItBack()
