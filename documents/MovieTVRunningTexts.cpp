@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kEpisodeHeader = 99;
 
-constexpr KeyedHeading kEntryKeyedHeadings[] = {
+constexpr KeyedHeading kEntryListHeadings[] = {
     {kAlternateVersions, "Alternate Versions:"},
     {kCrazyCredits, "Crazy Credits:"},
     {kTrivia, "Trivia:"},
@@ -207,7 +207,7 @@ bool CMovieTVText::AddGoofs()
 
 bool CMovieTVText::AddEntryList(int list)
 {
-    const std::string_view heading = HeadingOf(kEntryKeyedHeadings, list);
+    const std::string_view heading = HeadingOf(kEntryListHeadings, list);
     const CRecordStore& records = Records();
     CRtfWriter& writer = Writer();
     if (records.FindFirst(list) < 0)

@@ -24,6 +24,25 @@ QStringList& ShownTexts()
     return texts;
 }
 
+MessageBox::Unanswered& UnansweredBox()
+{
+    static MessageBox::Unanswered unanswered;
+    return unanswered;
+}
+
+int LeastAnswer(int type)
+{
+    switch (type & 0x0F) {
+    case MessageBox::OkCancel:
+    case MessageBox::YesNoCancel:
+        return MessageBox::IdCancel;
+    case MessageBox::YesNo:
+        return MessageBox::IdNo;
+    default:
+        return MessageBox::IdOk;
+    }
+}
+
 QPointer<QWidget>& LastParentWidget()
 {
     static QPointer<QWidget> parent;
@@ -64,9 +83,14 @@ int MessageBox::ShowText(QWidget* parent, const QString& message, const QString&
         NextAnswers().pop_front();
         return answer;
     }
+    const QString title = caption.isEmpty() ? QApplication::applicationName() : caption;
+    if (UnansweredBox()) {
+        UnansweredBox()(title, message);
+        return LeastAnswer(type);
+    }
 
     QMessageBox box(parent);
-    box.setWindowTitle(caption.isEmpty() ? QApplication::applicationName() : caption);
+    box.setWindowTitle(title);
     box.setText(message);
     switch (type & 0xF0) {
     case IconError:
@@ -136,6 +160,10 @@ void MessageBox::ClearShown()
 QWidget* MessageBox::LastParent()
 {
     return LastParentWidget();
+}
+void MessageBox::SetTestMode(Unanswered unanswered)
+{
+    UnansweredBox() = std::move(unanswered);
 }
 
 } // namespace platform

@@ -1,10 +1,13 @@
 #pragma once
 // Message boxes in the framework's terms (button and icon flags in, the pressed
 // button's id out). Tests queue the answers of the next boxes; a queued answer is
-// returned without showing anything, and the box's text is kept for inspection.
+// returned without showing anything, and the box's text is kept for inspection. In test
+// mode a box that nobody answered is not shown either: it is reported, so that a test
+// fails at once instead of waiting on a box that no one will press.
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <string>
 
 class QWidget;
@@ -46,6 +49,13 @@ public:
     // The parent the last box was given (as Show chose it); null when it had none or the
     // window has gone since.
     static QWidget* LastParent();
+
+    // Test mode, which the test programs set and the program never does: a box without a
+    // queued answer calls `unanswered` with its caption and text and returns the answer
+    // that does least (Cancel, No, or OK where OK is its only button). An empty function
+    // ends test mode.
+    using Unanswered = std::function<void(const QString& caption, const QString& text)>;
+    static void SetTestMode(Unanswered unanswered);
 };
 
 } // namespace platform

@@ -1,10 +1,13 @@
 #include "shell/app/AboutDlg.h"
 
+#include "listdata/ListLine.h"
 #include "platform/qt/DialogTemplate.h"
 #include "platform/qt/HyperLink.h"
 #include "platform/qt/QtText.h"
 #include "resources/ControlIds.h"
 #include "resources/OptionsIds.h"
+#include "shell/app/MainFrame.h"
+#include "shell/app/ReelvoyagerApp.h"
 
 #include <QLabel>
 #include <QPixmap>
@@ -78,4 +81,10 @@ CAboutDlg::CAboutDlg(QWidget* parent, const std::string& providerAddress) : QDia
     layout.Apply();
 
     connect(ok, &QPushButton::clicked, this, &CAboutDlg::accept);
+}
+
+void CReelvoyagerApp::OnAppAbout()
+{
+    CAboutDlg dialog(MainFrame(), kProviderWebAddress);
+    dialog.exec();
 }

@@ -7,6 +7,7 @@
 #include "listdata/ui/NewMovieTVDlg.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
+#include "shell/app/SettingsExchange.h"
 
 namespace {
 
@@ -14,6 +15,22 @@ namespace {
 int ValidSearchType(int searchType)
 {
     return searchType >= 0 && searchType <= 3 ? searchType : 0;
+}
+
+void ExchangeNewMovieTV(CAppSettings& s, CNewMovieTVDlg& d, bool toSettings)
+{
+    Exchange(s.MovieTVAlsoAka, d.AlsoAka, toSettings);
+    Exchange(s.MovieTVSearchType, d.SearchType, toSettings);
+}
+
+void ExchangeNewCastCrew(CAppSettings& s, CNewCastCrewDlg& d, bool toSettings)
+{
+    Exchange(s.CastCrewAlsoAka, d.AlsoAka, toSettings);
+    Exchange(s.CastCrewSearchType, d.SearchType, toSettings);
+    Exchange(s.CastCrewSearchActors, d.SearchActors, toSettings);
+    Exchange(s.CastCrewSearchActresses, d.SearchActresses, toSettings);
+    Exchange(s.CastCrewSearchDirectors, d.SearchDirectors, toSettings);
+    Exchange(s.CastCrewSearchOtherCrew, d.SearchOtherCrew, toSettings);
 }
 
 } // namespace
@@ -35,16 +52,15 @@ void CReelvoyagerApp::NewMovieTVDocument(std::string text)
     if (text.empty())
         text = LastMovieTVText;
     dialog.SearchText = text;
-    dialog.AlsoAka = Settings.MovieTVAlsoAka;
-    dialog.SearchType = Settings.MovieTVSearchType;
+    ExchangeNewMovieTV(Settings, dialog, false);
     const int result = dialog.exec();
     if (MainFrame())
         MainFrame()->UpdateCommands();
     if (result != QDialog::Accepted)
         return;
     LastMovieTVText = dialog.SearchText;
-    Settings.MovieTVAlsoAka = dialog.AlsoAka;
-    Settings.MovieTVSearchType = ValidSearchType(dialog.SearchType);
+    dialog.SearchType = ValidSearchType(dialog.SearchType);
+    ExchangeNewMovieTV(Settings, dialog, true);
     SaveSettings();
 }
 
@@ -55,24 +71,15 @@ void CReelvoyagerApp::NewCastCrewDocument(std::string text)
     if (text.empty())
         text = LastCastCrewText;
     dialog.SearchText = text;
-    dialog.AlsoAka = Settings.CastCrewAlsoAka;
-    dialog.SearchType = Settings.CastCrewSearchType;
-    dialog.SearchActors = Settings.CastCrewSearchActors;
-    dialog.SearchActresses = Settings.CastCrewSearchActresses;
-    dialog.SearchDirectors = Settings.CastCrewSearchDirectors;
-    dialog.SearchOtherCrew = Settings.CastCrewSearchOtherCrew;
+    ExchangeNewCastCrew(Settings, dialog, false);
     const int result = dialog.exec();
     if (MainFrame())
         MainFrame()->UpdateCommands();
     if (result != QDialog::Accepted)
         return;
     LastCastCrewText = dialog.SearchText;
-    Settings.CastCrewAlsoAka = dialog.AlsoAka;
-    Settings.CastCrewSearchType = ValidSearchType(dialog.SearchType);
-    Settings.CastCrewSearchActors = dialog.SearchActors;
-    Settings.CastCrewSearchActresses = dialog.SearchActresses;
-    Settings.CastCrewSearchDirectors = dialog.SearchDirectors;
-    Settings.CastCrewSearchOtherCrew = dialog.SearchOtherCrew;
+    dialog.SearchType = ValidSearchType(dialog.SearchType);
+    ExchangeNewCastCrew(Settings, dialog, true);
     SaveSettings();
 }
 

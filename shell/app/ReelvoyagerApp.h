@@ -99,12 +99,13 @@ public:
     std::string LastCastCrewText;
     std::string LastMovieTVText;
 
-    // Options and Help commands (OptionsCommands.cpp).
+    // Options commands (OptionsCommands.cpp).
     void OnPathFilenames();
     void OnMovieTVOptions();
     void OnCastCrewOptions();
     void OnOutputOptions();
     void OnChangeFont();
+    // Help > About (AboutDlg.cpp).
     void OnAppAbout();
 
     // A new document of `kind` (0 Movie/TV, 1 Cast/Crew) for the title or name `key`,

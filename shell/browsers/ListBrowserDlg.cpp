@@ -1,7 +1,7 @@
 #include "shell/browsers/ListBrowserDlg.h"
 
 #include "platform/qt/MessageBox.h"
-#include "shell/browsers/SyncListRead.h"
+#include "shell/app/SyncListRead.h"
 
 CListBrowserDlg::CListBrowserDlg(const char* caption, TitleReader readTitles, EntryReader readEntry,
                                  const CAppSettings& settings, QWidget* parent)

@@ -13,7 +13,7 @@
 #include "resources/LinkDialogIds.h"
 #include "resources/MenuTables.h"
 #include "resources/SpecialsIds.h"
-#include "shell/browsers/SyncListRead.h"
+#include "shell/app/SyncListRead.h"
 #include "shell/core/CreditSearch.h"
 
 #include <QCheckBox>

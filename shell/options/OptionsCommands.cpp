@@ -1,9 +1,7 @@
-// The application's Options and Help commands: each copies its settings into its dialog,
+// The application's Options commands: each copies its settings into its dialog,
 // runs it, and only on OK copies them back, saves the settings and, where the output
 // changes, rebuilds every open document's views.
 
-#include "listdata/ListLine.h"
-#include "shell/app/AboutDlg.h"
 #include "shell/app/MainFrame.h"
 #include "shell/app/ReelvoyagerApp.h"
 #include "shell/app/SettingsExchange.h"
@@ -113,10 +111,4 @@ void CReelvoyagerApp::OnChangeFont()
     Settings.FontColor = dialog.Color;
     SaveSettings();
     UpdateAllDocuments();
-}
-
-void CReelvoyagerApp::OnAppAbout()
-{
-    CAboutDlg dialog(MainFrame(), kProviderWebAddress);
-    dialog.exec();
 }

@@ -5,7 +5,7 @@
 #include "resources/CommandIds.h"
 #include "resources/MenuTables.h"
 #include "resources/SpecialsIds.h"
-#include "shell/browsers/SyncListRead.h"
+#include "shell/app/SyncListRead.h"
 
 #include <QDateEdit>
 #include <QElapsedTimer>

@@ -8,9 +8,9 @@
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/ShellDialogIds.h"
+#include "shell/app/PleaseWaitDlg.h"
+#include "shell/app/SyncListRead.h"
 #include "shell/browsers/ListBrowserDlg.h"
-#include "shell/browsers/PleaseWaitDlg.h"
-#include "shell/browsers/SyncListRead.h"
 #include "shell/browsers/TitleListView.h"
 #include "support/FixtureLists.h"
 

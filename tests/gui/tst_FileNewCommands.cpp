@@ -4,11 +4,12 @@
 #include "GuiFixture.h"
 #include "listdata/ui/NewCastCrewDlg.h"
 #include "listdata/ui/NewMovieTVDlg.h"
+#include "platform/qt/WideListBox.h"
 #include "resources/CommandIds.h"
 #include "resources/ControlIds.h"
 #include "resources/NewDocumentIds.h"
-#include "platform/qt/WideListBox.h"
 
+#include <QAbstractButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -24,6 +25,23 @@ int RowOf(const QListWidget* box, const QString& text)
         if (box->item(i)->text() == text)
             return i;
     return -1;
+}
+
+// One mark per button, "1" when it is checked.
+QString Checked(const QDialog& dialog, std::initializer_list<int> ids)
+{
+    QString marks;
+    for (const int id : ids) {
+        const auto* button = dialog.findChild<QAbstractButton*>(QString::number(id));
+        marks += button && button->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+    }
+    return marks;
+}
+
+void ClickEach(QDialog& dialog, std::initializer_list<int> ids)
+{
+    for (const int id : ids)
+        dialog.findChild<QAbstractButton*>(QString::number(id))->click();
 }
 
 } // namespace
@@ -126,6 +144,51 @@ private slots:
         QCOMPARE(m_program->Frame().MenuResource(), 130);
         QCOMPARE(m_program->app->LastCastCrewText, actress);
         QCOMPARE(m_program->profile->GetProfileInt("Settings", "Cast/Crew Search Type", -1), 0);
+    }
+
+    // Every option the two dialogs keep goes in from the settings and back out on OK.
+    void optionsGoIntoTheDialogsAndBackOnOK()
+    {
+        QVERIFY(m_program->Start());
+        CAppSettings& settings = m_program->app->Settings;
+        settings.MovieTVAlsoAka = 1;
+        settings.MovieTVSearchType = 2;
+        settings.CastCrewAlsoAka = 0;
+        settings.CastCrewSearchType = 3;
+        settings.CastCrewSearchActors = 1;
+        settings.CastCrewSearchActresses = 0;
+        settings.CastCrewSearchDirectors = 1;
+        settings.CastCrewSearchOtherCrew = 0;
+
+        QString shown;
+        WhenModal<CNewMovieTVDlg>([&](CNewMovieTVDlg& dialog) {
+            shown = Checked(dialog, {IDC_NEWMOVIE_ALSOAKA, IDC_NEWMOVIE_BEGINNING});
+            ClickEach(dialog, {IDC_NEWMOVIE_ALSOAKA, IDC_NEWMOVIE_INSIDE});
+            dialog.accept(); // OK, which is greyed while no line was found
+        });
+        m_program->Action(ID_FILE_NEW_MOVIETV)->trigger();
+        QCOMPARE(shown, QStringLiteral("11"));
+        QCOMPARE(settings.MovieTVAlsoAka, 0);
+        QCOMPARE(settings.MovieTVSearchType, 3);
+
+        const std::initializer_list<int> castChecks = {IDC_NEWCAST_ALSOAKA, IDC_NEWCAST_ACTORS, IDC_NEWCAST_ACTRESSES,
+                                                       IDC_NEWCAST_DIRECTORS, IDC_NEWCAST_OTHERCREW};
+        WhenModal<CNewCastCrewDlg>([&](CNewCastCrewDlg& dialog) {
+            shown = Checked(dialog, castChecks) + Checked(dialog, {IDC_NEWCAST_INSIDE});
+            ClickEach(dialog, castChecks);
+            ClickEach(dialog, {IDC_NEWCAST_WHOLENAMES});
+            dialog.accept();
+        });
+        m_program->Action(ID_FILE_NEW_CASTCREW)->trigger();
+        QCOMPARE(shown, QStringLiteral("010101"));
+        QCOMPARE(settings.CastCrewAlsoAka, 1);
+        QCOMPARE(settings.CastCrewSearchType, 1);
+        QCOMPARE(settings.CastCrewSearchActors, 0);
+        QCOMPARE(settings.CastCrewSearchActresses, 1);
+        QCOMPARE(settings.CastCrewSearchDirectors, 0);
+        QCOMPARE(settings.CastCrewSearchOtherCrew, 1);
+        QCOMPARE(m_program->profile->GetProfileInt("Settings", "Cast/Crew Search OtherCrew", -1), 1);
+        QVERIFY(m_program->app->DocManager().GetDocuments().empty());
     }
 
 private:

@@ -1,6 +1,6 @@
-#include "shell/browsers/SyncListRead.h"
+#include "shell/app/SyncListRead.h"
 
-#include "shell/browsers/PleaseWaitDlg.h"
+#include "shell/app/PleaseWaitDlg.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

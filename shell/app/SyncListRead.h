@@ -3,7 +3,8 @@
 // cursor shows and the Please Wait box stands over `owner` (the main window when null),
 // painted before the read starts although no events are handled until it ends; both go
 // with the guard, however the read ends. The read itself catches the list reader's errors
-// (they read as a list that cannot be opened).
+// (they read as a list that cannot be opened). The browsers, Birthdays and Deaths, and
+// Credited With read their lists this way.
 
 #include <QPointer>
 

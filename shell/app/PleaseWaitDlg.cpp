@@ -1,4 +1,4 @@
-#include "shell/browsers/PleaseWaitDlg.h"
+#include "shell/app/PleaseWaitDlg.h"
 
 #include "platform/qt/DialogTemplate.h"
 #include "resources/ShellDialogIds.h"
