@@ -103,6 +103,31 @@ TEST(CastCrewRoutines, AnOverLongLineIsOneCredit)
         EXPECT_EQ(RunCast(c.list, c.body, "Brook, Ben"), Typed(c.list, c.records)) << c.what;
 }
 
+// A piece that continues an over-long aka or biography line is no alias and carries no
+// code: it is passed over, and the lines behind it are read as usual.
+TEST(CastCrewRoutines, APieceThatContinuesALineIsNoAliasAndNoCode)
+{
+    const struct {
+        const char* what;
+        int list;
+        std::string body;
+        std::vector<Rec> records;
+    } cases[] = {
+        {"aka names",
+         kAkaNames,
+         "Brook, Ben\n" + OverLongLine("   (aka Brooks, Benny)\t(as a child)", "   (aka Phantom, Name)") +
+             "   (aka B.B.)\n\n",
+         {T(0, "Brooks, Benny"), T(0, "B.B.")}},
+        {"biography",
+         kBiographies,
+         kDashes + "NM: Brook, Ben\n\n" + OverLongLine("BG: First paragraph.", "DB: 12 March 1950, Bergen") +
+             OverLongLine("TR: * Trivia item", "TR: * Phantom item") + "BY: anon\n\n" + kDashes,
+         {T(13, "First paragraph."), T(29, "Trivia item"), T(14, "anon")}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunCast(c.list, c.body, "Brook, Ben"), Typed(c.list, c.records)) << c.what;
+}
+
 TEST(SearchAkaNames, AlternativeNamesOfThePerson)
 {
     const std::string body = "Abbot, Ann\n   (aka Abbott, Anne)\n\nBrook, Ben  \n   (aka Brooks, Benny)\t(note)\n   "
