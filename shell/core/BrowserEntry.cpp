@@ -12,10 +12,12 @@ namespace {
 // The heading of a group whose code has no name (a line without a known prefix).
 constexpr const char* kOtherHeading = "Other:";
 
-// A piece that continues a line, without the blanks around it.
-std::string_view PieceText(const char* piece)
+// A piece that continues a line, on a line of the entry after `lineStart`, without the
+// blanks around it.
+void AppendPiece(std::string& entry, const char* lineStart, const char* piece)
 {
-    return searchtext::TrimRight(searchtext::SkipBlanks(piece));
+    entry += lineStart;
+    entry += searchtext::TrimRight(searchtext::SkipBlanks(piece));
 }
 
 // Text layouts show every piece as a line of its own.
@@ -59,8 +61,7 @@ void AppendGoofs(std::string& entry, const NextRecordLine& next)
     while (const char* line = next(continues)) {
         // The rest of a line stands under its goof as the goof's own further lines do.
         if (continues) {
-            entry += "\r\n  ";
-            entry += PieceText(line);
+            AppendPiece(entry, "\r\n  ", line);
             continue;
         }
         text = line;
@@ -85,8 +86,7 @@ void AppendPlot(std::string& entry, const NextRecordLine& next)
     while (const char* line = next(continues)) {
         // The rest of a line follows it, with no author mark or break of its own.
         if (continues) {
-            entry += "\r\n";
-            entry += PieceText(line);
+            AppendPiece(entry, "\r\n", line);
             continue;
         }
         text = line;

@@ -117,12 +117,7 @@ TEST(SearchPlot, EveryPieceOfALongSummaryIsStored)
 TEST(TitleRoutines, APieceThatContinuesALineStartsNoItem)
 {
     const std::string aka = "   (aka Der Film (2001))\t(Germany)";
-    const struct {
-        const char* what;
-        int list;
-        std::string body;
-        std::vector<Rec> records;
-    } cases[] = {
+    const ListCase cases[] = {
         {"aka titles",
          kAkaTitles,
          kFilm + "\n" + OverLongLine(aka, "   (aka Phantom (2001))") + "   (aka Le Film (2001))\n\n",
@@ -172,7 +167,7 @@ TEST(TitleRoutines, APieceThatContinuesALineStartsNoItem)
          "# " + kFilm + "\n" + OverLongLine("Ann: Hello.", ": [Phantom aside]") + "Bob: Bye.\n\n\n",
          {T(99, ""), T(2, "Ann: Hello."), T(0, ": [Phantom aside]"), T(2, "Bob: Bye.")}},
     };
-    for (const auto& c : cases)
+    for (const ListCase& c : cases)
         EXPECT_EQ(RunMovie(c.list, c.body, kFilm), Typed(c.list, c.records)) << c.what;
 }
 
