@@ -88,7 +88,8 @@ bool SearchAkaNames(int listIndex, CListFile& file, const std::string& person, I
     };
     return routines::WalkPersonRecords(file, person, true, cutName, [&](std::string_view, std::size_t) {
         CListLine aka;
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+        // One alias a line: a piece that continues a line is none.
+        return routines::ForEachFurtherLine<routines::Pieces::first>(file, [&](std::string_view line) {
             return routines::Step(out.Text(0, aka.ParseAka(std::string(line).c_str())));
         });
     });
@@ -187,7 +188,9 @@ bool SearchBiography(int listIndex, CListFile& file, const std::string& person, 
     };
     return routines::WalkPersonRecords(file, person, false, cutName, [&](std::string_view, std::size_t) {
         CListLine line;
-        return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
+        // One code a line, read by its first piece: the rest of an over-long line carries
+        // no code, and a line without one is not stored.
+        return routines::ForEachFurtherLine<routines::Pieces::first>(file, [&](std::string_view raw) {
             int code = -1;
             line = std::string(raw).c_str();
             const char* text = line.ParseBiographyCode(code);

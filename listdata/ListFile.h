@@ -33,12 +33,20 @@ public:
     bool FindStart();
     bool FindNextRatingsTable();
     bool NextRecord();
-    // The next line of the record: each piece of an over-long line in turn, for text lists,
-    // whose paragraphs run on in the pieces that continue a line.
+    // A line longer than the buffer comes in pieces of up to 1023 bytes. A walk that takes
+    // one item or one code from a line (a credit, an alias, a coded or dated line, a link)
+    // reads the line by its first piece: a piece that continues it never starts an item
+    // nor carries a code. Text lists, whose paragraphs run on, read every piece, the
+    // continuing ones as the rest of the line they continue.
+    //
+    // The next line of the record: each piece of an over-long line in turn, for text lists.
     bool NextLine();
-    // The same for lines that are one credit each: only the first piece of each line, so a
-    // piece that continues an over-long line never reads as a credit of its own.
+    // The same for lines that are one item or one code each: only the first piece of each
+    // line, so a piece that continues an over-long line never reads as a line of its own.
     bool NextLineStart();
+    // The current line is a piece that continues an over-long line (its first piece was
+    // read before it).
+    bool IsContinuation() const { return continuation; }
 
     // Passing over records a walk would read without effect. `text` is what the walk
     // looks for; it must appear in a line for that line to matter. Both leave the reader
@@ -150,7 +158,7 @@ __attribute__((always_inline)) inline bool CListFile::ReadPiece()
     }
 }
 
-// Inline: the credit walks call it for every line of a list.
+// Inline: the credit, aka and date walks call it for every line of a list.
 inline bool CListFile::NextLineStart()
 {
     // A continuation is never blank and never a line of dashes, so passing it changes

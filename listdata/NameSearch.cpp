@@ -97,7 +97,8 @@ bool CNameSearch::SearchAkaNames(const CAppSettings& settings)
         while (Searching() && file.NextRecord()) {
             mainName.SetTrimRight(file.GetLine());
             bool shown = false;
-            while (file.NextLine()) {
+            // One aka line a line: a piece that continues one is none.
+            while (file.NextLineStart()) {
                 if (!MayMatch(file.GetLine(), file.GetLineLength()))
                     continue;
                 aka.ParseAka(file.GetLine());

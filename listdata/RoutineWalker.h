@@ -183,11 +183,17 @@ bool WalkTitleRecords(CListFile& file, std::string_view title, const TitleShape&
 
 enum class LineStep { next, end, fail };
 
+// Which pieces of an over-long line a record's walk reads (CListFile::NextLine).
+enum class Pieces {
+    all,   // text lists: every piece; CListFile::IsContinuation tells the continuing ones
+    first, // one item or code a line: the line's first piece only
+};
+
 // The further lines of the current record; `onLine(line)` decides whether to go on.
 // Returns false when `onLine` reports a failed add.
-template <class OnLine> bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
+template <Pieces pieces = Pieces::all, class OnLine> bool ForEachFurtherLine(CListFile& file, OnLine&& onLine)
 {
-    while (file.NextLine()) {
+    while (pieces == Pieces::all ? file.NextLine() : file.NextLineStart()) {
         switch (onLine(CurrentLine(file))) {
         case LineStep::next:
             break;
@@ -198,6 +204,14 @@ template <class OnLine> bool ForEachFurtherLine(CListFile& file, OnLine&& onLine
         }
     }
     return true;
+}
+
+// The text of a piece that continues a line of a text list, as its item's views join it
+// to the line before (behind a blank): no code or mark is read from it, only the blanks
+// around it are dropped.
+inline std::string_view ContinuationText(std::string_view piece)
+{
+    return searchtext::TrimRight(searchtext::SkipBlanks(piece));
 }
 
 inline LineStep Step(bool stored)

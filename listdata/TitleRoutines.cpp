@@ -34,23 +34,35 @@ const char* OrEmpty(const char* text)
 
 using CodeParser = const char* (CListLine::*)(int& code);
 
+// The key of a piece that continues an over-long line of a coded list, from the code of
+// the line it continues: the key under which the list's view joins it to that line. Null
+// for lists whose view shows each line as an item of its own: there the piece is passed
+// over. Either way the piece carries no code.
+using ContinuationKey = int (*)(int lineCode);
+
 // Records whose further lines each carry a prefix code: key = code, the text behind it.
 bool SearchCodedLines(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target,
-                      const TitleShape& shape, Label label, CodeParser parse)
+                      const TitleShape& shape, Label label, CodeParser parse, ContinuationKey continuationKey)
 {
     RecordOut out(target, listIndex);
     CListLine line;
-    return routines::WalkTitleRecords(file, title, shape,
-                                      [&](std::string_view, std::size_t, bool, std::string_view episode) {
-                                          if (!AddLabel(out, kLabelKey, label, episode))
-                                              return false;
-                                          return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
-                                              line = std::string(raw).c_str();
-                                              int code = 0;
-                                              const char* text = OrEmpty((line.*parse)(code));
-                                              return routines::Step(out.Text(code, text));
-                                          });
-                                      });
+    int lineCode = 0;
+    return routines::WalkTitleRecords(
+        file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view episode) {
+            if (!AddLabel(out, kLabelKey, label, episode))
+                return false;
+            lineCode = 0;
+            return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
+                if (file.IsContinuation()) {
+                    if (continuationKey == nullptr)
+                        return LineStep::next;
+                    return routines::Step(out.Text(continuationKey(lineCode), routines::ContinuationText(raw)));
+                }
+                line = std::string(raw).c_str();
+                const char* text = OrEmpty((line.*parse)(lineCode));
+                return routines::Step(out.Text(lineCode, text));
+            });
+        });
 }
 
 // The run of blanks and dashes that opens a line of the hash lists: 1 when the line
@@ -117,7 +129,8 @@ bool SearchAkaTitles(int listIndex, CListFile& file, const std::string& title, I
     const TitleShape shape{TitleForm::wholeLine, {}, false, true};
     CListLine aka;
     return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view) {
-        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+        // One alternative title a line: a piece that continues a line is none.
+        return routines::ForEachFurtherLine<routines::Pieces::first>(file, [&](std::string_view line) {
             const std::string copy(line);
             if (!out.Text(0, OrEmpty(aka.ParseAka(copy.c_str()))))
                 return LineStep::fail;
@@ -133,32 +146,38 @@ bool SearchAkaTitles(int listIndex, CListFile& file, const std::string& title, I
 
 bool SearchBusiness(int listIndex, CListFile& file, const std::string& title, IRecordTarget& out)
 {
+    // The view shows a line without a code as a line of its own.
     return SearchCodedLines(listIndex, file, title, out, {TitleForm::prefixed, "MV: ", false, true}, Label::never,
-                            &CListLine::ParseBusinessCode);
+                            &CListLine::ParseBusinessCode, nullptr);
 }
 
 bool SearchLaserdisc(int listIndex, CListFile& file, const std::string& title, IRecordTarget& out)
 {
+    // One field a line; the view shows each code's first line only.
     return SearchCodedLines(listIndex, file, title, out, {TitleForm::prefixed, "OT: ", false, false}, Label::never,
-                            &CListLine::ParseLaserdiscCode);
+                            &CListLine::ParseLaserdiscCode, nullptr);
 }
 
 bool SearchGoofs(int listIndex, CListFile& file, const std::string& title, IRecordTarget& out)
 {
+    // Key 0 continues any goof.
     return SearchCodedLines(listIndex, file, title, out, {TitleForm::prefixed, "# ", true, false}, Label::whenEpisode,
-                            &CListLine::ParseGoofCode);
+                            &CListLine::ParseGoofCode, [](int) { return 0; });
 }
 
 bool SearchMovieLinks(int listIndex, CListFile& file, const std::string& title, IRecordTarget& out)
 {
+    // One linked title a line.
     return SearchCodedLines(listIndex, file, title, out, {TitleForm::wholeLine, {}, true, false}, Label::always,
-                            &CListLine::ParseMovieLinkCode);
+                            &CListLine::ParseMovieLinkCode, nullptr);
 }
 
 bool SearchPlot(int listIndex, CListFile& file, const std::string& title, IRecordTarget& out)
 {
+    // The view joins summary lines (key 1) into one paragraph; an author line has no
+    // continuation, so the rest of one is kept under key 0, which the view leaves out.
     return SearchCodedLines(listIndex, file, title, out, {TitleForm::prefixed, "MV: ", true, false}, Label::whenEpisode,
-                            &CListLine::ParsePlotCode);
+                            &CListLine::ParsePlotCode, [](int code) { return code == 1 ? 1 : 0; });
 }
 
 bool SearchLiterature(int listIndex, CListFile& file, const std::string& title, IRecordTarget& target)
@@ -171,6 +190,9 @@ bool SearchLiterature(int listIndex, CListFile& file, const std::string& title, 
                                           if (!out.Text(kLabelKey, episode))
                                               return false;
                                           return routines::ForEachFurtherLine(file, [&](std::string_view raw) {
+                                              // Key 0 continues any item.
+                                              if (file.IsContinuation())
+                                                  return routines::Step(out.Text(0, routines::ContinuationText(raw)));
                                               line = std::string(raw).c_str();
                                               int code = 0;
                                               std::string_view text = OrEmpty(line.ParseLiteratureCode(code));
@@ -189,8 +211,11 @@ bool SearchMpaa(int listIndex, CListFile& file, const std::string& title, IRecor
     RecordOut out(target, listIndex);
     const TitleShape shape{TitleForm::prefixed, "MV: ", false, true};
     return routines::WalkTitleRecords(file, title, shape, [&](std::string_view, std::size_t, bool, std::string_view) {
-        return routines::ForEachFurtherLine(
-            file, [&](std::string_view line) { return routines::Step(out.Text(1, StripPrefix(line, "RE: "))); });
+        // The view joins every line into one text; a piece that continues a line has no prefix.
+        return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+            return routines::Step(
+                out.Text(1, file.IsContinuation() ? routines::ContinuationText(line) : StripPrefix(line, "RE: ")));
+        });
     });
 }
 
@@ -203,6 +228,9 @@ bool SearchHashEntries(int listIndex, CListFile& file, const std::string& title,
                                           if (!AddLabel(out, 3, Label::whenEpisode, episode))
                                               return false;
                                           return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                                              // Kind 0 continues an item; a piece has no dashes to read.
+                                              if (file.IsContinuation())
+                                                  return routines::Step(out.Text(0, routines::ContinuationText(line)));
                                               const int kind = DashIndent(line);
                                               return routines::Step(out.Text(kind, line));
                                           });
@@ -218,6 +246,9 @@ bool SearchSoundtracks(int listIndex, CListFile& file, const std::string& title,
             if (!out.Text(3, episode))
                 return false;
             return routines::ForEachFurtherLine(file, [&](std::string_view line) {
+                // Key 0 continues a song or a detail; a piece has no indent to read.
+                if (file.IsContinuation())
+                    return routines::Step(out.Text(0, routines::ContinuationText(line)));
                 // The first two characters ("- " or the indent) are never text; a line too
                 // short to have them gives an empty text. Only a blank in the third place
                 // makes a deeper line: a line that ends before it is a detail line.
@@ -247,6 +278,8 @@ bool SearchTaglines(int listIndex, CListFile& file, const std::string& title, IR
                                       [&](std::string_view, std::size_t, bool, std::string_view episode) {
                                           if (!out.Text(1, episode))
                                               return false;
+                                          // Every line is a line of the view, and there is no key
+                                          // that continues one: a piece stays a line of its own.
                                           return routines::ForEachFurtherLine(file, [&](std::string_view line) {
                                               if (!line.empty() && line.front() == '\t')
                                                   line.remove_prefix(1);
@@ -268,6 +301,9 @@ bool SearchQuotes(int listIndex, CListFile& file, const std::string& title, IRec
                                           return routines::ForEachFurtherLine(file, [&](std::string_view line) {
                                               if (line.empty() || file.IsBlank())
                                                   return ++blanks >= 2 ? LineStep::end : LineStep::next;
+                                              // Key 0 continues a quote; a piece is never an aside.
+                                              if (file.IsContinuation())
+                                                  return routines::Step(out.Text(0, routines::ContinuationText(line)));
                                               if (line.front() == ':')
                                                   return LineStep::next;
                                               const int key = line.front() == ' ' ? 0 : (blanks >= 1 ? 1 : 2);

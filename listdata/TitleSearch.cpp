@@ -83,7 +83,8 @@ bool CTitleSearch::SearchAkaTitles(const CAppSettings& settings)
         while (Searching() && file.NextRecord()) {
             mainTitle.SetTrimRight(file.GetLine());
             bool shown = false;
-            while (file.NextLine()) {
+            // One aka line a line: a piece that continues one is none.
+            while (file.NextLineStart()) {
                 if (!MayMatch(file.GetLine(), file.GetLineLength()))
                     continue;
                 aka.ParseAka(file.GetLine());

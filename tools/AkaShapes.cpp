@@ -50,6 +50,11 @@ bool WriteAkaTitlesRecord(const ShapeContext& c, std::uint64_t group, std::strin
                 out += std::string("\t") + rng.Pick(kAkaNotes);
             out += '\n';
         }
+        // An alternative title with a note longer than a line can be, whose rest looks
+        // like another alternative title.
+        if (IsFeatured(group) && t.episode < 0)
+            AppendSplitLine(c, out, "   (aka Die lange Nacht Redux (" + u.YearText(group) + "))\t(working title,",
+                            "   (aka Phantom (" + u.YearText(group) + "))");
         out += '\n';
     }
     return true;

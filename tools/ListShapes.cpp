@@ -1,5 +1,6 @@
 #include "tools/ListShapes.h"
 #include "listdata/ListCatalog.h"
+#include "listdata/ListFile.h"
 
 #include <stdexcept>
 
@@ -53,6 +54,14 @@ void AppendHostileLine(const ShapeContext& c, Rng& rng, std::string& out, const 
         PadLine(line, length);
         out += line + "\n";
     }
+}
+
+void AppendSplitLine(const ShapeContext& c, std::string& out, std::string head, const std::string& continuation)
+{
+    if (!c.options.hostile)
+        return;
+    PadLine(head, CListFile::kLineSize - 1);
+    out += head + continuation + "\n";
 }
 
 const ListShape& ShapeOf(int listIndex)

@@ -34,6 +34,11 @@ void PadLine(std::string& line, std::size_t length);
 // In hostile mode, now and then: appends an over-long line that begins with `prefix`.
 void AppendHostileLine(const ShapeContext& c, Rng& rng, std::string& out, const char* prefix);
 
+// In hostile mode: appends `head` padded to fill the list reader's first piece exactly,
+// then `continuation` and the line end, so the piece that continues the line begins with
+// `continuation` as if it were a line of its own.
+void AppendSplitLine(const ShapeContext& c, std::string& out, std::string head, const std::string& continuation);
+
 // Writes the record of `key` into `out` (lines ending with "\n"); returns false, writing
 // nothing, when the list has no record for it.
 using RecordWriter = bool (*)(const ShapeContext&, std::uint64_t key, std::string& out);

@@ -216,6 +216,10 @@ bool WriteAkaNamesRecord(const ShapeContext& c, std::uint64_t person, std::strin
         out += u.PersonName(Mix(u.Seed(), 41, person, static_cast<std::uint64_t>(i)) % u.People());
         out += ")\n";
     }
+    // An alias with a note longer than a line can be, whose rest looks like another alias.
+    if (person < 2)
+        AppendSplitLine(c, out, "   (aka " + u.PersonName(Mix(u.Seed(), 43, person) % u.People()) + ")\t(as",
+                        "   (aka Phantom, Name)");
     out += '\n';
     return true;
 }
@@ -239,7 +243,8 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
         out += "NK: The Kid\n";
     if (person < 2 || rng.Percent(40))
         out += "HT: 5' " + std::to_string(rng.Below(12)) + "\"\n";
-    if (person < 2 || rng.Percent(70)) {
+    const bool bornLine = person < 2 || rng.Percent(70);
+    if (bornLine) {
         out += "DB: " + DateText(rng, born);
         if (person < 2 || rng.Percent(80))
             out += std::string(", ") + rng.Pick(kPlaces);
@@ -259,6 +264,11 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
     out += line + "\n";
     if (rng.Percent(50))
         out += "BG:\n"; // an empty line between paragraphs
+    // A paragraph longer than a line can be, whose rest looks like a birth line: a second
+    // one for the featured people, the only one for people without a birth line.
+    if (person < 2 || !bornLine)
+        AppendSplitLine(c, out, "BG: " + std::string(female ? "Her" : "His") + " early years were",
+                        "DB: 12 March 1950, Bergen, Norway");
     if (person < 2) {
         // A second paragraph with marked references to a name and a title.
         out += "BG:\nBG: Later " + std::string(female ? "she" : "he") + " taught acting with '" + u.PersonName(2) +
@@ -276,8 +286,8 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
         out += "SP: '" + u.PersonName(Mix(u.Seed(), 42, person) % u.People()) + "' (qv) (" + DateText(rng, born + 25) +
                " - " + DateText(rng, born + 31) + ") (divorced)\n";
         // The featured people's second spouse is a reference too, so both names align.
-        out += std::string(person < 2 ? "SP: 'Linde, Kaspar' (qv) (" : "SP: Kaspar Linde (") + DateText(rng, born + 33) +
-               " - present)\n";
+        out += std::string(person < 2 ? "SP: 'Linde, Kaspar' (qv) (" : "SP: Kaspar Linde (") +
+               DateText(rng, born + 33) + " - present)\n";
     }
     if (person < 2 || rng.Percent(25))
         out += "OW: * Owned a vineyard in " + std::string(rng.Pick(kPlaces)) + ".\n";
@@ -299,7 +309,8 @@ bool WriteBiographyRecord(const ShapeContext& c, std::uint64_t person, std::stri
         out += "PI: * _" + u.Title(5) + "_ (qv)\nPI: (TV)\n";
         out += "WN: * Lives in Bergen, Norway,\nWN: and teaches.\n";
         out += "TM: * A low, gravelly voice.\n";
-        out += "AT: \"Film Weekly\" (UK), " + DateText(rng, born + 50) + ", Iss. 12, pg. 4, by: Bo Lund, \"A Quiet Star\"\n";
+        out += "AT: \"Film Weekly\" (UK), " + DateText(rng, born + 50) +
+               ", Iss. 12, pg. 4, by: Bo Lund, \"A Quiet Star\"\n";
         out += "CV: \"Screen Weekly\" (USA), " + DateText(rng, born + 52) + ", Vol. 5\n";
         out += "AG: * Acme Talent Agency\nAG: 100 Main Street, Los Angeles\n";
     }

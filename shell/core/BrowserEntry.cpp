@@ -1,7 +1,9 @@
 #include "shell/core/BrowserEntry.h"
 
 #include "listdata/CodeNames.h"
+#include "listdata/ListFile.h"
 #include "listdata/ListLine.h"
+#include "listdata/SearchText.h"
 
 namespace shellcore {
 
@@ -10,10 +12,20 @@ namespace {
 // The heading of a group whose code has no name (a line without a known prefix).
 constexpr const char* kOtherHeading = "Other:";
 
+// A piece that continues a line, on a line of the entry after `lineStart`, without the
+// blanks around it.
+void AppendPiece(std::string& entry, const char* lineStart, const char* piece)
+{
+    entry += lineStart;
+    entry += searchtext::TrimRight(searchtext::SkipBlanks(piece));
+}
+
+// Text layouts show every piece as a line of its own.
 void AppendPlain(std::string& entry, const NextRecordLine& next, const char* cutPrefix)
 {
     CListLine text;
-    while (const char* line = next()) {
+    bool continues = false;
+    while (const char* line = next(continues)) {
         entry += "\r\n";
         entry += cutPrefix ? text.StripPrefix(line, cutPrefix) : text.SetTrimRight(line);
     }
@@ -24,12 +36,15 @@ void AppendQuotes(std::string& entry, const NextRecordLine& next)
 {
     CListLine text;
     int pendingBlanks = 0;
+    bool continues = false;
     while (pendingBlanks < 2) {
-        const char* line = next();
+        const char* line = next(continues);
         if (!line)
             break;
         if (*text.SetTrimRight(line) == '\0') {
-            ++pendingBlanks;
+            // The blank rest of a line is no blank line.
+            if (!continues)
+                ++pendingBlanks;
             continue;
         }
         for (; pendingBlanks > 0; --pendingBlanks)
@@ -42,7 +57,13 @@ void AppendQuotes(std::string& entry, const NextRecordLine& next)
 void AppendGoofs(std::string& entry, const NextRecordLine& next)
 {
     CListLine text;
-    while (const char* line = next()) {
+    bool continues = false;
+    while (const char* line = next(continues)) {
+        // The rest of a line stands under its goof as the goof's own further lines do.
+        if (continues) {
+            AppendPiece(entry, "\r\n  ", line);
+            continue;
+        }
         text = line;
         int code = 0;
         text.ParseGoofCode(code);
@@ -61,7 +82,13 @@ void AppendPlot(std::string& entry, const NextRecordLine& next)
     constexpr int kAuthorLine = 2;
     CListLine text;
     int previousCode = 0;
-    while (const char* line = next()) {
+    bool continues = false;
+    while (const char* line = next(continues)) {
+        // The rest of a line follows it, with no author mark or break of its own.
+        if (continues) {
+            AppendPiece(entry, "\r\n", line);
+            continue;
+        }
         text = line;
         int code = 0;
         text.ParsePlotCode(code);
@@ -82,7 +109,11 @@ void AppendGroups(std::string& entry, const NextRecordLine& next, Parse parse, N
 {
     CListLine text;
     int group = -1;
-    while (const char* line = next()) {
+    bool continues = false;
+    while (const char* line = next(continues)) {
+        // One item a line: the rest of a line would stand as an item of its own.
+        if (continues)
+            continue;
         text = line;
         int code = 0;
         parse(text, code);
@@ -103,6 +134,16 @@ void AppendGroups(std::string& entry, const NextRecordLine& next, Parse parse, N
 }
 
 } // namespace
+
+NextRecordLine FurtherLinesOf(CListFile& file)
+{
+    return [&file](bool& continues) -> const char* {
+        if (!file.NextLine())
+            return nullptr;
+        continues = file.IsContinuation();
+        return file.GetLine();
+    };
+}
 
 std::string ComposeBrowserEntry(EntryLayout layout, std::string_view title, const NextRecordLine& next)
 {

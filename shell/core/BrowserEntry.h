@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+class CListFile;
+
 namespace shellcore {
 
 // How a browser lays out a record's lines.
@@ -19,11 +21,17 @@ enum class EntryLayout {
     MovieLinks, // linked titles grouped under their relation
 };
 
-// The record's next line as the list reader hands it out (newline kept, NUL-terminated);
-// null at the record's end.
-using NextRecordLine = std::function<const char*()>;
+// The record's next line as the list reader hands it out (newline kept, NUL-terminated),
+// `continues` set when it is a piece that continues an over-long line; null at the
+// record's end.
+using NextRecordLine = std::function<const char*(bool& continues)>;
 
-// The entry of the record titled `title` whose further lines `next` gives.
+// The further lines of the record `file` has just read the first line of.
+NextRecordLine FurtherLinesOf(CListFile& file);
+
+// The entry of the record titled `title` whose further lines `next` gives. A piece that
+// continues a line carries no code: the coded layouts show it as the rest of its goof or
+// summary, or pass it over where each line is an item under its code's heading.
 std::string ComposeBrowserEntry(EntryLayout layout, std::string_view title, const NextRecordLine& next);
 
 } // namespace shellcore

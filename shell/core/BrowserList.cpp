@@ -114,9 +114,7 @@ std::string ShowBrowserEntry(const BrowserList& browser, const ListOpener& open,
             if (!file.NextRecord())
                 break;
             if (BrowserTitle(file.GetLine(), browser.titlePrefix) == title) {
-                entry = ComposeBrowserEntry(browser.layout, title, [&file]() -> const char* {
-                    return file.NextLine() ? file.GetLine() : nullptr;
-                });
+                entry = ComposeBrowserEntry(browser.layout, title, FurtherLinesOf(file));
                 break;
             }
         }

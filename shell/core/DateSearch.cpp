@@ -39,7 +39,9 @@ public:
             while (file.NextRecord()) {
                 m_recordLine.assign(file.GetLine(), static_cast<std::size_t>(file.GetLineLength()));
                 m_born = false;
-                while (file.NextLine()) {
+                // A line's code is read from its first piece: the rest of an over-long
+                // line is never a date line.
+                while (file.NextLineStart()) {
                     if (!MayBeDateLine(file.GetLine()))
                         continue;
                     int code = 0;

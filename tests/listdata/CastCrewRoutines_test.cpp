@@ -71,17 +71,13 @@ TEST(SearchWritingCredits, OrderMarksAsThreeBytes)
                                                                    T(1, "Zeta (2005)"), B3(3, 3, 0, 0)}));
 }
 
-// The piece that continues an over-long credit line is no credit of its own: the
-// filmography gets no title made of it, and the credits behind it are read as usual.
-TEST(CastCrewRoutines, AnOverLongLineIsOneCredit)
+// The piece that continues an over-long line is no line of its own: the filmography gets
+// no title made of it, the person no alias, the biography no code; the lines behind it
+// are read as usual.
+TEST(CastCrewRoutines, AnOverLongLineIsOneCreditAliasOrCode)
 {
     const std::string phantom = "amet na\xEFve \xBD consectetur  (lorem)";
-    const struct {
-        const char* what;
-        int list;
-        std::string body;
-        std::vector<Rec> records;
-    } cases[] = {
+    const ListCase cases[] = {
         {"first line of an actor",
          kActors,
          OverLongLine("Brook, Ben\t\tFilm (2001)  [Mayor]", phantom) + "\t\t\tZeta (2005)  [Ghost]\n\n",
@@ -98,8 +94,18 @@ TEST(CastCrewRoutines, AnOverLongLineIsOneCredit)
          kWriters,
          OverLongLine("Brook, Ben\t\tFilm (2001)  <1,2,1>", "Zeta (2005)  (story)") + "\n",
          {T(1, "Film (2001)"), B3(3, 1, 2, 1)}},
+        {"aka names",
+         kAkaNames,
+         "Brook, Ben\n" + OverLongLine("   (aka Brooks, Benny)\t(as a child)", "   (aka Phantom, Name)") +
+             "   (aka B.B.)\n\n",
+         {T(0, "Brooks, Benny"), T(0, "B.B.")}},
+        {"biography",
+         kBiographies,
+         kDashes + "NM: Brook, Ben\n\n" + OverLongLine("BG: First paragraph.", "DB: 12 March 1950, Bergen") +
+             OverLongLine("TR: * Trivia item", "TR: * Phantom item") + "BY: anon\n\n" + kDashes,
+         {T(13, "First paragraph."), T(29, "Trivia item"), T(14, "anon")}},
     };
-    for (const auto& c : cases)
+    for (const ListCase& c : cases)
         EXPECT_EQ(RunCast(c.list, c.body, "Brook, Ben"), Typed(c.list, c.records)) << c.what;
 }
 

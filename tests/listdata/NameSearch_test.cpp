@@ -137,6 +137,19 @@ TEST_F(NameSearchTest, AkaNamesAddTheMainNameOnceThenItsMatchingAkaLines)
     EXPECT_EQ(search.HeadingOf(4), "John Smith");
 }
 
+// A piece that continues an over-long aka line is no aka line: nothing in it is found,
+// and the lines behind it are.
+TEST_F(NameSearchTest, APieceThatContinuesAnAkaLineIsNoAkaName)
+{
+    WriteList(dir.Path(), kAkaNames,
+              "\nJones, Tom\n" + testsupport::OverLongLine("   (aka Smith, J.)\t(credit)", "   (aka Phantom, Name)") +
+                  "   (aka Phantom, Tom)\n\n");
+    CNameSearch search(&host);
+    search.SetSearchType(3);
+    EXPECT_FALSE(search.Run(settings, "phantom", true, {}));
+    EXPECT_EQ(search.Results(), (std::vector<std::string>{"Jones, Tom", "   aka - Phantom, Tom"}));
+}
+
 TEST_F(NameSearchTest, OtherCrewReadsTheEightCrewListsInTableOrder)
 {
     CNameSearch search(&host);

@@ -77,6 +77,14 @@ inline Rec B10(int key, const std::vector<int>& v)
     return r;
 }
 
+// A list's body and the records a routine stores from it (type filled in by Typed).
+struct ListCase {
+    const char* what;
+    int list;
+    std::string body;
+    std::vector<Rec> records;
+};
+
 inline std::vector<Rec> Typed(int type, std::vector<Rec> records)
 {
     for (Rec& r : records)

@@ -1,8 +1,10 @@
 #include "RoutineFixture.h"
+#include "support/FixtureLists.h"
 
 #include <gtest/gtest.h>
 
 using namespace searchtest;
+using testsupport::OverLongLine;
 
 namespace {
 
@@ -89,7 +91,8 @@ TEST(SearchPlot, SummaryAndAuthorLines)
 }
 
 // A text list reads every piece of an over-long line: a long summary is stored whole,
-// its first piece under its code and each piece that continues it behind.
+// its first piece under its code and each piece that continues it behind, under the key
+// that joins it to the summary.
 TEST(SearchPlot, EveryPieceOfALongSummaryIsStored)
 {
     std::string summary;
@@ -101,11 +104,71 @@ TEST(SearchPlot, EveryPieceOfALongSummaryIsStored)
     ASSERT_EQ(records.size(), 5u);
     std::string stored;
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(records[i].key, i == 0 ? 1 : 0) << i;
+        EXPECT_EQ(records[i].key, 1) << i;
         stored += records[i].data.substr(0, records[i].data.size() - 1);
     }
     EXPECT_EQ(stored, summary);
     EXPECT_EQ(records[3], Typed(kPlot, {T(1, "Short.")})[0]);
+}
+
+// The piece that continues an over-long line never starts an item or carries a code:
+// where the view joins a line to its item, the piece is stored with the key that does,
+// its text whole; where each line is an item or a code, it is passed over.
+TEST(TitleRoutines, APieceThatContinuesALineStartsNoItem)
+{
+    const std::string aka = "   (aka Der Film (2001))\t(Germany)";
+    const ListCase cases[] = {
+        {"aka titles",
+         kAkaTitles,
+         kFilm + "\n" + OverLongLine(aka, "   (aka Phantom (2001))") + "   (aka Le Film (2001))\n\n",
+         // The note is the rest of the line's first piece, blanks and all.
+         {T(0, "Der Film (2001)"), T(1, "(Germany)" + std::string(CListFile::kLineSize - 1 - aka.size(), ' ')),
+          T(0, "Le Film (2001)")}},
+        {"business",
+         kBusiness,
+         kDashes + "MV: " + kFilm + "\n\n" + OverLongLine("BT: USD 1,000,000", "WG: USD 5 (USA)") + "CP: Studio\n\n" +
+             kDashes,
+         {T(1, "USD 1,000,000"), T(10, "Studio")}},
+        {"laserdisc",
+         kLaserdisc,
+         kDashes + "LN: 100\nOT: " + kFilm + "\n" + OverLongLine("PC: Studio", "LN: 999") + "RV: 2\n" + kDashes,
+         {T(6, "Studio"), T(36, "2")}},
+        {"movie links",
+         kMovieLinks,
+         kFilm + "\n" + OverLongLine("  (follows Earlier (1999))", "  (remake of Phantom (1950))") +
+             "  (features Later (2003))\n\n",
+         {T(99, ""), T(3, "Earlier (1999)"), T(12, "Later (2003)")}},
+        {"goofs",
+         kGoofs,
+         "# " + kFilm + "\n" + OverLongLine("- CONT: The glass moves.", "- FACT: Phantom.") + "- FACT: Wrong.\n\n\n",
+         {T(2, "The glass moves."), T(0, "- FACT: Phantom."), T(4, "Wrong.")}},
+        {"plot",
+         kPlot,
+         kDashes + "MV: " + kFilm + "\n\n" + OverLongLine("PL: A summary.", "BY: Phantom") + "\nBY: anon\n\n" + kDashes,
+         {T(1, "A summary."), T(1, "BY: Phantom"), T(2, "anon")}},
+        {"literature",
+         kLiterature,
+         kDashes + "MOVI: " + kFilm + "\n\n" + OverLongLine("NOVL: Book title", "  BOOK: Phantom") + "\n" + kDashes,
+         {T(99, ""), T(2, "Book title"), T(0, "BOOK: Phantom")}},
+        {"mpaa",
+         kMpaaRatingsReasons,
+         kDashes + "MV: " + kFilm + "\n" + OverLongLine("RE: Rated R for violence", "RE: and phantoms") + kDashes,
+         {T(1, "Rated R for violence"), T(1, "RE: and phantoms")}},
+        {"trivia",
+         kTrivia,
+         "# " + kFilm + "\n" + OverLongLine("- A fact.", "  - Phantom fact.") + "- B\n\n\n",
+         {T(1, "A fact."), T(0, "- Phantom fact."), T(1, "B")}},
+        {"soundtracks",
+         kSoundtracks,
+         "# " + kFilm + "\n" + OverLongLine("- \"Song\"", "Phantom words") + "  Performed by X\n\n",
+         {T(3, ""), T(2, "\"Song\""), T(0, "Phantom words"), T(1, "Performed by X")}},
+        {"quotes",
+         kQuotes,
+         "# " + kFilm + "\n" + OverLongLine("Ann: Hello.", ": [Phantom aside]") + "Bob: Bye.\n\n\n",
+         {T(99, ""), T(2, "Ann: Hello."), T(0, ": [Phantom aside]"), T(2, "Bob: Bye.")}},
+    };
+    for (const ListCase& c : cases)
+        EXPECT_EQ(RunMovie(c.list, c.body, kFilm), Typed(c.list, c.records)) << c.what;
 }
 
 TEST(SearchQuotes, BlankLinesSeparateQuotesAndTwoEndTheEntry)

@@ -165,6 +165,20 @@ TEST_F(TitleSearchTest, AkaTitlesWithoutYearAreNeverHits)
     EXPECT_TRUE(search.Results().empty());
 }
 
+// A piece that continues an over-long aka line is no aka line: nothing in it is found,
+// and the lines behind it are.
+TEST_F(TitleSearchTest, APieceThatContinuesAnAkaLineIsNoAkaTitle)
+{
+    WriteList(dir.Path(), kAkaTitles,
+              "\nOther Film (1950)\n" +
+                  testsupport::OverLongLine("   (aka Matrix, The (1950))\t(UK)", "   (aka Phantom (1950))") +
+                  "   (aka Phantom Harbour (1950))\n\n");
+    CTitleSearch search(&host);
+    search.SetSearchType(3);
+    search.Run(settings, "phantom", true);
+    EXPECT_EQ(search.Results(), (std::vector<std::string>{"Other Film (1950)", "   aka - Phantom Harbour (1950)"}));
+}
+
 TEST_F(TitleSearchTest, OverflowAtTheThousandTwentyFifthLineStopsAndKeepsAllLines)
 {
     std::string body = "\n";

@@ -24,7 +24,7 @@ TEST_P(BrowserEntryTest, ComposesExactText)
 {
     const EntryCase& c = GetParam();
     std::size_t at = 0;
-    const std::string entry = ComposeBrowserEntry(c.layout, "T (1999)", [&]() -> const char* {
+    const std::string entry = ComposeBrowserEntry(c.layout, "T (1999)", [&](bool&) -> const char* {
         return at < c.lines.size() ? c.lines[at++].c_str() : nullptr;
     });
     EXPECT_EQ(entry, c.expected);

@@ -107,6 +107,43 @@ TEST_F(BrowserListTest, LoadsTitlesInFileOrderAndShowsTheFirstOfTwins)
     EXPECT_EQ(ShowBrowserEntry(trivia, OpenBySettings(settings), "Alpha"), kBrowserTitleNotFound);
 }
 
+// The piece that continues an over-long line carries no code: under its goof or after its
+// summary line it is shown whole as the line's rest; in a list of coded lines, passed over.
+// A blank rest of a quote line is no blank line between quotes.
+TEST_F(BrowserListTest, APieceThatContinuesALineCarriesNoCode)
+{
+    const std::string dashes(79, '-');
+    const struct {
+        BrowserListId browser;
+        std::string body;
+        const char* entry;
+    } cases[] = {
+        {kGoofsBrowser,
+         "# Film (2001)\n" + testsupport::OverLongLine("- CONT: The glass moves.", "- FACT: Phantom.") +
+             "- FACT: Wrong.\n\n\n",
+         "Film (2001)\r\n\r\nContinuity:\r\n  The glass moves.\r\n  - FACT: Phantom.\r\nFactual Errors:\r\n  Wrong."},
+        {kPlotBrowser,
+         dashes + "\nMV: Film (2001)\n\n" + testsupport::OverLongLine("PL: A summary.", "BY: Phantom") +
+             "BY: anon\n\n" + dashes + "\n",
+         "Film (2001)\r\n\r\nA summary.\r\nBY: Phantom\r\n- Summary written by: anon"},
+        {kBusinessBrowser,
+         dashes + "\nMV: Film (2001)\n\n" + testsupport::OverLongLine("BT: USD 1,000,000", "WG: USD 5 (USA)") +
+             "BT: USD 2\n\n" + dashes + "\n",
+         "Film (2001)\r\n\r\nBudget:\r\n  USD 1,000,000\r\n  USD 2"},
+        {kMovieLinksBrowser,
+         "Film (2001)\n" + testsupport::OverLongLine("  (follows Earlier (1999))", "  (remake of Phantom (1950))") +
+             "  (follows Later (2003))\n\n",
+         "Film (2001)\r\n\r\nFollows:\r\n  Earlier (1999)\r\n  Later (2003)"},
+        {kQuotesBrowser, "# Film (2001)\n" + testsupport::OverLongLine("Ann: Hello.", "   ") + "\nBob: Bye.\n\n\n",
+         "Film (2001)\r\n\r\nAnn: Hello.\r\n\r\nBob: Bye."},
+    };
+    for (const auto& c : cases) {
+        const BrowserList& browser = BrowserLists[c.browser];
+        testsupport::WriteList(dir.Path(), browser.listIndex, c.body);
+        EXPECT_EQ(ShowBrowserEntry(browser, OpenBySettings(settings), "Film (2001)"), c.entry) << browser.caption;
+    }
+}
+
 TEST_F(BrowserListTest, FailuresGiveTheirTexts)
 {
     const BrowserList& alt = BrowserLists[kAltVersionsBrowser];

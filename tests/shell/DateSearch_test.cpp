@@ -108,6 +108,27 @@ TEST(DateSearch, RowsOfTheDayAndMonth)
     }
 }
 
+// A biography paragraph longer than a line can be: the piece that continues it is no
+// date line, even when it begins like one. No birthday, and no age at the death.
+TEST(DateSearch, APieceThatContinuesAParagraphIsNoDateLine)
+{
+    testsupport::TempDir dir;
+    testsupport::WriteList(dir.Path(), kBiographies,
+                           kDashes + "\nNM: Long, Lee\n\n" +
+                               testsupport::OverLongLine("BG: A life.", "DB: 12 March 1950, Bergen, Norway") +
+                               "DD: 12 March 1990, Oslo, Norway\n\n" + kDashes + "\n");
+    const CAppSettings settings = testsupport::ListSettings(dir.Path());
+    for (const Kind kind : {Births, Deaths}) {
+        CListFile file;
+        ASSERT_TRUE(file.Open(kBiographies, settings));
+        ASSERT_TRUE(file.FindStart());
+        std::vector<Row> rows;
+        EXPECT_EQ(Search(file, kind, {{12, 3, 2024}, 0, true}, rows), ListReadStatus::Ok);
+        const std::vector<Row> expected = {{"1990", "", "Lee Long", "Oslo, Norway", "Long, Lee"}};
+        EXPECT_EQ(rows, kind == Births ? std::vector<Row>{} : expected);
+    }
+}
+
 TEST(DateSearch, AReadErrorKeepsTheRowsFound)
 {
     const std::string text = testsupport::ListFileText(kBiographies, kPeople);
