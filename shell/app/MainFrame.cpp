@@ -312,6 +312,27 @@ void CMainFrame::CascadeChildFrames()
     }
 }
 
+void CMainFrame::ArrangeIconicFrames()
+{
+    // Minimized windows in rows along the area's bottom, left to right in the order they
+    // were opened, a row filled before the next one up begins.
+    const QRect area = m_mdiArea->viewport()->rect();
+    QPoint place(area.left(), area.bottom() + 1);
+    int rowHeight = 0;
+    for (QMdiSubWindow* window : m_mdiArea->subWindowList(QMdiArea::CreationOrder)) {
+        if (window->isHidden() || !window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (place.x() > area.left() && place.x() + size.width() > area.right() + 1) {
+            place = QPoint(area.left(), place.y() - rowHeight);
+            rowHeight = 0;
+        }
+        rowHeight = std::max(rowHeight, size.height());
+        window->move(place.x(), place.y() - size.height());
+        place.rx() += size.width();
+    }
+}
+
 void CMainFrame::RouteCommand(int id)
 {
     CChildFrame* child = MDIGetActive();
@@ -392,6 +413,9 @@ bool CMainFrame::OnCommand(int id)
     case ID_WINDOW_TILE_HORZ:
         m_mdiArea->tileSubWindows();
         return true;
+    case ID_WINDOW_ARRANGE:
+        ArrangeIconicFrames();
+        return true;
     case ID_WINDOW_NEW: {
         CChildFrame* child = MDIGetActive();
         if (child && child->View() && TheApp())
@@ -428,6 +452,7 @@ bool CMainFrame::OnUpdateCommand(CCmdUI& cmdUI)
         return true;
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE_HORZ:
+    case ID_WINDOW_ARRANGE:
     case ID_WINDOW_NEW:
         cmdUI.Enable(MDIGetActive() != nullptr);
         return true;

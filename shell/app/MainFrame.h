@@ -80,6 +80,8 @@ private:
     void QueueCaptionUpdate();
     // Window > Cascade: restored first, minimized windows left where they are.
     void CascadeChildFrames();
+    // Window > Arrange Icons: the minimized windows in rows along the bottom.
+    void ArrangeIconicFrames();
 
     void OnSearchEnded();
     void OnSearchDone();

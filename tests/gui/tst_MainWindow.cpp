@@ -711,6 +711,39 @@ private slots:
         QCOMPARE(icon->geometry(), iconPlace);
     }
 
+    // Window > Arrange Icons lines the minimized windows up along the area's bottom, in the
+    // order they were opened, wherever they were moved; open windows stay where they are.
+    void arrangeIconsLinesMinimizedWindowsUpAtTheBottom()
+    {
+        QVERIFY(m_program->Start());
+        m_program->Frame().resize(900, 700);
+        m_program->Frame().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
+        m_program->app->Settings.OpenMaximized = 0;
+        QList<CChildFrame*> icons;
+        for (const char* title : {"First", "Second", "Third"}) {
+            icons.append(Program::FrameOf(m_program->NewMovie(title)));
+            icons.last()->showMinimized();
+        }
+        CChildFrame* open = Program::FrameOf(m_program->NewMovie("Open"));
+        const QRect openPlace = open->geometry();
+        icons[0]->move(300, 100);
+        icons[2]->move(20, 40);
+        QAction* arrange = m_program->Action(ID_WINDOW_ARRANGE);
+        QVERIFY(arrange->isEnabled());
+        arrange->trigger();
+
+        const QRect area = m_program->Frame().MdiArea()->viewport()->rect();
+        int left = area.left();
+        for (CChildFrame* icon : icons) {
+            const QRect place = icon->geometry();
+            QVERIFY2(icon->isMinimized() && place.x() == left && place.bottom() == area.bottom(),
+                     qPrintable(Placement(icon->windowTitle(), place, area)));
+            left = place.right() + 1;
+        }
+        QCOMPARE(open->geometry(), openPlace);
+    }
+
     // Closing the active document while it is maximized leaves the one activated next
     // maximized, the main window's caption with it; closing a restored one restores nothing.
     void closingAMaximizedDocumentLeavesTheNextMaximized_data()
