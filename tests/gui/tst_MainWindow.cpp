@@ -682,11 +682,7 @@ private slots:
     // down and right in stacking order with the active one on top; icons stay put.
     void cascadeLeavesEveryWindowLargeAndStepped()
     {
-        QVERIFY(m_program->Start());
-        m_program->Frame().resize(900, 700);
-        m_program->Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
-        m_program->app->Settings.OpenMaximized = 0;
+        QVERIFY(StartOnScreen(QSize(900, 700)));
         CChildFrame* icon = Program::FrameOf(m_program->NewMovie("Minimized"));
         icon->showMinimized();
         const QRect iconPlace = icon->geometry();
@@ -715,11 +711,7 @@ private slots:
     // order they were opened, wherever they were moved; open windows stay where they are.
     void arrangeIconsLinesMinimizedWindowsUpAtTheBottom()
     {
-        QVERIFY(m_program->Start());
-        m_program->Frame().resize(900, 700);
-        m_program->Frame().show();
-        QVERIFY(QTest::qWaitForWindowExposed(&m_program->Frame()));
-        m_program->app->Settings.OpenMaximized = 0;
+        QVERIFY(StartOnScreen(QSize(900, 700)));
         QList<CChildFrame*> icons;
         for (const char* title : {"First", "Second", "Third"}) {
             icons.append(Program::FrameOf(m_program->NewMovie(title)));
@@ -854,6 +846,18 @@ private slots:
     }
 
 private:
+    // Starts the program with its main window of `size` on the screen, new document
+    // windows opening restored.
+    bool StartOnScreen(const QSize& size)
+    {
+        if (!m_program->Start())
+            return false;
+        m_program->Frame().resize(size);
+        m_program->Frame().show();
+        m_program->app->Settings.OpenMaximized = 0;
+        return QTest::qWaitForWindowExposed(&m_program->Frame());
+    }
+
     std::unique_ptr<Program> m_program;
 };
 
